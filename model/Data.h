@@ -1,0 +1,125 @@
+#pragma once
+// The simulation model: physical constants, the chamber state, the 100 oil droplets, the laws of
+// the chamber air, droplet motion, the simulation tick and the stopwatch clock, and the text
+// catalogue. Module-level state and free routines; nothing here knows about windows.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+/// The user interface's on-screen marker of one droplet; opaque to the model.
+class DropMarker;
+
+namespace Data {
+
+// Physical and numerical constants (SI units).
+constexpr double ElemCharge = 1.602e-19;   ///< elementary charge, C
+constexpr double Gravity = 9.81;           ///< gravitational acceleration, m/s²
+constexpr double OilDensity = 870.0;       ///< density of the oil, kg/m³
+constexpr double AirDensity0 = 1.293;      ///< air density at RefTemp, kg/m³
+constexpr double RefTemp = 273.0;          ///< reference temperature of the density law, K
+constexpr double ThermalTau = 10.0;        ///< time constant of the chamber air temperature, s
+constexpr double ViscOffset = -1.047e-05;  ///< constant term of the viscosity law, Pa·s
+constexpr double ViscSlope = 1.689e-06;    ///< factor of √T in the viscosity law, Pa·s/√K
+constexpr double DriftVX = -0.0005;        ///< horizontal air drift just after an injection, m/s
+constexpr double DriftVY = 0.0;            ///< vertical air drift just after an injection, m/s
+constexpr double DriftTau = 0.5;           ///< decay time of the injection drift, s
+constexpr double PlateGap = 0.01;          ///< distance between the capacitor plates, m
+constexpr double TickPeriod = 0.01;        ///< simulated time added by one tick, s
+constexpr double PixelSize = 1e-06;        ///< chamber length of one view pixel, m
+constexpr double SubStep = 0.001;          ///< integration sub-step, s
+constexpr double CelsiusOffset = 273.0;    ///< kelvin = degrees Celsius + 273 throughout
+constexpr int DropletCount = 100;
+
+/// One oil droplet between the plates.
+struct TDroplet {
+    double X = 0;              ///< horizontal position, m; larger is further right in the view
+    double Y = 0;              ///< vertical position, m; larger is further down in the view
+    double VX = 0;             ///< horizontal velocity, m/s
+    double VY = 0;             ///< vertical velocity, m/s
+    double Charge = 0;         ///< 0 to 3 elementary charges, C
+    double Radius = 0;         ///< m, in [0.5 µm, 1.5 µm)
+    std::int32_t Active = 0;   ///< the droplet exists and moves when greater than 0
+    DropMarker* Marker = nullptr; ///< on-screen marker; owned by the main window
+};
+
+/// The droplets, indexed 1 to 100 like the experiment's numbering.
+class DropletArray {
+public:
+    TDroplet& operator[](int i) { return items_[static_cast<std::size_t>(i - 1)]; }
+    const TDroplet& operator[](int i) const { return items_[static_cast<std::size_t>(i - 1)]; }
+    static constexpr int Low = 1;
+    static constexpr int High = DropletCount;
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    std::array<TDroplet, DropletCount> items_{};
+};
+
+// Chamber state.
+extern double SimTime;            ///< simulated time, s; only ever increases
+extern double CurTemp;            ///< chamber air temperature at the end of the last tick, K
+extern double PrevTemp;           ///< temperature the chamber relaxes from since TempRefTime, K
+extern double AmbientTemp;        ///< set (target) temperature, K
+extern double TempRefTime;        ///< simulated time at which the relaxation started, s
+extern double InjectTime;         ///< simulated time of the last injection, s
+extern double VoltageSetting;     ///< voltage magnitude typed by the user, 0 to 1000 V
+extern double PlateVoltage;       ///< signed voltage on the plates, V; 0 while the supply is off
+extern bool VoltageOn;            ///< supply switch
+extern bool PolarityPositive;     ///< PlateVoltage is +VoltageSetting when true
+extern double ViewOffsetX;        ///< chamber X shown at the view centre, m
+extern double ViewOffsetY;        ///< chamber Y shown at the view centre, m
+extern bool StopwatchRunning;     ///< the stopwatch display is updated every tick
+extern double StopwatchStart;     ///< SimTime when the stopwatch was started, s
+extern DropletArray Drops;
+
+/// Puts every chamber variable and droplet back to its program-start value (markers are kept).
+void ResetChamber();
+
+// Environment laws of the chamber air at simulated time t (s).
+struct AirDrift {
+    double ux = 0; ///< m/s
+    double uy = 0; ///< m/s
+};
+double AirTemperatureAt(double t); ///< K
+double AirViscosityAt(double t);   ///< Pa·s
+double AirDensityAt(double t);     ///< kg/m³
+AirDrift AirDriftAt(double t);     ///< m/s
+
+/// Sprays droplet d into the chamber: new position, radius and charge, at rest.
+void InjectDroplet(TDroplet& d);
+/// Advances droplet d by h seconds starting at simulated time t (closed-form Stokes motion).
+void StepDroplet(TDroplet& d, double h, double t);
+
+/// Advances the simulation by one tick (TickPeriod of simulated time in ten sub-steps).
+void SimulationTick();
+/// The stopwatch text for x ≥ 0 seconds: minutes, seconds and tenths, "mm:ss,t" plus two blanks.
+std::string FormatStopwatch(double x);
+
+/// The tick's two ways out to the user interface; both do nothing until the window sets them.
+extern std::function<void()> ViewRefreshHook;
+extern std::function<void(const std::string&)> StopwatchDisplayHook;
+
+// The process-wide pseudo-random generator.
+double Random();          ///< uniform in [0, 1); never returns 1
+int RandomInt(int range); ///< uniform integer in [0, range)
+void Randomize();         ///< seeds the generator from the clock
+void SeedRandom(std::uint64_t seed);
+
+// Text catalogue.
+/// Catalogue text number n (UTF-8), or "None" when the catalogue, section or key is missing.
+std::string GetText(int n);
+extern std::string ExeDir;  ///< folder of the running program file, ending in the separator
+extern std::string LangDir; ///< selected language folder, without trailing separator; or empty
+/// Forgets the open catalogue; the next GetText opens it again from ExeDir or LangDir.
+void CloseTextCatalogue();
+/// Opens the catalogue at once on the given file path (name matched regardless of letter case).
+void OpenTextCatalogue(const std::string& path);
+/// The folder separator of the platform.
+constexpr char PathDelim = '/';
+
+} // namespace Data

@@ -1,0 +1,29 @@
+// The laws of the chamber air: temperature relaxation, viscosity, density and injection drift.
+#include <cmath>
+
+#include "Data.h"
+
+namespace Data {
+
+double AirTemperatureAt(double t) {
+    const double a = (t - TempRefTime) / ThermalTau;
+    // After 20 time constants the difference is below any reading; return the set value exactly.
+    if (std::fabs(a) >= 20) return AmbientTemp;
+    return AmbientTemp + std::exp(-a) * (PrevTemp - AmbientTemp);
+}
+
+double AirViscosityAt(double t) {
+    return std::sqrt(AirTemperatureAt(t)) * ViscSlope + ViscOffset;
+}
+
+double AirDensityAt(double t) {
+    return (AirDensity0 * RefTemp) / AirTemperatureAt(t);
+}
+
+AirDrift AirDriftAt(double t) {
+    const double b = (t - InjectTime) / DriftTau;
+    if (std::fabs(b) >= 20) return {0.0, 0.0};
+    return {std::exp(-b) * DriftVX, std::exp(-b) * DriftVY};
+}
+
+} // namespace Data

@@ -1,0 +1,40 @@
+#pragma once
+// Shared set-up for model tests: a chamber at 20 °C with the supply off and no drift.
+
+#include <gtest/gtest.h>
+
+#include "Data.h"
+
+class ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Data::ResetChamber();
+        Data::ViewRefreshHook = nullptr;
+        Data::StopwatchDisplayHook = nullptr;
+        Data::PrevTemp = Data::AmbientTemp = Data::CurTemp = 293;
+        Data::PolarityPositive = true;
+        // The injection drift dies away 10 s after InjectTime; start well past it.
+        Data::InjectTime = -1000;
+        Data::SeedRandom(12345);
+    }
+    void TearDown() override {
+        Data::ViewRefreshHook = nullptr;
+        Data::StopwatchDisplayHook = nullptr;
+        Data::ResetChamber();
+    }
+
+    /// A droplet at rest at the origin.
+    static Data::TDroplet Droplet(double radius, int charges = 0) {
+        Data::TDroplet d;
+        d.Active = 1;
+        d.Radius = radius;
+        d.Charge = charges * Data::ElemCharge;
+        return d;
+    }
+
+    /// Vertical speed (m/s) of a droplet after its velocity has relaxed to the target.
+    static double SettledVY(Data::TDroplet d, double t = 0) {
+        Data::StepDroplet(d, Data::SubStep, t);
+        return d.VY;
+    }
+};
