@@ -1,10 +1,10 @@
 // One simulation tick with 100 active droplets, against the plain per-droplet evaluation, in
 // the three states a lesson goes through: settled air, the drift after an injection, and a
 // temperature relaxation under way.
-#include <benchmark/benchmark.h>
-
 #include "Data.h"
 #include "LiteralTick.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -16,7 +16,8 @@ void Prepare(Air air) {
     PrevTemp = AmbientTemp = CurTemp = 293;
     SeedRandom(42);
     SimTime = 100;
-    for (int i = 1; i <= 100; ++i) InjectDroplet(Drops[i]);
+    for (int i = 1; i <= 100; ++i)
+        InjectDroplet(Drops[i]);
     PlateVoltage = -500;
     InjectTime = air == Air::Drifting ? SimTime : -1000;
     if (air == Air::Relaxing) {
@@ -32,8 +33,7 @@ void Rewind(Air air) {
     if (air == Air::Relaxing && SimTime - TempRefTime > 150) TempRefTime = SimTime;
 }
 
-template <void (*Tick)()>
-void BM_Tick(benchmark::State& state) {
+template <void (*Tick)()> void BM_Tick(benchmark::State& state) {
     const Air air = static_cast<Air>(state.range(0));
     Prepare(air);
     for (auto _ : state) {
@@ -41,7 +41,9 @@ void BM_Tick(benchmark::State& state) {
         Rewind(air);
     }
     benchmark::DoNotOptimize(Data::Drops[1].Y);
-    state.SetLabel(air == Air::Settled ? "settled" : air == Air::Drifting ? "drifting" : "relaxing");
+    state.SetLabel(air == Air::Settled    ? "settled"
+                   : air == Air::Drifting ? "drifting"
+                                          : "relaxing");
 }
 
 } // namespace

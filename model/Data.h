@@ -14,33 +14,33 @@ class DropMarker;
 namespace Data {
 
 // Physical and numerical constants (SI units).
-constexpr double ElemCharge = 1.602e-19;   ///< elementary charge, C
-constexpr double Gravity = 9.81;           ///< gravitational acceleration, m/s²
-constexpr double OilDensity = 870.0;       ///< density of the oil, kg/m³
-constexpr double AirDensity0 = 1.293;      ///< air density at RefTemp, kg/m³
-constexpr double RefTemp = 273.0;          ///< reference temperature of the density law, K
-constexpr double ThermalTau = 10.0;        ///< time constant of the chamber air temperature, s
-constexpr double ViscOffset = -1.047e-05;  ///< constant term of the viscosity law, Pa·s
-constexpr double ViscSlope = 1.689e-06;    ///< factor of √T in the viscosity law, Pa·s/√K
-constexpr double DriftVX = -0.0005;        ///< horizontal air drift just after an injection, m/s
-constexpr double DriftVY = 0.0;            ///< vertical air drift just after an injection, m/s
-constexpr double DriftTau = 0.5;           ///< decay time of the injection drift, s
-constexpr double PlateGap = 0.01;          ///< distance between the capacitor plates, m
-constexpr double TickPeriod = 0.01;        ///< simulated time added by one tick, s
-constexpr double PixelSize = 1e-06;        ///< chamber length of one view pixel, m
-constexpr double SubStep = 0.001;          ///< integration sub-step, s
-constexpr double CelsiusOffset = 273.0;    ///< kelvin = degrees Celsius + 273 throughout
+constexpr double ElemCharge = 1.602e-19;  ///< elementary charge, C
+constexpr double Gravity = 9.81;          ///< gravitational acceleration, m/s²
+constexpr double OilDensity = 870.0;      ///< density of the oil, kg/m³
+constexpr double AirDensity0 = 1.293;     ///< air density at RefTemp, kg/m³
+constexpr double RefTemp = 273.0;         ///< reference temperature of the density law, K
+constexpr double ThermalTau = 10.0;       ///< time constant of the chamber air temperature, s
+constexpr double ViscOffset = -1.047e-05; ///< constant term of the viscosity law, Pa·s
+constexpr double ViscSlope = 1.689e-06;   ///< factor of √T in the viscosity law, Pa·s/√K
+constexpr double DriftVX = -0.0005;       ///< horizontal air drift just after an injection, m/s
+constexpr double DriftVY = 0.0;           ///< vertical air drift just after an injection, m/s
+constexpr double DriftTau = 0.5;          ///< decay time of the injection drift, s
+constexpr double PlateGap = 0.01;         ///< distance between the capacitor plates, m
+constexpr double TickPeriod = 0.01;       ///< simulated time added by one tick, s
+constexpr double PixelSize = 1e-06;       ///< chamber length of one view pixel, m
+constexpr double SubStep = 0.001;         ///< integration sub-step, s
+constexpr double CelsiusOffset = 273.0;   ///< kelvin = degrees Celsius + 273 throughout
 constexpr int DropletCount = 100;
 
 /// One oil droplet between the plates.
 struct TDroplet {
-    double X = 0;              ///< horizontal position, m; larger is further right in the view
-    double Y = 0;              ///< vertical position, m; larger is further down in the view
-    double VX = 0;             ///< horizontal velocity, m/s
-    double VY = 0;             ///< vertical velocity, m/s
-    double Charge = 0;         ///< 0 to 3 elementary charges, C
-    double Radius = 0;         ///< m, in [0.5 µm, 1.5 µm)
-    std::int32_t Active = 0;   ///< the droplet exists and moves when greater than 0
+    double X = 0;                 ///< horizontal position, m; larger is further right in the view
+    double Y = 0;                 ///< vertical position, m; larger is further down in the view
+    double VX = 0;                ///< horizontal velocity, m/s
+    double VY = 0;                ///< vertical velocity, m/s
+    double Charge = 0;            ///< 0 to 3 elementary charges, C
+    double Radius = 0;            ///< m, in [0.5 µm, 1.5 µm)
+    std::int32_t Active = 0;      ///< the droplet exists and moves when greater than 0
     DropMarker* Marker = nullptr; ///< on-screen marker; owned by the main window
 };
 
@@ -61,20 +61,20 @@ private:
 };
 
 // Chamber state.
-extern double SimTime;            ///< simulated time, s; only ever increases
-extern double CurTemp;            ///< chamber air temperature at the end of the last tick, K
-extern double PrevTemp;           ///< temperature the chamber relaxes from since TempRefTime, K
-extern double AmbientTemp;        ///< set (target) temperature, K
-extern double TempRefTime;        ///< simulated time at which the relaxation started, s
-extern double InjectTime;         ///< simulated time of the last injection, s
-extern double VoltageSetting;     ///< voltage magnitude typed by the user, 0 to 1000 V
-extern double PlateVoltage;       ///< signed voltage on the plates, V; 0 while the supply is off
-extern bool VoltageOn;            ///< supply switch
-extern bool PolarityPositive;     ///< PlateVoltage is +VoltageSetting when true
-extern double ViewOffsetX;        ///< chamber X shown at the view centre, m
-extern double ViewOffsetY;        ///< chamber Y shown at the view centre, m
-extern bool StopwatchRunning;     ///< the stopwatch display is updated every tick
-extern double StopwatchStart;     ///< SimTime when the stopwatch was started, s
+extern double SimTime;        ///< simulated time, s; only ever increases
+extern double CurTemp;        ///< chamber air temperature at the end of the last tick, K
+extern double PrevTemp;       ///< temperature the chamber relaxes from since TempRefTime, K
+extern double AmbientTemp;    ///< set (target) temperature, K
+extern double TempRefTime;    ///< simulated time at which the relaxation started, s
+extern double InjectTime;     ///< simulated time of the last injection, s
+extern double VoltageSetting; ///< voltage magnitude typed by the user, 0 to 1000 V
+extern double PlateVoltage;   ///< signed voltage on the plates, V; 0 while the supply is off
+extern bool VoltageOn;        ///< supply switch
+extern bool PolarityPositive; ///< PlateVoltage is +VoltageSetting when true
+extern double ViewOffsetX;    ///< chamber X shown at the view centre, m
+extern double ViewOffsetY;    ///< chamber Y shown at the view centre, m
+extern bool StopwatchRunning; ///< the stopwatch display is updated every tick
+extern double StopwatchStart; ///< SimTime when the stopwatch was started, s
 extern DropletArray Drops;
 
 /// Puts every chamber variable and droplet back to its program-start value (markers are kept).

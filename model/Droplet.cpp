@@ -1,8 +1,8 @@
 // Spraying a droplet into the chamber and advancing one droplet by one sub-step.
-#include <cmath>
-
 #include "Data.h"
 #include "DropletMotion.h"
+
+#include <cmath>
 
 namespace Data {
 

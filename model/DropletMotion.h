@@ -3,9 +3,9 @@
 // tick. Each expression keeps the order of operations of the physical formula, so that results
 // computed here or from cached parts are bit-identical.
 
-#include <cmath>
-
 #include "Data.h"
+
+#include <cmath>
 
 namespace Data::Motion {
 
@@ -18,7 +18,9 @@ inline double RelaxationTime(double radius, double density, double eta) {
 }
 
 /// (τ − τa) g: the settling speed from gravity less buoyancy, m/s.
-inline double SettlingTerm(double tau, double tauAir) { return (tau - tauAir) * Gravity; }
+inline double SettlingTerm(double tau, double tauAir) {
+    return (tau - tauAir) * Gravity;
+}
 
 /// (q U / d) / (6π r η): the speed from the plate field, m/s.
 inline double ElectricTerm(double charge, double plateVoltage, double radius, double eta) {
@@ -26,7 +28,9 @@ inline double ElectricTerm(double charge, double plateVoltage, double radius, do
 }
 
 /// The negated target velocity (wx, wy) from the settling and electric terms and the air drift.
-inline double TargetX(const AirDrift& drift) { return -drift.ux; }
+inline double TargetX(const AirDrift& drift) {
+    return -drift.ux;
+}
 inline double TargetY(double settling, double electric, const AirDrift& drift) {
     return settling - drift.uy + electric;
 }

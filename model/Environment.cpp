@@ -1,7 +1,7 @@
 // The laws of the chamber air: temperature relaxation, viscosity, density and injection drift.
-#include <cmath>
-
 #include "Data.h"
+
+#include <cmath>
 
 namespace Data {
 

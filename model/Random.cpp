@@ -1,8 +1,8 @@
 // The process-wide pseudo-random generator used by the injection.
+#include "Data.h"
+
 #include <chrono>
 #include <random>
-
-#include "Data.h"
 
 namespace Data {
 
@@ -30,6 +30,8 @@ void Randomize() {
     SeedRandom(static_cast<std::uint64_t>(wall) ^ (static_cast<std::uint64_t>(mono) << 1));
 }
 
-void SeedRandom(std::uint64_t seed) { Engine().seed(seed); }
+void SeedRandom(std::uint64_t seed) {
+    Engine().seed(seed);
+}
 
 } // namespace Data

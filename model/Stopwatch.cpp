@@ -1,8 +1,8 @@
 // The stopwatch text, in simulated time.
+#include "Data.h"
+
 #include <cmath>
 #include <string>
-
-#include "Data.h"
 
 namespace Data {
 

@@ -7,19 +7,21 @@
 // plate voltage; while those stay bit-for-bit the same (the usual case: no temperature change
 // under way, the supply untouched), the values of the previous sub-step are reused. The result
 // is bit-identical to stepping every droplet with StepDroplet.
+#include "Data.h"
+#include "DropletMotion.h"
+
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 
-#include "Data.h"
-#include "DropletMotion.h"
-
 namespace Data {
 
 namespace {
 
-bool Same(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool Same(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 /// A droplet's motion coefficients with the inputs they were computed from.
 struct MotionCoefficients {

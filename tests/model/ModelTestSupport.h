@@ -1,9 +1,9 @@
 #pragma once
 // Shared set-up for model tests: a chamber at 20 °C with the supply off and no drift.
 
-#include <gtest/gtest.h>
-
 #include "Data.h"
+
+#include <gtest/gtest.h>
 
 class ModelTest : public ::testing::Test {
 protected:

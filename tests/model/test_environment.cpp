@@ -1,7 +1,7 @@
 // The laws of the chamber air at their characteristic points.
-#include <cmath>
-
 #include "ModelTestSupport.h"
+
+#include <cmath>
 
 using namespace Data;
 

@@ -1,8 +1,8 @@
 // Spraying droplets: ranges, draw order, and the replacement of the whole set.
+#include "ModelTestSupport.h"
+
 #include <cmath>
 #include <set>
-
-#include "ModelTestSupport.h"
 
 using namespace Data;
 
@@ -52,15 +52,19 @@ TEST_F(InjectionTest, RandomNeverReachesOneAndIntegersCoverTheirRange) {
         ASSERT_LT(r, 1.0);
         ++counts[RandomInt(4)];
     }
-    for (int c : counts) EXPECT_NEAR(c, 25000, 1000);
+    for (int c : counts)
+        EXPECT_NEAR(c, 25000, 1000);
     EXPECT_EQ(RandomInt(0), 0);
 }
 
 TEST_F(InjectionTest, SecondInjectionReplacesEveryDroplet) {
-    for (int i = 1; i <= 100; ++i) InjectDroplet(Drops[i]);
-    for (int n = 0; n < 50; ++n) SimulationTick();
+    for (int i = 1; i <= 100; ++i)
+        InjectDroplet(Drops[i]);
+    for (int n = 0; n < 50; ++n)
+        SimulationTick();
     const DropletArray before = Drops;
-    for (int i = 1; i <= 100; ++i) InjectDroplet(Drops[i]);
+    for (int i = 1; i <= 100; ++i)
+        InjectDroplet(Drops[i]);
     for (int i = 1; i <= 100; ++i) {
         EXPECT_NE(Drops[i].X, before[i].X);
         EXPECT_NE(Drops[i].Y, before[i].Y);

@@ -1,8 +1,8 @@
 // Droplet motion: settling speeds, the plate field and its sign, the closed-form update.
-#include <cmath>
-
 #include "DropletMotion.h"
 #include "ModelTestSupport.h"
+
+#include <cmath>
 
 using namespace Data;
 
@@ -30,7 +30,8 @@ TEST_F(MotionTest, DropletsRiseUpTheViewAtSpeedsGrowingWithTheSquareOfTheRadius)
     for (const Case c : {Case{0.5e-6, 26}, Case{1.0e-6, 102}, Case{1.5e-6, 226}}) {
         TDroplet d = Droplet(c.radius);
         double t = 0;
-        for (int i = 0; i < 1000; ++i, t += SubStep) StepDroplet(d, SubStep, t);
+        for (int i = 0; i < 1000; ++i, t += SubStep)
+            StepDroplet(d, SubStep, t);
         EXPECT_NEAR(-d.Y / PixelSize, c.pixelsPerSecond, 1.0) << "radius " << c.radius;
     }
 }
@@ -85,7 +86,8 @@ TEST_F(MotionTest, DriftCarriesDropletsLeftAfterAnInjection) {
     InjectTime = 0;
     TDroplet d = Droplet(1e-6);
     double t = 0;
-    for (int i = 0; i < 10000; ++i, t += SubStep) StepDroplet(d, SubStep, t);
+    for (int i = 0; i < 10000; ++i, t += SubStep)
+        StepDroplet(d, SubStep, t);
     // ∫ 0.5 mm/s · e^(−t/0.5 s) dt over 10 s is 0.25 mm to the left; each sub-step's closed form
     // loses τ·w of it (τ/h ≈ 1 %), as it does vertically.
     EXPECT_NEAR(d.X, -0.25e-3 * (1 - 1.05e-5 / SubStep), 0.001e-3);

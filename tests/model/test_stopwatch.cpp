@@ -1,8 +1,8 @@
 // The stopwatch text.
+#include "ModelTestSupport.h"
+
 #include <cmath>
 #include <string>
-
-#include "ModelTestSupport.h"
 
 using Data::FormatStopwatch;
 
@@ -12,13 +12,14 @@ TEST(Stopwatch, FormatsMinutesSecondsAndTenths) {
         const char* text;
     };
     const Case cases[] = {
-        {0, "00:00,0  "},        {75.35, "01:15,3  "},     {0.09, "00:00,0  "},
-        {0.1, "00:00,1  "},      {59.99, "00:59,9  "},     {60, "01:00,0  "},
-        {599.95, "09:59,9  "},    {3599.95, "59:59,9  "},   {5400, "90:00,0  "},
-        {6000, "100:00,0  "},    {6005, "100:05,0  "},     {54000, "900:00,0  "},
-        {59999.9, "999:59,9  "}, {6e6, "100000:00,0  "},   {1e9, "16666666:40,0  "},
+        {0, "00:00,0  "},        {75.35, "01:15,3  "},   {0.09, "00:00,0  "},
+        {0.1, "00:00,1  "},      {59.99, "00:59,9  "},   {60, "01:00,0  "},
+        {599.95, "09:59,9  "},   {3599.95, "59:59,9  "}, {5400, "90:00,0  "},
+        {6000, "100:00,0  "},    {6005, "100:05,0  "},   {54000, "900:00,0  "},
+        {59999.9, "999:59,9  "}, {6e6, "100000:00,0  "}, {1e9, "16666666:40,0  "},
     };
-    for (const Case& c : cases) EXPECT_EQ(FormatStopwatch(c.seconds), c.text) << c.seconds;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatStopwatch(c.seconds), c.text) << c.seconds;
 }
 
 TEST(Stopwatch, StartedAt12_34AndReadAt75_35ShowsSixtyThreeSeconds) {

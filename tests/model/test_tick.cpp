@@ -1,11 +1,11 @@
 // The simulation tick: simulated time, the hooks, the stopwatch, determinism, and agreement with
 // stepping every droplet the plain way.
+#include "LiteralTick.h"
+#include "ModelTestSupport.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "LiteralTick.h"
-#include "ModelTestSupport.h"
 
 using namespace Data;
 
@@ -13,7 +13,8 @@ using TickTest = ModelTest;
 
 namespace {
 void InjectAll() {
-    for (int i = 1; i <= 100; ++i) InjectDroplet(Drops[i]);
+    for (int i = 1; i <= 100; ++i)
+        InjectDroplet(Drops[i]);
     InjectTime = SimTime;
     TempRefTime = SimTime;
 }
@@ -60,7 +61,8 @@ TEST_F(TickTest, SimulatedTimeIsSetFromEachTicksOwnStart) {
 
 TEST_F(TickTest, InactiveDropletsAreUntouchedAndActiveOnesMove) {
     InjectAll();
-    for (int i = 2; i <= 100; i += 2) Drops[i].Active = 0;
+    for (int i = 2; i <= 100; i += 2)
+        Drops[i].Active = 0;
     const DropletArray before = Drops;
     SimulationTick();
     for (int i = 1; i <= 100; ++i) {
@@ -107,10 +109,12 @@ TEST_F(TickTest, StoppedStopwatchIsNotWritten) {
 TEST_F(TickTest, StopwatchCountsSimulatedTimeFromItsStart) {
     std::string shown;
     StopwatchDisplayHook = [&](const std::string& s) { shown = s; };
-    for (int n = 0; n < 50; ++n) SimulationTick();
+    for (int n = 0; n < 50; ++n)
+        SimulationTick();
     StopwatchStart = SimTime;
     StopwatchRunning = true;
-    for (int n = 0; n < 7549; ++n) SimulationTick(); // 75.49 s
+    for (int n = 0; n < 7549; ++n)
+        SimulationTick(); // 75.49 s
     EXPECT_EQ(shown, "01:15,4  ");
     SimulationTick();
     SimulationTick(); // 75.51 s
@@ -124,7 +128,8 @@ TEST_F(TickTest, SameSeedAndInputsGiveBitIdenticalDroplets) {
         SeedRandom(2024);
         InjectAll();
         PlateVoltage = -350;
-        for (int n = 0; n < 1000; ++n) SimulationTick();
+        for (int n = 0; n < 1000; ++n)
+            SimulationTick();
         return Drops;
     };
     const DropletArray first = run();
@@ -142,7 +147,8 @@ TEST_F(TickTest, AgreesBitForBitWithSteppingEveryDropletThePlainWay) {
     const std::vector<Change> lesson = {
         {0, [] { InjectAll(); }},
         {150, [] { PlateVoltage = 500; }},
-        {400, [] { PrevTemp = AirTemperatureAt(SimTime), AmbientTemp = 313, TempRefTime = SimTime; }},
+        {400,
+         [] { PrevTemp = AirTemperatureAt(SimTime), AmbientTemp = 313, TempRefTime = SimTime; }},
         {900, [] { PlateVoltage = -500; }},
         {1500, [] { InjectAll(); }},
         {2000, [] { PrevTemp = CurTemp, AmbientTemp = 278, TempRefTime = SimTime; }},
@@ -156,7 +162,8 @@ TEST_F(TickTest, AgreesBitForBitWithSteppingEveryDropletThePlainWay) {
         SeedRandom(31337);
         std::size_t next = 0;
         for (int n = 0; n < 10000; ++n) {
-            while (next < lesson.size() && lesson[next].atTick == n) lesson[next++].apply();
+            while (next < lesson.size() && lesson[next].atTick == n)
+                lesson[next++].apply();
             tick();
         }
         return std::make_pair(Drops, SimTime);

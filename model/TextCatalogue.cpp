@@ -1,0 +1,70 @@
+// GetText and the open catalogue.
+#include "TextCatalogue.h"
+
+#include "Data.h"
+#include "FolderEntries.h"
+#include "IniFile.h"
+#include "ProgramFolder.h"
+#include "TextEncoding.h"
+
+#include <optional>
+
+namespace Data {
+
+namespace {
+
+// The open catalogue is only a path: every look-up reads the file as it is then.
+struct OpenCatalogue {
+    bool IsOpen = false;
+    std::string Path;
+};
+constinit OpenCatalogue Catalogue;
+
+std::optional<std::string> ReadText(const std::string& path, int n) {
+    const std::size_t slash = path.rfind(PathDelim);
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string file = FindFileIgnoringCase(slash == 0 ? "/" : folder, name);
+    if (file.empty()) return std::nullopt;
+    // Three bytes more than a text may hold, to see whether the cut splits a UTF-8 character.
+    const std::optional<std::string> value =
+        ReadIniValue(file, CatalogueSection, CatalogueKey(n), MaxTextBytes + 3);
+    if (!value) return std::nullopt;
+    return CatalogueTextToUtf8(*value, MaxTextBytes);
+}
+
+} // namespace
+
+std::string CatalogueKey(int n) {
+    // 64 bits, so n + 10000 cannot overflow for any int.
+    return "S" + std::to_string(static_cast<long long>(n) + 10000).substr(1);
+}
+
+std::string GetText(int n) {
+    EnsureProgramFolder();
+    if (!Catalogue.IsOpen) {
+        std::string path = LangDir.empty() ? ExeDir : LangDir + PathDelim;
+        OpenTextCatalogue(path + CatalogueFileName);
+    }
+    return ReadText(Catalogue.Path, n).value_or("None");
+}
+
+void CloseTextCatalogue() {
+    Catalogue.IsOpen = false;
+    Catalogue.Path.clear();
+}
+
+void OpenTextCatalogue(const std::string& path) {
+    Catalogue.IsOpen = true;
+    Catalogue.Path = path;
+}
+
+void ChooseLanguage(const std::string& name) {
+    EnsureProgramFolder();
+    CloseTextCatalogue();
+    if (name.empty()) return;
+    LangDir = ExeDir + name;
+    OpenTextCatalogue(LangDir + PathDelim + CatalogueFileName);
+}
+
+} // namespace Data

@@ -1,0 +1,148 @@
+#include "Idozit.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+
+#ifdef __linux__
+#include <QSocketNotifier>
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
+
+namespace {
+void ProcessPendingMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+} // namespace
+
+// Wakes the event loop at a given moment. On Linux a timerfd armed with an absolute monotonic
+// deadline wakes it exactly at the millisecond boundary when the firing falls due, so ticks come
+// every IntervalMs + 1 ms without drift; elsewhere a precise Qt timer does the same to within a
+// millisecond.
+class TIdozito::Alarm : public QObject {
+public:
+    Alarm() {
+#ifdef __linux__
+        fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (fd_ >= 0) {
+            notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+            connect(notifier_, &QSocketNotifier::activated, this, [this] {
+                std::uint64_t expirations = 0;
+                [[maybe_unused]] const ssize_t n = ::read(fd_, &expirations, sizeof expirations);
+            });
+            return;
+        }
+#endif
+        timer_ = new QTimer(this);
+        timer_->setSingleShot(true);
+        timer_->setTimerType(Qt::PreciseTimer);
+    }
+    ~Alarm() override {
+#ifdef __linux__
+        if (fd_ >= 0) {
+            delete notifier_;
+            ::close(fd_);
+        }
+#endif
+    }
+
+    /// Arms the alarm for the moment the steady clock reaches `deadline`.
+    void At(std::chrono::steady_clock::time_point deadline) {
+#ifdef __linux__
+        if (fd_ >= 0) {
+            // libstdc++'s steady_clock is CLOCK_MONOTONIC.
+            const auto ns =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(deadline.time_since_epoch())
+                    .count();
+            itimerspec spec{};
+            spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+            spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+            if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) spec.it_value.tv_nsec = 1;
+            timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+            return;
+        }
+#endif
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        timer_->start(std::max<std::chrono::milliseconds>(left, std::chrono::milliseconds(0)));
+    }
+
+private:
+    int fd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+TIdozito::TIdozito(QObject* owner) : QObject(owner), clock_(&TIdozito::MonotonicMs) {}
+
+TIdozito::~TIdozito() = default;
+
+std::uint32_t TIdozito::MonotonicMs() {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms.count()));
+}
+
+void TIdozito::Setup(std::uint32_t intervalMs, std::function<void()> callback) {
+    IntervalMs = intervalMs;
+    Callback = std::move(callback);
+}
+
+void TIdozito::SetClock(Clock clock) {
+    clock_ = clock ? std::move(clock) : Clock(&MonotonicMs);
+}
+
+void TIdozito::SetWaiting(Waiting waiting) {
+    waiting_ = waiting;
+}
+
+bool TIdozito::Due() const {
+    // Unsigned difference: correct across the wrap of the counter.
+    return static_cast<std::uint32_t>(NowMs - LastMs) > IntervalMs;
+}
+
+void TIdozito::Start() {
+    Running = true;
+    LastMs = clock_();
+    if (IntervalMs == 0) {
+        Running = false;
+    } else {
+        do {
+            ProcessPendingMessages();
+            NowMs = clock_();
+            if (Due()) {
+                LastMs = NowMs;
+                if (Callback) Callback();
+            }
+            if (Running && waiting_ == Waiting::UntilDue) WaitUntilDueOrMessage();
+        } while (Running);
+    }
+    ProcessPendingMessages();
+}
+
+void TIdozito::Stop() {
+    Running = false;
+}
+
+void TIdozito::WaitUntilDueOrMessage() {
+    using namespace std::chrono;
+    const std::uint32_t now = clock_();
+    const std::uint32_t elapsed = now - LastMs;
+    if (elapsed > IntervalMs) return; // due already
+    // The firing falls due when the clock first reads LastMs + IntervalMs + 1.
+    const std::uint32_t left = IntervalMs + 1 - elapsed;
+    if (!alarm_) alarm_ = std::make_unique<Alarm>();
+    const auto steadyNow = steady_clock::now();
+    if (clock_.target<std::uint32_t (*)()>() &&
+        *clock_.target<std::uint32_t (*)()>() == &TIdozito::MonotonicMs) {
+        // Our own clock counts whole milliseconds of the steady clock: wake exactly at the
+        // boundary of the millisecond in which the firing falls due.
+        const auto thisMs = time_point_cast<milliseconds>(steadyNow);
+        alarm_->At(thisMs + milliseconds(left));
+    } else {
+        alarm_->At(steadyNow + milliseconds(left));
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}

@@ -1,0 +1,87 @@
+# Helpers for tests that drive the real program in a virtual X server (no window manager).
+# shellcheck shell=bash
+
+# Starts Xvfb on a free display and exports DISPLAY; stops it when the test exits.
+start_xvfb() {
+  local n
+  for n in $(seq 100 400); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local _
+    for _ in $(seq 300); do
+      xdotool getmouselocation >/dev/null 2>&1 && { trap stop_xvfb EXIT; return 0; }
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [[ -n ${APP_PID:-} ]] && kill "$APP_PID" 2>/dev/null
+  [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null || true
+}
+
+# Waits (up to $2 seconds, default 60) for a visible window of process $1; prints its id.
+wait_window_of() {
+  local pid=$1 limit=${2:-60} w _
+  for _ in $(seq $((limit * 10))); do
+    w=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | tail -n 1 || true)
+    [[ -n $w ]] && { echo "$w"; return 0; }
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits (up to $2 seconds) for a visible window whose title contains $1; prints its id.
+wait_window_named() {
+  local name=$1 limit=${2:-60} w _
+  for _ in $(seq $((limit * 10))); do
+    w=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | tail -n 1 || true)
+    [[ -n $w ]] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits (up to $2 seconds) for process $1, a child of this shell, to end; sets EXIT_STATUS.
+# Not to be called in a subshell: only this shell can collect its child's status.
+wait_exit() {
+  local pid=$1 limit=${2:-60} _
+  for _ in $(seq $((limit * 10))); do
+    if [[ $(ps -o stat= -p "$pid" 2>/dev/null) == Z* ]] || ! kill -0 "$pid" 2>/dev/null; then
+      EXIT_STATUS=0
+      wait "$pid" || EXIT_STATUS=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Saves the whole screen to $1.
+screen_shot() { import -window root "$1"; }
+
+# Prints "r,g,b" of pixel ($2, $3) of image $1.
+pixel_of() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
+    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Prints the client area's top in screen coordinates: the first teal row below the window's top
+# at a column inside the window's left margin (the menu bar lies above it).
+client_top_of() {
+  local image=$1 x=$2 top=$3 y
+  for y in $(seq "$top" $((top + 80))); do
+    [[ $(pixel_of "$image" "$x" "$y") == "0,128,128" ]] && { echo "$y"; return 0; }
+  done
+  return 1
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }

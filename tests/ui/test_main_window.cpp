@@ -1,0 +1,274 @@
+// The main window: its built layout against the design table, the captions, the start-up timer,
+// activation once per run, closing, the About box pause and the stopwatch.
+#include "BevelPanel.h"
+#include "MainLayout.h"
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QThread>
+
+namespace {
+QColor PixelOf(QWidget* w, int x, int y) {
+    return QColor(w->grab().toImage().pixel(x, y));
+}
+} // namespace
+
+TEST_F(MainWindowTest, EveryControlSitsWhereTheDesignPutsIt) {
+    for (const ControlSpec& spec : MainLayout::Controls()) {
+        QWidget* w = form->Controls().Find(spec.Name);
+        ASSERT_NE(w, nullptr) << spec.Name;
+        const bool onWindow = spec.Parent[0] == '\0';
+        EXPECT_EQ(w->parentWidget(), onWindow ? form->Client() : form->Controls().Find(spec.Parent))
+            << spec.Name;
+        // Direct children of the window sit 11 pixels lower than stored; panel children do not.
+        EXPECT_EQ(w->pos(), QPoint(spec.Left, spec.Top + (onWindow ? 11 : 0))) << spec.Name;
+        if (spec.Width > 0 && spec.Kind != ControlKind::Label) {
+            EXPECT_EQ(w->size(), QSize(spec.Width, spec.Height)) << spec.Name;
+        }
+    }
+    EXPECT_EQ(form->Label2->pos(), QPoint(460, 8));
+    EXPECT_EQ(form->Image3->geometry(), QRect(8, 24, 450, 450));
+    EXPECT_EQ(form->Controls().Find("Panel2")->geometry(), QRect(602, 240, 161, 193));
+}
+
+TEST_F(MainWindowTest, DesignTextsColoursAndRanges) {
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Tessilar-kísérlet"));
+    EXPECT_EQ(form->Edit2->text(), "20");
+    EXPECT_EQ(form->Edit7->text(), "0");
+    EXPECT_EQ(form->Edit1->text(), "00:00,0");
+    EXPECT_EQ(form->BitBtn4->text(), "Start/Reset");
+    EXPECT_EQ(form->BitBtn5->text(), "Stop");
+    EXPECT_EQ(form->Label1->text(), " 0,200 mm");
+    EXPECT_EQ(form->Label2->text(), " 0,200 mm");
+    EXPECT_EQ(form->UpDown1->Max(), 995);
+    EXPECT_EQ(form->UpDown1->Increment(), 2);
+    EXPECT_EQ(form->UpDown2->Position(), 20);
+    for (QScrollBar* bar : {form->ScrollBar1, form->ScrollBar2}) {
+        EXPECT_EQ(bar->minimum(), 0);
+        EXPECT_EQ(bar->maximum(), 100);
+        EXPECT_EQ(bar->value(), 50);
+    }
+    form->show();
+    EXPECT_EQ(PixelOf(form->Client(), 3, 3), QColor(0, 128, 128));
+    QWidget* panel = form->Controls().Find("Panel4");
+    EXPECT_EQ(PixelOf(panel, 8, 8), QColor(192, 192, 192));
+    EXPECT_EQ(PixelOf(panel, 0, 0), QColor(255, 255, 255)); // raised bevels
+    EXPECT_EQ(PixelOf(panel, 160, 64), QColor(128, 128, 128));
+    EXPECT_EQ(form->Edit1->palette().color(QPalette::Base), QColor(0, 0, 128));
+    EXPECT_EQ(form->Edit1->palette().color(QPalette::Text), QColor(255, 255, 255));
+    EXPECT_EQ(form->Edit1->font().pixelSize(), 24);
+    EXPECT_TRUE(form->Edit1->font().bold());
+    EXPECT_TRUE(form->Label1->font().bold());
+    EXPECT_EQ(form->Label1->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(form->font().pixelSize(), 11);
+    EXPECT_EQ(QColor(form->Shape1->BrushColor()), QColor(0, 128, 128));
+    form->hide();
+}
+
+TEST_F(MainWindowTest, WindowHasCloseBoxButNoMinimiseOrMaximise) {
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form->pos(), QPoint(475, 124));
+}
+
+TEST_F(MainWindowTest, KeyboardOrderRunsThroughThePanels) {
+    QWidget* w = form->BitBtn1;
+    for (const char* name : MainLayout::TabOrder) {
+        EXPECT_EQ(w, form->Controls().Find(name)) << name;
+        w = w->nextInFocusChain();
+        while (w && !(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+    }
+}
+
+TEST_F(MainWindowTest, MenuHasEndAndHelpWithAboutDescriptionAndLanguage) {
+    const QList<QAction*> top = form->menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0], form->Vge1);
+    EXPECT_EQ(top[1]->menu(), form->Sg1);
+    const QList<QAction*> items = form->Sg1->actions();
+    EXPECT_TRUE(items.contains(form->Nvjegy1));
+    EXPECT_TRUE(items.contains(form->Lers1));
+    EXPECT_TRUE(items.contains(form->Nyelv1));
+}
+
+TEST_F(MainWindowTest, StartupTimerSizesTheWindowOnceAndStops) {
+    EXPECT_EQ(form->size(), QSize(798, 564));
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 1);
+    QApplication::processEvents();
+    for (int i = 0; i < 200 && form->Timer1->isActive(); ++i) {
+        QThread::msleep(2);
+        QApplication::processEvents();
+    }
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_EQ(form->size(), QSize(800, 600));
+    form->resize(640, 480);
+    form->Timer1Timer(); // nothing pending any more
+    EXPECT_EQ(form->size(), QSize(640, 480));
+}
+
+TEST_F(MainWindowTest, CaptionsComeFromTheCatalogueWithTheIdentifierInTheTitle) {
+    WriteCatalogue("S0005=&Vége\nS0004=&Súgó\nS0401=Névjegy\nS0017=&Leírás\nS0018=&Nyelv\n"
+                   "S0011=&Befecskendezés\nS0012=&Pólusváltás\nS0013=Be/&Ki\nS0014=Feszültség\n"
+                   "S0015=Stopperóra\nS0016=Hőmérséklet\nS0200=Tessilar-kísérlet\n");
+    password->Password->setText("Kovács Anna");
+    form->ApplyCaptions();
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Tessilar-kísérlet   /   Kovács Anna"));
+    EXPECT_EQ(form->Vge1->text(), QString::fromUtf8("&Vége"));
+    // The exit button shows the same text without claiming the menu item's mnemonic key.
+    EXPECT_EQ(form->BitBtn6->text(), QString::fromUtf8("Vége"));
+    EXPECT_EQ(form->Sg1->title(), QString::fromUtf8("&Súgó"));
+    EXPECT_EQ(form->BitBtn2->text(), QString::fromUtf8("&Pólusváltás"));
+    EXPECT_EQ(form->Label7->text(), QString::fromUtf8("Hőmérséklet"));
+    EXPECT_EQ(form->Label4->text(), QString::fromUtf8("Stopperóra"));
+}
+
+TEST_F(MainWindowTest, MissingCatalogueShowsNoneEverywhere) {
+    password->Password->setText("anna");
+    form->ApplyCaptions();
+    EXPECT_EQ(form->windowTitle(), "None   /   anna");
+    for (QString text :
+         {form->Vge1->text(), form->Sg1->title(), form->Nvjegy1->text(), form->Lers1->text(),
+          form->BitBtn1->text(), form->BitBtn2->text(), form->BitBtn3->text(),
+          form->BitBtn6->text(), form->Label3->text(), form->Label4->text(), form->Label7->text()})
+        EXPECT_EQ(text, "None");
+}
+
+TEST_F(MainWindowTest, EmptyIdentifierLeavesTheSeparatorAtTheEndOfTheTitle) {
+    WriteCatalogue("S0200=Tessilar\n");
+    form->ApplyCaptions();
+    EXPECT_EQ(form->windowTitle(), "Tessilar   /   ");
+}
+
+TEST_F(MainWindowTest, ActivationSetsTheChamberAndRunsTheSimulationUntilClosed) {
+    Data::PlateVoltage = 123; // activation leaves the plate voltage alone
+    form->show();
+    double timeInside = -1;
+    bool focusOnInjection = false;
+    RunActivated(300, [&] {
+        timeInside = Data::SimTime;
+        focusOnInjection = form->BitBtn1->hasFocus() || QApplication::focusWidget() == nullptr;
+        EXPECT_EQ(Data::AmbientTemp, 293.0);
+        EXPECT_EQ(Data::PrevTemp, 293.0);
+        EXPECT_FALSE(Data::VoltageOn);
+        EXPECT_TRUE(Data::PolarityPositive);
+        EXPECT_EQ(Data::VoltageSetting, 0.0);
+        EXPECT_EQ(Data::PlateVoltage, 123.0);
+        EXPECT_TRUE(form->Scheduler()->Running);
+    });
+    EXPECT_GT(timeInside, 0.05); // ticks ran while the window was open
+    EXPECT_EQ(form->Scheduler()->IntervalMs, 10u);
+    EXPECT_FALSE(form->Scheduler()->Running);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(Data::CurTemp, 293.0);
+    EXPECT_TRUE(focusOnInjection);
+}
+
+TEST_F(MainWindowTest, ActivationRunsOncePerRunEvenWhenNoWindowManagerActivates) {
+    int ticksSeen = 0;
+    QTimer::singleShot(250, form.get(), [&] {
+        EXPECT_TRUE(form->Activated());
+        ticksSeen = static_cast<int>(Data::SimTime / 0.01);
+        // A second activation (focus regained) must not start another loop or reset anything.
+        Data::AmbientTemp = 300;
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(form.get(), &activate);
+        form->FormActivate();
+        QApplication::processEvents();
+        EXPECT_EQ(Data::AmbientTemp, 300.0);
+        form->close();
+    });
+    // Shown without any window manager: the activation runs when the event loop is idle.
+    form->show();
+    for (int i = 0; i < 500 && form->isVisible(); ++i) {
+        QThread::msleep(2);
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(form->Activated());
+    EXPECT_GT(ticksSeen, 3);
+    EXPECT_FALSE(form->Scheduler()->Running);
+}
+
+TEST_F(MainWindowTest, AboutBoxFreezesSimulatedTimeAndChangesNothingElse) {
+    form->show();
+    double before = -1, after = -1;
+    std::string stopwatchBefore, stopwatchAfter;
+    RunActivated(150, [&] {
+        form->BitBtn4Click();
+        Data::AmbientTemp = 303;
+        QTimer::singleShot(50, [&] {
+            before = Data::SimTime;
+            stopwatchBefore = form->Edit1->text().toStdString();
+            // While the About box is open for 300 ms no tick may run.
+            QTimer::singleShot(300, [&] {
+                after = Data::SimTime;
+                stopwatchAfter = form->Edit1->text().toStdString();
+                about->done(mrOk);
+            });
+        });
+        form->Nvjegy1Click();
+        EXPECT_EQ(Data::AmbientTemp, 303.0);
+        EXPECT_TRUE(Data::StopwatchRunning);
+    });
+    EXPECT_GE(before, 0.0);
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(stopwatchBefore, stopwatchAfter);
+}
+
+TEST_F(MainWindowTest, StopwatchStartsRestartsAndStopsInSimulatedTime) {
+    ActivateWithoutLoop();
+    Data::SimTime = 12.34;
+    form->BitBtn4Click();
+    EXPECT_EQ(form->Edit1->text(), "00:00,0"); // the display changes at the next tick
+    for (int i = 0; i < 305; ++i)
+        Data::SimulationTick();
+    EXPECT_EQ(form->Edit1->text(), "00:03,0  ");
+    form->BitBtn4Click(); // restart while running: from zero again
+    Data::SimulationTick();
+    EXPECT_EQ(form->Edit1->text(), "00:00,0  ");
+    for (int i = 0; i < 154; ++i)
+        Data::SimulationTick();
+    form->BitBtn5Click();
+    const QString stopped = form->Edit1->text();
+    EXPECT_EQ(stopped, "00:01,5  ");
+    for (int i = 0; i < 100; ++i)
+        Data::SimulationTick();
+    EXPECT_EQ(form->Edit1->text(), stopped); // stop keeps the last value shown
+    form->BitBtn4Click();
+    Data::SimulationTick();
+    EXPECT_EQ(form->Edit1->text(), "00:00,0  ");
+}
+
+TEST_F(MainWindowTest, EndCommandClosesTheWindowThroughTheCloseStep) {
+    form->show();
+    bool closedByEnd = false;
+    QTimer::singleShot(150, form.get(), [&] {
+        form->Vge1Click();
+        closedByEnd = !form->isVisible();
+    });
+    form->FormActivate(); // returns once the close step has stopped the scheduler
+    EXPECT_TRUE(closedByEnd);
+    EXPECT_FALSE(form->Scheduler()->Running);
+}
+
+TEST_F(MainWindowTest, LanguageChoiceAppliesTheCaptionsAtOnce) {
+    WriteCatalogue("S0011=&Befecskendezés\n");
+    WriteCatalogue("S0011=&Inject droplets\n", "English");
+    form->ApplyCaptions();
+    EXPECT_EQ(form->BitBtn1->text(), QString::fromUtf8("&Befecskendezés"));
+    QTimer::singleShot(50, [&] {
+        language->ComboBox1->setCurrentText("English");
+        language->BitBtn1Click();
+    });
+    form->LanguageItemClick();
+    EXPECT_EQ(form->BitBtn1->text(), "&Inject droplets");
+}

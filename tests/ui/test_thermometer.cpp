@@ -1,0 +1,263 @@
+// The temperature column: the thermometer's liquid column for the chamber temperature, the set
+// temperature field with its spin buttons and nested rewrites, the decimal separator switch, the
+// chamber's relaxation as the window shows it, and the droplet speeds at the extremes.
+#include "MainWindowFixture.h"
+#include "PixelChecks.h"
+#include "ThermometerPicture.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int ColumnBottom = 384;
+
+class ThermometerTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ActivateWithoutLoop();
+    }
+
+    QRect Column() const { return form->Shape2->geometry(); }
+
+    static void Ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            Data::SimulationTick();
+    }
+};
+
+/// The vertical speed (m/s, negative is up the view) the model's laws give a resting-air droplet
+/// of radius r at temperature T without a field, as the position advances per sub-step.
+double ExpectedSettlingSpeed(double r, double T) {
+    const double eta = std::sqrt(T) * Data::ViscSlope + Data::ViscOffset;
+    const double rhoAir = Data::AirDensity0 * Data::RefTemp / T;
+    const double tau = 2.0 / 9.0 * r * r * Data::OilDensity / eta;
+    const double tauAir = 2.0 / 9.0 * r * r * rhoAir / eta;
+    const double w = (tau - tauAir) * Data::Gravity;
+    // With the velocity relaxed (e^(−h/τ) is negligible) Y changes by w (τ − h) per sub-step.
+    return w * (tau - Data::SubStep) / Data::SubStep;
+}
+
+} // namespace
+
+// --- The column -----------------------------------------------------------------------------
+
+TEST_F(ThermometerTest, ColumnTopFollowsTheChamberTemperatureThreePixelsPerDegree) {
+    struct Case {
+        double kelvin;
+        int top;
+    };
+    const Case cases[] = {
+        {293, 322},   {273, 382},   {373, 82},    {313, 262},   {305.64, 285},
+        {273.5, 381}, {273.3, 382}, {372.99, 83}, {280.2, 361},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kelvin);
+        Data::CurTemp = c.kelvin;
+        form->UpdateThermometer();
+        EXPECT_EQ(Column().top(), c.top);
+        EXPECT_EQ(Column().height(), ColumnBottom - c.top);
+        EXPECT_EQ(Column().left(), 30);
+        EXPECT_EQ(Column().width(), 5);
+    }
+}
+
+TEST_F(ThermometerTest, TruncationIsTowardsZeroJustBelowTheZeroMark) {
+    Data::CurTemp = 272.9; // −0.3 pixels truncates to 0, not −1
+    form->UpdateThermometer();
+    EXPECT_EQ(Column().top(), 382);
+    EXPECT_EQ(Column().height(), 2);
+}
+
+TEST_F(ThermometerTest, ExtremeTemperaturesGiveASaneColumn) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double kelvin : {1e300, -1e300, inf, -inf, std::nan(""), 1e9, -1e9}) {
+        SCOPED_TRACE(kelvin);
+        Data::CurTemp = kelvin;
+        form->UpdateThermometer();
+        const QRect column = Column();
+        EXPECT_GE(column.height(), 0);
+        EXPECT_EQ(column.left(), 30);
+        if (kelvin > 373) {
+            EXPECT_LE(column.top(), 82);
+            EXPECT_EQ(column.top() + column.height(), ColumnBottom);
+        } else if (kelvin < 273) {
+            EXPECT_LE(column.height(), 2);
+        } else { // not a number
+            EXPECT_GE(column.top(), 82);
+            EXPECT_LE(column.top(), 382);
+            EXPECT_EQ(column.top() + column.height(), ColumnBottom);
+        }
+    }
+    Data::CurTemp = 293; // and it recovers
+    form->UpdateThermometer();
+    EXPECT_EQ(Column(), QRect(30, 322, 5, 62));
+}
+
+// --- The set temperature field --------------------------------------------------------------
+
+TEST_F(ThermometerTest, FieldIsClampedReformattedAndApplied) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+        double ambient; // K
+        int spin;
+    };
+    const Case cases[] = {
+        {"150", "100.00", 373, 100},    {"-3", " 0.00", 273, 0},   {"35.5", "35.00", 308.5, 35},
+        {"20.5", "20.50", 293.5, 20},   {"5", " 5.00", 278, 5},    {"1e1", "10.00", 283, 10},
+        {"  7.25", " 7.00", 280.25, 7}, {"-0", " 0.00", 273, 0},   {"99.999", "99.00", 372.999, 99},
+        {"100", "100.00", 373, 100},    {".5", " 0.00", 273.5, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        form->UpDown2->SetPosition(20);
+        form->Edit2->setText("20.25"); // the spin buttons stay at 20 for every case
+        ASSERT_EQ(form->UpDown2->Position(), 20);
+        form->Edit2->setText(c.typed);
+        EXPECT_EQ(form->Edit2->text(), c.shown);
+        EXPECT_DOUBLE_EQ(Data::AmbientTemp, c.ambient);
+        EXPECT_EQ(form->UpDown2->Position(), c.spin);
+    }
+}
+
+TEST_F(ThermometerTest, InvalidTextChangesNothing) {
+    form->Edit2->setText("30");
+    Data::SimulationTick();
+    const double ambient = Data::AmbientTemp, prev = Data::PrevTemp, ref = Data::TempRefTime;
+    ASSERT_EQ(ambient, 303.0);
+    for (const char* typed : {"abc", "", "3,5", "12 ", "1e", "--1", ".", "1e400"}) {
+        SCOPED_TRACE(typed);
+        form->Edit2->setText(typed);
+        EXPECT_EQ(form->Edit2->text(), typed);
+        EXPECT_EQ(Data::AmbientTemp, ambient);
+        EXPECT_EQ(Data::PrevTemp, prev);
+        EXPECT_EQ(Data::TempRefTime, ref);
+        EXPECT_EQ(form->UpDown2->Position(), 30);
+    }
+}
+
+TEST_F(ThermometerTest, SpinButtonsSetWholeDegrees) {
+    form->UpDown2->Step(1);
+    EXPECT_EQ(form->Edit2->text(), "21.00");
+    EXPECT_EQ(Data::AmbientTemp, 294.0);
+    form->UpDown2->SetPosition(100);
+    EXPECT_EQ(form->Edit2->text(), "100.00");
+    EXPECT_EQ(Data::AmbientTemp, 373.0);
+}
+
+TEST_F(ThermometerTest, FirstEditSwitchesTheDecimalSeparatorForTheReadouts) {
+    form->ScrollBar1->setValue(0);
+    EXPECT_EQ(form->Label1->text(), " 0,000 mm     ");
+    form->Edit2->setText("abc"); // even an edit that is not a number
+    EXPECT_EQ(Data::DecimalSeparator, '.');
+    form->ScrollBar1->setValue(50);
+    EXPECT_EQ(form->Label1->text(), " 0.200 mm     ");
+    form->ScrollBar2->setValue(100);
+    EXPECT_EQ(form->Label2->text(), " 0.400 mm     ");
+}
+
+// --- Relaxation -----------------------------------------------------------------------------
+
+TEST_F(ThermometerTest, ChamberFollowsTheSetTemperatureWithTenSecondTimeConstant) {
+    form->Edit2->setText("40");
+    EXPECT_EQ(Data::AmbientTemp, 313.0);
+    EXPECT_EQ(Data::PrevTemp, 293.0);
+    Ticks(1000); // ten simulated seconds
+    EXPECT_NEAR(Data::CurTemp, 293 + 20 * (1 - std::exp(-1.0)), 1e-2);
+    EXPECT_NEAR(Data::CurTemp, 305.64, 1e-2);
+    EXPECT_EQ(Column().top(), 285);
+    EXPECT_EQ(Column().top() + Column().height(), ColumnBottom);
+}
+
+TEST_F(ThermometerTest, ColumnShowsTheTemperatureOfThePreviousTick) {
+    // A chamber long settled at 100 °C while the column still shows the 20 °C of activation.
+    Data::AmbientTemp = Data::PrevTemp = 373;
+    Data::TempRefTime = -1000;
+    Ticks(1);
+    EXPECT_EQ(Data::CurTemp, 373.0);
+    EXPECT_EQ(Column().top(), 322); // drawn in the first sub-step, before the temperature update
+    Ticks(1);
+    EXPECT_EQ(Column().top(), 82);
+}
+
+TEST_F(ThermometerTest, NewSettingInMidRelaxationStartsFromTheCurrentTemperature) {
+    form->Edit2->setText("40");
+    Ticks(300);
+    const double current = Data::CurTemp;
+    ASSERT_GT(current, 297.0);
+    form->Edit2->setText("10");
+    EXPECT_EQ(Data::PrevTemp, current);
+    EXPECT_EQ(Data::AmbientTemp, 283.0);
+    EXPECT_EQ(Data::TempRefTime, Data::SimTime);
+    EXPECT_NEAR(Data::AirTemperatureAt(Data::SimTime), current, 1e-9);
+    double last = current;
+    for (int i = 1; i <= 300; ++i) {
+        Data::SimulationTick();
+        ASSERT_LT(Data::CurTemp, last) << "tick " << i; // now falling towards 283 K
+        ASSERT_GT(Data::CurTemp, last - 0.05) << "tick " << i;
+        last = Data::CurTemp;
+    }
+    EXPECT_NEAR(Data::CurTemp, 283 + (current - 283) * std::exp(-0.3), 1e-6);
+}
+
+TEST_F(ThermometerTest, SetAmbientTemperatureConvertsCelsiusAndRestartsFromNow) {
+    Data::SimTime = 42.5;
+    Data::CurTemp = 300.25;
+    form->SetAmbientTemperature(55.5);
+    EXPECT_EQ(Data::PrevTemp, 300.25);
+    EXPECT_EQ(Data::AmbientTemp, 328.5);
+    EXPECT_EQ(Data::TempRefTime, 42.5);
+}
+
+TEST_F(ThermometerTest, DropletSpeedsAtTheExtremesFollowTheAirLaws) {
+    struct Case {
+        const char* celsius;
+        double kelvin;
+    };
+    double speeds[2][2] = {};
+    const Case cases[] = {{"0", 273}, {"100", 373}};
+    const double radii[] = {0.6e-6, 1.4e-6};
+    for (int c = 0; c < 2; ++c) {
+        SCOPED_TRACE(cases[c].celsius);
+        form->Edit2->setText(cases[c].celsius);
+        Ticks(20001); // more than 20 time constants: the chamber is exactly at the set value
+        ASSERT_EQ(Data::CurTemp, cases[c].kelvin);
+        for (int k = 0; k < 2; ++k) {
+            Data::TDroplet& d = Data::Drops[k + 1];
+            d.Active = 1;
+            d.X = 0;
+            d.Y = 100e-6;
+            d.VX = d.VY = 0;
+            d.Radius = radii[k];
+            d.Charge = Data::ElemCharge;
+        }
+        Ticks(1);
+        const double y0[] = {Data::Drops[1].Y, Data::Drops[2].Y};
+        Ticks(100);
+        for (int k = 0; k < 2; ++k) {
+            const double speed = Data::Drops[k + 1].Y - y0[k]; // over one simulated second
+            const double expected = ExpectedSettlingSpeed(radii[k], cases[c].kelvin);
+            EXPECT_NEAR(speed, expected, 1e-9 * std::fabs(expected)) << radii[k];
+            speeds[c][k] = speed;
+        }
+    }
+    // Warmer air is more viscous, so every droplet rises more slowly at 100 °C.
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_LT(speeds[0][k], 0);
+        EXPECT_GT(speeds[0][k] / speeds[1][k], 1.2);
+    }
+}
+
+// --- The picture ----------------------------------------------------------------------------
+
+TEST_F(ThermometerTest, PictureIsShownUnscaledAndCutToTheControl) {
+    const QImage& picture = ThermometerPicture();
+    ASSERT_EQ(picture.size(), QSize(62, 393));
+    EXPECT_EQ(form->Image1->size(), QSize(57, 393));
+    const QImage shown = PixelChecks::Grab(*form->Image1);
+    ASSERT_EQ(shown.size(), QSize(57, 393));
+    EXPECT_EQ(shown, picture.copy(0, 0, 57, 393).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(shown.pixel(0, 0), PixelChecks::Silver);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// TAboutDlg: the About box, with its lines from the text catalogue centred in a white panel.
+
+#include "BevelPanel.h"
+#include "Layout.h"
+#include "ModalDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+class TAboutDlg : public TModalDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutDlg(QWidget* parent = nullptr);
+    const ControlSet& Controls() const { return controls_; }
+
+    QPushButton* OKBtn = nullptr;
+    TPanel* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+
+protected:
+    void FormActivate() override;
+
+private:
+    ControlSet controls_;
+    bool shownBefore_ = false;
+};

@@ -1,0 +1,10 @@
+#include "DropMarker.h"
+
+#include "Colors.h"
+
+DropMarker::DropMarker(QWidget* parent) : TShape(parent) {
+    setGeometry(0, 0, Size, Size);
+    SetKind(Kind::Circle);
+    SetBrushColor(QColor(Colors::Yellow));
+    SetPenColor(QColor()); // no outline
+}

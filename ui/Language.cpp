@@ -1,0 +1,74 @@
+#include "Language.h"
+
+#include "Colors.h"
+#include "Data.h"
+#include "FolderEntries.h"
+#include "Fonts.h"
+#include "TextCatalogue.h"
+
+namespace {
+using K = ControlKind;
+const ControlSpec Design[] = {
+    {.Name = "Label1",
+     .Kind = K::Label,
+     .Left = 8,
+     .Top = 8,
+     .Text = "Please select a language ! ",
+     .FontSize = -16,
+     .Style = FontStyle::Bold},
+    {.Name = "ComboBox1", .Kind = K::ComboBox, .Left = 32, .Top = 40, .Width = 145, .Height = 21},
+    {.Name = "BitBtn1",
+     .Kind = K::OkButton,
+     .Left = 224,
+     .Top = 48,
+     .Width = 75,
+     .Height = 25,
+     .Text = "OK"},
+    {.Name = "BitBtn2",
+     .Kind = K::CancelButton,
+     .Left = 224,
+     .Top = 80,
+     .Width = 75,
+     .Height = 25,
+     .Text = "Cancel"},
+};
+constexpr int DesignLeft = 240;
+constexpr int DesignTop = 180;
+} // namespace
+
+TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
+    setObjectName("LanguageDlg");
+    setFont(DefaultFont());
+    setWindowTitle("Select language");
+    SetClientSize(324, 184);
+    move(DesignLeft, DesignTop); // where it was designed, not centred
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(Colors::MoneyGreen));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    controls_ = BuildControls(this, Design);
+    Label1 = controls_.Get<QLabel>("Label1");
+    ComboBox1 = controls_.Get<QComboBox>("ComboBox1");
+    BitBtn1 = controls_.Get<QPushButton>("BitBtn1");
+    BitBtn2 = controls_.Get<QPushButton>("BitBtn2");
+    connect(BitBtn1, &QPushButton::clicked, this, &TLanguageDlg::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    SetTabOrder(controls_, {"ComboBox1", "BitBtn1", "BitBtn2"});
+}
+
+void TLanguageDlg::FormActivate() {
+    ComboBox1->clear();
+    for (const std::string& name : Data::LanguageFolders(Data::ExeDir))
+        ComboBox1->addItem(QString::fromStdString(name));
+    if (ComboBox1->count() > 0)
+        ComboBox1->setCurrentIndex(0);
+    else
+        BitBtn1->setEnabled(false); // and nothing enables it again
+    ComboBox1->setFocus();
+}
+
+void TLanguageDlg::BitBtn1Click() {
+    Data::ChooseLanguage(ComboBox1->currentText().toStdString());
+    done(mrOk);
+}

@@ -1,0 +1,239 @@
+#include "Main.h"
+
+#include "AbtDlg.h"
+#include "Captions.h"
+#include "Colors.h"
+#include "Data.h"
+#include "FolderEntries.h"
+#include "Fonts.h"
+#include "Language.h"
+#include "MainLayout.h"
+#include "MessagePump.h"
+#include "MicroscopeField.h"
+#include "PswdDlg.h"
+#include "ThermometerPicture.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QUrl>
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint) {
+    setObjectName("Form1");
+    setFont(DefaultFont());
+    setWindowTitle(QString::fromUtf8(MainLayout::DesignTitle));
+    move(MainLayout::DesignLeft, MainLayout::DesignTop);
+    resize(MainLayout::DesignWidth, MainLayout::DesignHeight);
+
+    client_ = new QWidget(this);
+    client_->setObjectName("ClientArea");
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, QColor(Colors::Teal));
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+
+    controls_ = BuildControls(client_, MainLayout::Controls(), MainLayout::WindowChildShift);
+    Image1 = controls_.Get<TImage>("Image1");
+    Image2 = controls_.Get<TImage>("Image2");
+    Image3 = controls_.Get<TImage>("Image3");
+    ScrollBar1 = controls_.Get<QScrollBar>("ScrollBar1");
+    ScrollBar2 = controls_.Get<QScrollBar>("ScrollBar2");
+    Label1 = controls_.Get<QLabel>("Label1");
+    Label2 = controls_.Get<QLabel>("Label2");
+    Label3 = controls_.Get<QLabel>("Label3");
+    Label4 = controls_.Get<QLabel>("Label4");
+    Label7 = controls_.Get<QLabel>("Label7");
+    Edit1 = controls_.Get<QLineEdit>("Edit1");
+    Edit2 = controls_.Get<QLineEdit>("Edit2");
+    Edit7 = controls_.Get<QLineEdit>("Edit7");
+    UpDown1 = controls_.Get<TUpDown>("UpDown1");
+    UpDown2 = controls_.Get<TUpDown>("UpDown2");
+    Shape1 = controls_.Get<TShape>("Shape1");
+    Shape2 = controls_.Get<TShape>("Shape2");
+    BitBtn1 = controls_.Get<QPushButton>("BitBtn1");
+    BitBtn2 = controls_.Get<QPushButton>("BitBtn2");
+    BitBtn3 = controls_.Get<QPushButton>("BitBtn3");
+    BitBtn4 = controls_.Get<QPushButton>("BitBtn4");
+    BitBtn5 = controls_.Get<QPushButton>("BitBtn5");
+    BitBtn6 = controls_.Get<QPushButton>("BitBtn6");
+    for (QScrollBar* bar : {ScrollBar1, ScrollBar2})
+        bar->setFocusPolicy(Qt::TabFocus);
+    SetTabOrder(controls_, MainLayout::TabOrder);
+    BuildMenu();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    ConnectHandlers();
+    FormCreate();
+    Timer1->start();
+}
+
+TForm1::~TForm1() {
+    // The tick must not reach a window that no longer exists.
+    Data::ViewRefreshHook = nullptr;
+    Data::StopwatchDisplayHook = nullptr;
+    for (Data::TDroplet& d : Data::Drops)
+        d.Marker = nullptr;
+}
+
+void TForm1::SetDialogs(TAboutDlg* about, TLanguageDlg* language, TPasswordDlg* password) {
+    aboutDlg_ = about;
+    languageDlg_ = language;
+    passwordDlg_ = password;
+}
+
+void TForm1::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setFont(font());
+    Vge1 = bar->addAction(QString::fromUtf8(MainLayout::EndItemText));
+    Vge1->setObjectName("Vge1");
+    Sg1 = bar->addMenu(QString::fromUtf8(MainLayout::HelpMenuText));
+    Sg1->setObjectName("Sg1");
+    Nvjegy1 = Sg1->addAction(QString::fromUtf8(MainLayout::AboutItemText));
+    Nvjegy1->setObjectName("Nvjegy1");
+    Lers1 = Sg1->addAction(QString::fromUtf8(MainLayout::DescriptionItemText));
+    Lers1->setObjectName("Lers1");
+    Sg1->addSeparator();
+    Nyelv1 = Sg1->addAction(QString::fromUtf8(MainLayout::LanguageItemText));
+    Nyelv1->setObjectName("Nyelv1");
+}
+
+void TForm1::ConnectHandlers() {
+    connect(Vge1, &QAction::triggered, this, &TForm1::Vge1Click);
+    connect(Nvjegy1, &QAction::triggered, this, &TForm1::Nvjegy1Click);
+    connect(Lers1, &QAction::triggered, this, &TForm1::Sg1Click);
+    connect(Nyelv1, &QAction::triggered, this, &TForm1::LanguageItemClick);
+    // A close-kind button closes its window without a click handler of its own.
+    connect(BitBtn6, &QPushButton::clicked, this, &QWidget::close);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+    connect(Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
+    connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
+    connect(ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ScrollBar2Change);
+}
+
+void TForm1::FormCreate() {
+    startupPending_ = true;
+    Label1->setText(" 0,200 mm");
+    Label1->adjustSize();
+    Label2->setText(" 0,200 mm");
+    Label2->adjustSize();
+    Image2->NewBitmap(Image2->width(), Image2->height());
+    Idozito = new TIdozito(nullptr); // lives for the whole run, like the window
+    Idozito->setParent(this);
+    CreateDropletMarkers();
+    Data::StopwatchRunning = false;
+    Data::ViewRefreshHook = [this] {
+        PlaceDropletMarkers();
+        UpdateThermometer();
+    };
+    Data::StopwatchDisplayHook = [this](const std::string& text) { ShowStopwatch(text); };
+    Image3->SetPicture(MicroscopeFieldPicture());
+    Image1->SetPicture(ThermometerPicture());
+}
+
+void TForm1::Timer1Timer() {
+    if (!startupPending_) return;
+    Data::Randomize();
+    resize(MainLayout::StartWidth, MainLayout::StartHeight);
+    Timer1->stop();
+    startupPending_ = false;
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) RequestActivation();
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Without a window manager a window is never activated: then the activation step runs as
+    // soon as the event loop is idle after showing.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) RequestActivation();
+    });
+}
+
+void TForm1::RequestActivation() {
+    if (activationRequested_) return;
+    activationRequested_ = true;
+    // Run from the event loop rather than inside the event handler that noticed it, because the
+    // activation step runs the scheduler's loop until the window closes.
+    QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+}
+
+void TForm1::FormActivate() {
+    if (activated_) return;
+    activated_ = true;
+    BitBtn1->setFocus();
+    ApplyCaptions();
+    PlaceDropletMarkers();
+    Data::VoltageSetting = 0;
+    DrawVoltmeter();
+    Data::PrevTemp = Data::AmbientTemp = Data::CurTemp = 20 + Data::CelsiusOffset;
+    UpdateThermometer();
+    Data::VoltageOn = false;
+    Data::PolarityPositive = true;
+    Idozito->Setup(static_cast<std::uint32_t>(Data::TickPeriod / 0.001), &Data::SimulationTick);
+    Idozito->Start();
+}
+
+bool TForm1::FormCloseQuery() {
+    Idozito->Stop();
+    ProcessMessages();
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::ApplyCaptions() {
+    const auto text = [](int n) { return QString::fromStdString(Data::GetText(n)); };
+    Vge1->setText(text(5));
+    Sg1->setTitle(text(4));
+    Nvjegy1->setText(text(401));
+    Lers1->setText(text(17));
+    Nyelv1->setText(text(18));
+    BitBtn1->setText(text(11));
+    BitBtn2->setText(text(12));
+    BitBtn3->setText(text(13));
+    // The End menu item carries the same text; its mnemonic key must name one command only.
+    BitBtn6->setText(EscapeMnemonics(WithoutMnemonics(text(5))));
+    const QString identifier = passwordDlg_ ? passwordDlg_->Identifier() : QString();
+    setWindowTitle(text(200) + "   /   " + identifier);
+    SetLabelCaption(Label3, text(14));
+    SetLabelCaption(Label4, text(15));
+    SetLabelCaption(Label7, text(16));
+}
+
+void TForm1::Vge1Click() {
+    BitBtn6->click();
+}
+
+void TForm1::Nvjegy1Click() {
+    if (aboutDlg_) aboutDlg_->ShowModal();
+}
+
+void TForm1::Sg1Click() {
+    // The description lies in the program folder, whatever the language; a missing document or
+    // viewer is not reported.
+    const std::string path = Data::FindFileIgnoringCase(Data::ExeDir, "TESSILAR.rtf");
+    if (!path.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void TForm1::LanguageItemClick() {
+    if (languageDlg_ && languageDlg_->ShowModal() == mrOk) ApplyCaptions();
+}

@@ -1,0 +1,131 @@
+#pragma once
+// TForm1: the experiment bench. The microscope view on the left, the temperature column in the
+// middle and, on the right, the injection, stopwatch, voltage supply and exit panels. This class
+// owns the window's lifecycle (creation, start-up timer, activation, close) and its commands;
+// each panel's behaviour lives in a file of its own (MainMicroscope, MainVoltage,
+// MainThermometer, MainStopwatch).
+
+#include "BevelPanel.h"
+#include "Idozit.h"
+#include "Layout.h"
+#include "Picture.h"
+#include "Shape.h"
+#include "UpDown.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+class TAboutDlg;
+class TLanguageDlg;
+class TPasswordDlg;
+class QAction;
+class QMenu;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    /// The other windows of the program, which the commands and captions use.
+    void SetDialogs(TAboutDlg* about, TLanguageDlg* language, TPasswordDlg* password);
+
+    // Lifecycle.
+    void FormCreate();
+    void Timer1Timer();
+    void FormActivate();
+    bool FormCloseQuery();
+    void ApplyCaptions();
+    /// True once the activation step has begun; it runs once per run.
+    bool Activated() const { return activated_; }
+
+    // Commands.
+    void Vge1Click();
+    void Nvjegy1Click();
+    void Sg1Click(); // the Description item
+    void LanguageItemClick();
+
+    // Stopwatch.
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void ShowStopwatch(const std::string& text);
+
+    // Voltage supply.
+    void Edit7Change();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void ApplyVoltage();
+    void DrawVoltmeter();
+
+    // Microscope view and injection.
+    void CreateDropletMarkers();
+    void PlaceDropletMarkers();
+    void BitBtn1Click();
+    void ScrollBar1Change();
+    void ScrollBar2Change();
+
+    // Temperature.
+    void Edit2Change();
+    void SetAmbientTemperature(double celsius);
+    void UpdateThermometer();
+
+    const ControlSet& Controls() const { return controls_; }
+    TIdozito* Scheduler() const { return Idozito; }
+    QWidget* Client() const { return client_; }
+
+    // The controls the handlers use.
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    TImage* Image3 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QScrollBar* ScrollBar2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    TUpDown* UpDown2 = nullptr;
+    TShape* Shape1 = nullptr;
+    TShape* Shape2 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* BitBtn5 = nullptr;
+    QPushButton* BitBtn6 = nullptr;
+    QAction* Vge1 = nullptr;
+    QMenu* Sg1 = nullptr;
+    QAction* Nvjegy1 = nullptr;
+    QAction* Lers1 = nullptr;
+    QAction* Nyelv1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    TIdozito* Idozito = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void ConnectHandlers();
+    void RequestActivation();
+
+    QWidget* client_ = nullptr;
+    ControlSet controls_;
+    bool startupPending_ = false;
+    bool activationRequested_ = false;
+    bool activated_ = false;
+    TAboutDlg* aboutDlg_ = nullptr;
+    TLanguageDlg* languageDlg_ = nullptr;
+    TPasswordDlg* passwordDlg_ = nullptr;
+};

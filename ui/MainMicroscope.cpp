@@ -1,0 +1,86 @@
+// The microscope view: the droplet markers over the field picture, the injection, and the scroll
+// bars that shift the view with their millimetre readouts.
+#include "Data.h"
+#include "DropMarker.h"
+#include "FieldParsing.h"
+#include "Main.h"
+
+#include <cmath>
+
+namespace {
+/// Droplets are shown strictly inside this radius around the view centre, in pixels.
+constexpr int FieldRadius = 200;
+
+QString OffsetReadout(int position) {
+    return QString::fromStdString(Data::FormatFixed(position * 0.004, 6, 3)) + " mm     ";
+}
+} // namespace
+
+void TForm1::CreateDropletMarkers() {
+    for (Data::TDroplet& d : Data::Drops) {
+        d.Active = 0;
+        auto* marker = new DropMarker(client_);
+        marker->move(0, 0);
+        marker->show();
+        d.Marker = marker;
+    }
+}
+
+void TForm1::PlaceDropletMarkers() {
+    const int cx = Image3->x() + Image3->width() / 2;
+    const int cy = Image3->y() + Image3->height() / 2;
+    for (Data::TDroplet& d : Data::Drops) {
+        DropMarker* marker = d.Marker;
+        if (!marker) continue;
+        bool shown = false;
+        if (d.Active > 0) {
+            const double dx = (d.X - Data::ViewOffsetX) / Data::PixelSize;
+            const double dy = (d.Y - Data::ViewOffsetY) / Data::PixelSize;
+            // Compared in floating point first: a droplet that has drifted far away (or whose
+            // position is not a number) is simply not shown, and no conversion can overflow.
+            if (std::fabs(dx) < FieldRadius && std::fabs(dy) < FieldRadius) {
+                const int px = static_cast<int>(dx); // truncated towards zero
+                const int py = static_cast<int>(dy);
+                if (px * px + py * py < FieldRadius * FieldRadius) {
+                    marker->move(cx + px - marker->width() / 2, cy + py - marker->height() / 2);
+                    shown = true;
+                }
+            }
+        }
+        // Only changes of visibility cost a repaint; a marker that stays shown is just moved.
+        if (marker->isVisibleTo(client_) != shown) marker->setVisible(shown);
+    }
+}
+
+void TForm1::BitBtn1Click() {
+    for (Data::TDroplet& d : Data::Drops)
+        Data::InjectDroplet(d);
+    ApplyVoltage();
+    Data::ViewOffsetX = 0;
+    Data::ViewOffsetY = 0;
+    // The view is recentred, so the scroll bars go back to the centre too; otherwise their
+    // readouts would show a position the view no longer has.
+    ScrollBar1->setValue(50);
+    ScrollBar2->setValue(50);
+    Data::InjectTime = Data::SimTime;
+    // Spraying oil does not change the air temperature: the relaxation towards the set value
+    // continues from where it is now, along the same curve.
+    Data::PrevTemp = Data::AirTemperatureAt(Data::SimTime);
+    Data::TempRefTime = Data::SimTime;
+}
+
+void TForm1::ScrollBar1Change() {
+    const int position = ScrollBar1->value();
+    Label1->setText(OffsetReadout(position));
+    Label1->adjustSize();
+    Data::ViewOffsetX = (position - 50) * -4e-6;
+    PlaceDropletMarkers();
+}
+
+void TForm1::ScrollBar2Change() {
+    const int position = ScrollBar2->value();
+    Label2->setText(OffsetReadout(position));
+    Label2->adjustSize();
+    Data::ViewOffsetY = (position - 50) * -4e-6;
+    PlaceDropletMarkers();
+}

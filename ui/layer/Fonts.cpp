@@ -1,0 +1,34 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace {
+// Each design family and the installed families that look closest, best first. Liberation Sans
+// has the metrics of Arial; at small sizes it also stands in well for the bitmap sans fonts.
+QStringList Substitutes(const QString& family) {
+    const QString name = family.toLower();
+    if (name == "smallfont" || name == "small fonts")
+        return {"Liberation Sans", "DejaVu Sans", "Arial", "Sans Serif"};
+    if (name == "arial") return {"Liberation Sans", "Arial", "DejaVu Sans", "Sans Serif"};
+    return {"Liberation Sans", "Microsoft Sans Serif", "Arial", "DejaVu Sans", "Sans Serif"};
+}
+} // namespace
+
+int DesignPixelSize(int size) {
+    if (size < 0) return -size;
+    return (size * 96 + 36) / 72; // 8 pt -> 11 px, 6 pt -> 8 px
+}
+
+QFont DesignFont(const QString& family, int size, FontStyle style) {
+    QFont font;
+    font.setFamilies(Substitutes(family));
+    font.setPixelSize(DesignPixelSize(size));
+    font.setBold(style == FontStyle::Bold || style == FontStyle::BoldItalic);
+    font.setItalic(style == FontStyle::Italic || style == FontStyle::BoldItalic);
+    return font;
+}
+
+QFont DefaultFont() {
+    return DesignFont("MS Sans Serif", 8);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Fonts named as in the window designs, mapped in one place to the closest fonts on the machine.
+
+#include <QFont>
+#include <QString>
+
+enum class FontStyle { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
+
+/// The font of a design: a family name ("MS Sans Serif", "SmallFont", "Arial") and a size in
+/// points at 96 dots per inch, or a negative size for pixels (-19 is 19 pixels high).
+QFont DesignFont(const QString& family, int size, FontStyle style = FontStyle::Regular);
+
+/// The windows' default font: "MS Sans Serif", 8 points (11 pixels).
+QFont DefaultFont();
+
+/// Pixel height of a design size: points at 96 dpi rounded as the design tools do, or -size.
+int DesignPixelSize(int size);

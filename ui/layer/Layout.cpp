@@ -1,0 +1,179 @@
+#include "Layout.h"
+
+#include "BevelPanel.h"
+#include "Captions.h"
+#include "Picture.h"
+#include "Shape.h"
+#include "UpDown.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace {
+
+void SetBackground(QWidget* w, QRgb color, QPalette::ColorRole role = QPalette::Window) {
+    QPalette palette = w->palette();
+    palette.setColor(role, QColor(color));
+    w->setPalette(palette);
+    if (role == QPalette::Window) w->setAutoFillBackground(true);
+}
+
+void SetTextColor(QWidget* w, QRgb color) {
+    QPalette palette = w->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, QColor(color));
+    w->setPalette(palette);
+}
+
+QWidget* Make(const ControlSpec& spec, QWidget* parent) {
+    const QString text = QString::fromUtf8(spec.Text);
+    switch (spec.Kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(parent);
+        if (spec.Color) SetBackground(edit, *spec.Color, QPalette::Base);
+        if (spec.Flat) edit->setFrame(true);
+        return edit;
+    }
+    case ControlKind::Button:
+    case ControlKind::CloseButton:
+    case ControlKind::OkButton:
+    case ControlKind::CancelButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        const QStyle::StandardPixmap glyph =
+            spec.Kind == ControlKind::CloseButton    ? QStyle::SP_DialogCloseButton
+            : spec.Kind == ControlKind::OkButton     ? QStyle::SP_DialogOkButton
+            : spec.Kind == ControlKind::CancelButton ? QStyle::SP_DialogCancelButton
+                                                     : QStyle::SP_CustomBase;
+        if (glyph != QStyle::SP_CustomBase) button->setIcon(button->style()->standardIcon(glyph));
+        if (spec.Kind == ControlKind::OkButton) button->setDefault(true);
+        return button;
+    }
+    case ControlKind::Panel: {
+        auto* panel = new TPanel(parent);
+        panel->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::Raised, 3);
+        if (spec.Color) panel->SetColor(QColor(*spec.Color));
+        return panel;
+    }
+    case ControlKind::Picture:
+        return new TImage(parent);
+    case ControlKind::Shape: {
+        auto* shape = new TShape(parent);
+        shape->SetKind(spec.Shape == ShapeKind::Circle ? TShape::Kind::Circle
+                                                       : TShape::Kind::Rectangle);
+        if (spec.Color) shape->SetBrushColor(QColor(*spec.Color));
+        shape->SetPenColor(spec.PenColor ? QColor(*spec.PenColor) : QColor());
+        return shape;
+    }
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: {
+        auto* bar = new QScrollBar(
+            spec.Kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, parent);
+        bar->setRange(spec.Min, spec.Max);
+        bar->setValue(spec.Position);
+        bar->setSingleStep(1); // arrow and trough clicks both move by one
+        bar->setPageStep(1);
+        return bar;
+    }
+    case ControlKind::UpDown: {
+        auto* upDown = new TUpDown(parent);
+        upDown->SetRange(spec.Min, spec.Max);
+        upDown->SetIncrement(spec.Increment);
+        return upDown;
+    }
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(false);
+        return combo;
+    }
+    }
+    (void)text;
+    return nullptr;
+}
+
+void SetDesignText(QWidget* w, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(w)) return SetLabelCaption(label, text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->setText(text);
+    if (auto* button = qobject_cast<QPushButton*>(w)) return button->setText(text);
+}
+
+} // namespace
+
+QWidget* ControlSet::Find(const std::string& name) const {
+    const auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
+                         int windowChildShift) {
+    ControlSet controls;
+    for (const ControlSpec& spec : specs) {
+        const bool onWindow = spec.Parent[0] == '\0';
+        QWidget* parent = onWindow ? client : controls.Find(spec.Parent);
+        if (!parent) parent = client;
+        QWidget* w = Make(spec, parent);
+        w->setObjectName(QString::fromLatin1(spec.Name));
+        if (spec.FontFamily[0] != '\0' || spec.FontSize != 0 || spec.Style != FontStyle::Regular) {
+            const QFont inherited = parent->font();
+            QFont font = spec.FontFamily[0] != '\0'
+                             ? DesignFont(QString::fromUtf8(spec.FontFamily),
+                                          spec.FontSize ? spec.FontSize : 8, spec.Style)
+                             : inherited;
+            if (spec.FontFamily[0] == '\0') {
+                if (spec.FontSize) font.setPixelSize(DesignPixelSize(spec.FontSize));
+                font.setBold(spec.Style == FontStyle::Bold || spec.Style == FontStyle::BoldItalic);
+                font.setItalic(spec.Style == FontStyle::Italic ||
+                               spec.Style == FontStyle::BoldItalic);
+            }
+            w->setFont(font);
+        }
+        if (spec.FontColor) SetTextColor(w, *spec.FontColor);
+        if (spec.Color && spec.Kind == ControlKind::Label) SetBackground(w, *spec.Color);
+        const int top = spec.Top + (onWindow ? windowChildShift : 0);
+        if (spec.Width > 0 && spec.Height > 0)
+            w->setGeometry(spec.Left, top, spec.Width, spec.Height);
+        else
+            w->move(spec.Left, top);
+        SetDesignText(w, QString::fromUtf8(spec.Text));
+        if (spec.Kind == ControlKind::UpDown) {
+            if (auto* field = controls.Get<QLineEdit>(spec.Associate))
+                static_cast<TUpDown*>(w)->SetAssociate(field);
+            // The design position, set quietly: the field already shows its design text.
+            auto* upDown = static_cast<TUpDown*>(w);
+            QLineEdit* field = upDown->Associate();
+            upDown->SetAssociate(nullptr);
+            upDown->SetPosition(spec.Position);
+            upDown->SetAssociate(field);
+        }
+        w->show();
+        controls.Add(spec.Name, w);
+    }
+    return controls;
+}
+
+void SetTabOrder(const ControlSet& controls, std::span<const char* const> names) {
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        QWidget* w = controls.Find(name);
+        if (!w) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void SetLabelCaption(QWidget* label, const QString& caption) {
+    auto* l = qobject_cast<QLabel*>(label);
+    if (!l) return;
+    l->setText(WithoutMnemonics(caption));
+    l->adjustSize();
+}

@@ -1,0 +1,8 @@
+#include "MessagePump.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+void ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

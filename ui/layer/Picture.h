@@ -1,0 +1,29 @@
+#pragma once
+// A picture control: shows a stored picture or a bitmap the program draws on, unscaled from its
+// top-left corner and cut off at the control's edges.
+
+#include <QImage>
+#include <QWidget>
+
+class TImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    /// Shows a stored picture (shared, not copied).
+    void SetPicture(const QImage& picture);
+    /// Gives the control a new bitmap of the given size to draw on, filled white.
+    QImage& NewBitmap(int width, int height);
+    /// The picture or bitmap shown.
+    QImage& Bitmap() { return image_; }
+    const QImage& Bitmap() const { return image_; }
+    /// Repaints after the program has drawn on the bitmap.
+    void Changed() { update(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};

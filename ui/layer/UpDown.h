@@ -1,0 +1,52 @@
+#pragma once
+// Spin buttons attached to an edit field. Whenever their position changes, by a click or by the
+// program, they write the position into the field as a decimal integer, which runs the field's
+// change handler; setting the position they already have does nothing.
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class TUpDown : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TUpDown(QWidget* parent = nullptr);
+
+    /// Attaches the spin buttons to the field (and the Up and Down keys in the field to them).
+    void SetAssociate(QLineEdit* field);
+    QLineEdit* Associate() const { return field_; }
+    void SetRange(int min, int max);
+    void SetIncrement(int increment);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Increment() const { return increment_; }
+    int Position() const { return position_; }
+    /// Moves to the position (clamped to the range); writes it into the field when it changed.
+    void SetPosition(int position);
+    /// One step up (+1) or down (−1) from the field's value, as a click on an arrow does.
+    void Step(int direction);
+
+signals:
+    void Changed(int position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int StepBase() const;
+
+    QPointer<QLineEdit> field_;
+    int min_ = 0;
+    int max_ = 100;
+    int increment_ = 1;
+    int position_ = 0;
+    int pressed_ = 0; // +1 upper arrow held, −1 lower arrow held
+    QTimer repeat_;
+};
