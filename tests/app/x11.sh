@@ -1,23 +1,25 @@
 # Helpers for tests that drive the real program in a virtual X server (no window manager).
 # shellcheck shell=bash
 
-# Starts Xvfb on a free display and exports DISPLAY; stops it when the test exits.
+# Starts Xvfb on a display it picks itself (so parallel tests never collide) and exports
+# DISPLAY; SCREEN_SIZE overrides the screen (default 1280x900x24).
 start_xvfb() {
-  local n
-  for n in $(seq 100 400); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    local _
-    for _ in $(seq 300); do
-      xdotool getmouselocation >/dev/null 2>&1 && { trap stop_xvfb EXIT; return 0; }
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
+  local fifo _
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1280x900x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local number=""
+  read -r -t 60 number <"$fifo" || true
+  rm -f "$fifo"
+  [[ -n $number ]] || { echo "could not start Xvfb" >&2; return 1; }
+  export DISPLAY=":$number"
+  for _ in $(seq 300); do
+    xdotool getmouselocation >/dev/null 2>&1 && return 0
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "could not start Xvfb" >&2
+  echo "Xvfb on $DISPLAY did not answer" >&2
   return 1
 }
 

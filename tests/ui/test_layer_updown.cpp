@@ -27,7 +27,7 @@ struct SpinField {
         QObject::connect(field, &QLineEdit::textChanged,
                          [this](const QString& text) { handled.push_back(text); });
     }
-    /// Types a text into the field as the user would, then forgets the handler runs.
+    /// Puts a text into the field, as typing it would, and forgets the handler runs that caused.
     void Type(const QString& text) {
         field->setText(text);
         handled.clear();

@@ -15,9 +15,6 @@ using PixelChecks::Black;
 using PixelChecks::Grey;
 using PixelChecks::White;
 
-constexpr QRgb LampLime = 0xff00ff00;
-constexpr QRgb LampTeal = 0xff008080;
-
 /// The dial's needle end for a plate voltage, as the dial computes it (truncated towards zero).
 QPoint NeedleEnd(double volts) {
     const double a = volts / 1200.0;
@@ -159,24 +156,24 @@ TEST_F(VoltageTest, SpinButtonsStepFromTheFieldThroughTheChangeHandler) {
 
 TEST_F(VoltageTest, SwitchAndPolarityDriveThePlateVoltageAndTheLamp) {
     const QImage zeroDial = Dial();
-    EXPECT_EQ(Lamp(), LampTeal);
+    EXPECT_EQ(Lamp(), PixelChecks::Teal);
     form->Edit7->setText("500");
     form->BitBtn3Click();
     EXPECT_TRUE(Data::VoltageOn);
     EXPECT_EQ(Data::PlateVoltage, 500.0);
-    EXPECT_EQ(Lamp(), LampLime);
+    EXPECT_EQ(Lamp(), PixelChecks::Lime);
     const QImage plusDial = Dial();
     EXPECT_NE(plusDial, zeroDial);
 
     form->BitBtn2Click();
     EXPECT_EQ(Data::PlateVoltage, -500.0);
-    EXPECT_EQ(Lamp(), LampLime);
+    EXPECT_EQ(Lamp(), PixelChecks::Lime);
     const QImage minusDial = Dial();
 
     form->BitBtn3Click();
     EXPECT_FALSE(Data::VoltageOn);
     EXPECT_EQ(Data::PlateVoltage, 0.0);
-    EXPECT_EQ(Lamp(), LampTeal);
+    EXPECT_EQ(Lamp(), PixelChecks::Teal);
     EXPECT_EQ(Dial(), zeroDial); // the needle stands vertical again
 
     form->BitBtn3Click(); // on again: the reversed polarity is kept
@@ -200,7 +197,7 @@ TEST_F(VoltageTest, ChangeWhileOffTouchesOnlyTheSetting) {
     form->Edit7->setText("700");
     EXPECT_EQ(Data::VoltageSetting, 700.0);
     EXPECT_EQ(Data::PlateVoltage, 0.0);
-    EXPECT_EQ(Lamp(), LampTeal);
+    EXPECT_EQ(Lamp(), PixelChecks::Teal);
     EXPECT_EQ(Dial(), zeroDial);
 }
 
@@ -248,7 +245,8 @@ TEST_F(VoltageTest, NeedleAtPlus500LeansRightAndLeavesItsEndPointUndrawn) {
     const QImage dial = Dial();
     const QPoint end = NeedleEnd(500);
     ASSERT_EQ(end, QPoint(104, 5));
-    EXPECT_EQ(dial.pixel(end), zeroDial.pixel(end)); // the end point is not drawn
+    EXPECT_EQ(dial.pixel(end), White); // the end point is not drawn
+    EXPECT_EQ(zeroDial.pixel(end), White);
     EXPECT_TRUE(AnyBlack(dial, 102, 6, 104, 7));
     EXPECT_EQ(dial.pixel(72, 40), White); // no longer vertical
     const auto needle = AddedBlack(dial, zeroDial);
@@ -271,6 +269,7 @@ TEST_F(VoltageTest, NeedleAtMinus500IsTheMirrorImage) {
     const QImage minus = Dial();
     const QPoint end = NeedleEnd(-500);
     ASSERT_EQ(end, QPoint(40, 5));
+    // The end point lies on the "-500" label's ink, which the needle leaves as it was.
     EXPECT_EQ(minus.pixel(end), zeroDial.pixel(end));
     EXPECT_TRUE(AnyBlack(minus, 40, 6, 42, 7));
     // The needle is drawn last, so every pixel of one needle mirrored around column 72 is black

@@ -54,7 +54,8 @@ int TUpDown::StepBase() const {
 }
 
 void TUpDown::Step(int direction) {
-    const long long next = static_cast<long long>(StepBase()) + direction * increment_;
+    const long long next =
+        static_cast<long long>(StepBase()) + static_cast<long long>(direction) * increment_;
     SetPosition(static_cast<int>(std::clamp<long long>(next, min_, max_)));
 }
 
