@@ -1,6 +1,7 @@
 // ExeDir and LangDir, and finding the running program's folder.
 #include "ProgramFolder.h"
 
+#include "ConstantInit.h"
 #include "Data.h"
 
 #include <filesystem>
@@ -10,11 +11,11 @@ namespace fs = std::filesystem;
 
 namespace Data {
 
-// Constant-initialised, so they are valid empty strings before any code of any translation unit
-// runs; ExeDir is filled in during dynamic initialisation below, or by the first look-up that
-// comes earlier.
-constinit std::string ExeDir;
-constinit std::string LangDir;
+// Constant-initialised where the compiler allows it (ConstantInit.h), so they are valid empty
+// strings before any code of any translation unit runs; ExeDir is filled in during dynamic
+// initialisation below, or by the first look-up that comes earlier.
+TESSILAR_CONSTINIT_STRING std::string ExeDir;
+TESSILAR_CONSTINIT_STRING std::string LangDir;
 
 namespace {
 constinit bool ProgramFolderKnown = false;

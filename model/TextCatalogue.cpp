@@ -1,6 +1,7 @@
 // GetText and the open catalogue.
 #include "TextCatalogue.h"
 
+#include "ConstantInit.h"
 #include "Data.h"
 #include "FolderEntries.h"
 #include "IniFile.h"
@@ -18,7 +19,7 @@ struct OpenCatalogue {
     bool IsOpen = false;
     std::string Path;
 };
-constinit OpenCatalogue Catalogue;
+TESSILAR_CONSTINIT_STRING OpenCatalogue Catalogue;
 
 std::optional<std::string> ReadText(const std::string& path, int n) {
     const std::size_t slash = path.rfind(PathDelim);

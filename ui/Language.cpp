@@ -59,8 +59,9 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
 
 void TLanguageDlg::FormActivate() {
     ComboBox1->clear();
+    // Each entry keeps the folder's name as the file system has it, which need not be UTF-8.
     for (const std::string& name : Data::LanguageFolders(Data::ExeDir))
-        ComboBox1->addItem(QString::fromStdString(name));
+        ComboBox1->addItem(QString::fromStdString(name), QByteArray::fromStdString(name));
     if (ComboBox1->count() > 0)
         ComboBox1->setCurrentIndex(0);
     else
@@ -69,6 +70,8 @@ void TLanguageDlg::FormActivate() {
 }
 
 void TLanguageDlg::BitBtn1Click() {
-    Data::ChooseLanguage(ComboBox1->currentText().toStdString());
+    const QVariant folder = ComboBox1->currentData();
+    Data::ChooseLanguage(folder.isValid() ? folder.toByteArray().toStdString()
+                                          : ComboBox1->currentText().toStdString());
     done(mrOk);
 }

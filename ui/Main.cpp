@@ -16,7 +16,9 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QMenuBar>
+#include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -145,8 +147,23 @@ void TForm1::Timer1Timer() {
     if (!startupPending_) return;
     Data::Randomize();
     resize(MainLayout::StartWidth, MainLayout::StartHeight);
+    KeepOnScreen();
     Timer1->stop();
     startupPending_ = false;
+}
+
+void TForm1::KeepOnScreen() {
+    // The designed position suits screens of 1280 x 900 and more; on a smaller (or scaled)
+    // screen the window moves just enough to be seen whole, or at least from its top-left.
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    int x = std::min(frame.x(), area.right() + 1 - frame.width());
+    int y = std::min(frame.y(), area.bottom() + 1 - frame.height());
+    x = std::max(x, area.x());
+    y = std::max(y, area.y());
+    if (QPoint(x, y) != frame.topLeft()) move(x, y);
 }
 
 bool TForm1::event(QEvent* event) {

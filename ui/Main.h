@@ -43,6 +43,8 @@ public:
     void ApplyCaptions();
     /// True once the activation step has begun; it runs once per run.
     bool Activated() const { return activated_; }
+    /// For harnesses that drive the window themselves: showing it will not start the scheduler.
+    void SkipActivation() { activationRequested_ = activated_ = true; }
 
     // Commands.
     void Vge1Click();
@@ -119,6 +121,7 @@ private:
     void BuildMenu();
     void ConnectHandlers();
     void RequestActivation();
+    void KeepOnScreen();
 
     QWidget* client_ = nullptr;
     ControlSet controls_;

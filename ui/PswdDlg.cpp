@@ -4,6 +4,8 @@
 #include "Data.h"
 #include "Fonts.h"
 
+#include <limits>
+
 namespace {
 using K = ControlKind;
 const ControlSpec Design[] = {
@@ -41,6 +43,8 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     Password = controls_.Get<QLineEdit>("Password");
     OKBtn = controls_.Get<QPushButton>("OKBtn");
     CancelBtn = controls_.Get<QPushButton>("CancelBtn");
+    // The identifier has no length limit (the field's own default stops at 32,767).
+    Password->setMaxLength(std::numeric_limits<int>::max());
     OKBtn->setDefault(true); // Enter
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });

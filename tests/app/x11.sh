@@ -7,7 +7,9 @@ start_xvfb() {
   local fifo _
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1280x900x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # -noreset: without it the server resets whenever its last client leaves (the readiness probe
+  # below), and a program connecting during the reset fails to start.
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1280x900x24}" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local number=""
   read -r -t 60 number <"$fifo" || true
@@ -24,9 +26,11 @@ start_xvfb() {
 }
 
 stop_xvfb() {
-  [[ -n ${APP_PID:-} ]] && kill "$APP_PID" 2>/dev/null
-  [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null
+  if [[ -n ${APP_PID:-} ]]; then kill "$APP_PID" 2>/dev/null || true; fi
+  if [[ -n ${XVFB_PID:-} ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
+  APP_PID=""
+  XVFB_PID=""
 }
 
 # Waits (up to $2 seconds, default 60) for a visible window of process $1; prints its id.

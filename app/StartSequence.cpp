@@ -1,0 +1,45 @@
+#include "StartSequence.h"
+
+#include "AbtDlg.h"
+#include "Data.h"
+#include "FieldParsing.h"
+#include "Fonts.h"
+#include "Language.h"
+#include "Main.h"
+#include "PswdDlg.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStyleFactory>
+
+namespace {
+// The system's decimal separator, as number formatting starts with it.
+char SystemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
+}
+} // namespace
+
+int RunProgram(int& argc, char** argv, const StartHooks& hooks) {
+    // The Data module's program folder is known from static initialisation on.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tessilar");
+    QApplication::setApplicationVersion(TESSILAR_VERSION);
+    QApplication::setDesktopFileName("tessilar");
+    if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
+    QApplication::setFont(DefaultFont());
+    Data::DecimalSeparator = SystemDecimalSeparator();
+
+    TForm1 form1;
+    TAboutDlg aboutDlg;
+    TLanguageDlg languageDlg;
+    TPasswordDlg passwordDlg;
+    form1.SetDialogs(&aboutDlg, &languageDlg, &passwordDlg);
+
+    if (hooks.BeforePrompt) hooks.BeforePrompt(form1, passwordDlg);
+    if (passwordDlg.ShowModal() != mrOk) return 0;
+    if (hooks.BeforeMainWindow) hooks.BeforeMainWindow(form1);
+    form1.show();
+    app.exec();
+    return 0;
+}

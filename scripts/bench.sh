@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds in release mode and prints every performance figure with its goal:
+#   1. CPU share of the running program (sleeping scheduler) against the busy-polling anchor
+#   2. simulated time against wall time (10/11 expected)
+#   3. one tick against the plain per-droplet evaluation
+#   4. drawing: marker placement with repaint, the voltmeter dial, a tick with its view refresh
+#   5. start-up time to the identity prompt and resident memory
+# The machine should otherwise be idle; figures from a loaded machine run high.
+#   scripts/bench.sh [SECONDS]     (measuring time of the whole-program runs, default 20)
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+cd "$TESSILAR_ROOT"
+seconds=${1:-20}
+tessilar_install_packages
+tessilar_build build-bench -DCMAKE_BUILD_TYPE=Release -DTESSILAR_BUILD_TESTS=OFF
+bin=build-bench/bench
+
+echo "== machine"
+echo "cpu: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+echo
+echo "== 3. the tick (100 active droplets), against the plain per-droplet evaluation"
+"$bin/bench_model" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_format=console 2>/dev/null | tee /tmp/tessilar-bench-tick.txt | grep -E 'median|Benchmark'
+awk '/_median/ {
+  split($1, name, "/"); state = $NF; cpu = $4
+  if (name[1] ~ /^SimulationTick/) fast[state] = cpu; else plain[state] = cpu
+} END {
+  for (s in fast) printf "goal >= 4x   %-9s SimulationTick %7.0f ns, plain %7.0f ns: %.1fx\n", s, fast[s], plain[s], plain[s] / fast[s]
+}' /tmp/tessilar-bench-tick.txt
+
+echo
+echo "== 4. drawing (headless); goal: a tick with its view refresh under 1 ms"
+QT_QPA_PLATFORM=offscreen "$bin/bench_view" --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'median|Benchmark'
+
+echo
+echo "== 1 and 2. the whole program in a virtual X server, ${seconds} s"
+source tests/app/x11.sh
+start_xvfb
+trap stop_xvfb EXIT
+echo "-- sleeping scheduler (the program); goals: cpu < 5 %, sim/wall within 2 % of 10/11"
+"$bin/bench_program_run" "$seconds" 2>/dev/null
+echo "-- busy-polling anchor (the classic design)"
+"$bin/bench_program_run" --busy "$seconds" 2>/dev/null
+stop_xvfb
+trap - EXIT
+
+echo
+echo "== 1 and 5. the built program itself, driven with xdotool; goals: cpu < 5 %, start < 300 ms, rss < 80 MB"
+scripts/measure-program.sh build-bench/bin/tessilar "$seconds"
