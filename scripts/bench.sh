@@ -20,6 +20,11 @@ echo "cpu: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo
+echo "== the scheduler alone at a 10 ms interval, 10 s"
+QT_QPA_PLATFORM=offscreen "$bin/bench_scheduler_run" 10
+QT_QPA_PLATFORM=offscreen "$bin/bench_scheduler_run" --busy 10
+
+echo
 echo "== 3. the tick (100 active droplets), against the plain per-droplet evaluation"
 "$bin/bench_model" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=console 2>/dev/null | tee /tmp/tessilar-bench-tick.txt | grep -E 'median|Benchmark'

@@ -130,8 +130,8 @@ void TForm1::FormCreate() {
     Label2->setText(" 0,200 mm");
     Label2->adjustSize();
     Image2->NewBitmap(Image2->width(), Image2->height());
-    Idozito = new TIdozito(nullptr); // lives for the whole run, like the window
-    Idozito->setParent(this);
+    // The scheduler lives as long as the window, which releases it at the end of the program.
+    Idozito = new TIdozito(this);
     CreateDropletMarkers();
     Data::StopwatchRunning = false;
     Data::ViewRefreshHook = [this] {
@@ -139,6 +139,7 @@ void TForm1::FormCreate() {
         UpdateThermometer();
     };
     Data::StopwatchDisplayHook = [this](const std::string& text) { ShowStopwatch(text); };
+    BitBtn1->setFocus(); // the injection button has the focus when the window opens
     Image3->SetPicture(MicroscopeFieldPicture());
     Image1->SetPicture(ThermometerPicture());
 }
@@ -191,6 +192,9 @@ void TForm1::RequestActivation() {
 void TForm1::FormActivate() {
     if (activated_) return;
     activated_ = true;
+    // A window closed before its activation came round must not start the loop: nothing could
+    // stop it any more.
+    if (!isVisible()) return;
     BitBtn1->setFocus();
     ApplyCaptions();
     PlaceDropletMarkers();

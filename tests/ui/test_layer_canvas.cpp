@@ -247,6 +247,38 @@ TEST(CanvasEllipse, FillsWithTheBrushAndOutlinesWithThePenInsideItsBox) {
             EXPECT_EQ(image.pixel(x, y), Teal);
 }
 
+TEST(CanvasEllipse, EveryPixelMatchesThePixelCentreRule) {
+    // A pixel is inside when its centre lies in the inscribed ellipse, and on the outline when a
+    // 4-neighbour is not; checked pixel by pixel for boxes of many shapes, odd and even.
+    for (const QRect box :
+         {QRect(3, 4, 1, 1), QRect(2, 2, 2, 7), QRect(5, 1, 10, 10), QRect(1, 3, 11, 6),
+          QRect(-9, 5, 60, 23), QRect(4, -6, 17, 45), QRect(0, 0, 64, 48), QRect(7, 2, 33, 34)}) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        TCanvas canvas(image);
+        canvas.BrushColor = Qt::red;
+        canvas.PenColor = Qt::blue;
+        canvas.Ellipse(box.left(), box.top(), box.left() + box.width(), box.top() + box.height());
+        const double cx = box.left() + box.width() / 2.0, cy = box.top() + box.height() / 2.0;
+        const double rx = box.width() / 2.0, ry = box.height() / 2.0;
+        const auto in = [&](int x, int y) {
+            const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+            return dx * dx + dy * dy <= 1.0;
+        };
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                QColor expected = Qt::white;
+                if (in(x, y))
+                    expected = in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1)
+                                   ? QColor(Qt::red)
+                                   : QColor(Qt::blue);
+                ASSERT_EQ(QColor(image.pixel(x, y)), expected)
+                    << "box " << box.x() << "," << box.y() << " " << box.width() << "x"
+                    << box.height() << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(CanvasEllipse, ClipsAtTheBitmapEdges) {
     QImage image = Blank(10, 10, White);
     TCanvas canvas(image);

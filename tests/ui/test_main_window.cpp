@@ -272,3 +272,12 @@ TEST_F(MainWindowTest, LanguageChoiceAppliesTheCaptionsAtOnce) {
     form->LanguageItemClick();
     EXPECT_EQ(form->BitBtn1->text(), "&Inject droplets");
 }
+
+TEST_F(MainWindowTest, WindowClosedBeforeItsActivationNeverStartsTheLoop) {
+    form->show();
+    form->close(); // the queued activation comes round after the window is gone
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    EXPECT_FALSE(form->Scheduler()->Running);
+    EXPECT_EQ(Data::SimTime, 0.0);
+}

@@ -16,9 +16,13 @@ QFont Unsmoothed(QFont font) {
 }
 
 // The pixels of the ellipse inscribed in [x1, x2) × [y1, y2): a pixel belongs to it when its
-// centre lies inside; `outline` receives the pixels with a 4-neighbour outside.
+// centre lies inside. Each row is one span; `outline` receives the pixels with a 4-neighbour
+// outside.
+struct RowSpan {
+    int y, left, right; // inclusive; empty when left > right
+};
 struct EllipsePixels {
-    std::vector<QPoint> inside;
+    std::vector<RowSpan> rows;
     std::vector<QPoint> outline;
 };
 
@@ -33,13 +37,40 @@ EllipsePixels RasteriseEllipse(int x1, int y1, int x2, int y2) {
         const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
         return dx * dx + dy * dy <= 1.0;
     };
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x) {
-            if (!in(x, y)) continue;
-            result.inside.emplace_back(x, y);
-            if (!in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1))
-                result.outline.emplace_back(x, y);
+    // The span of a row from the ellipse's equation, then settled against the pixel test itself
+    // so that rounding can never make the two disagree.
+    auto spanOf = [&](int y) -> RowSpan {
+        const double dy = (y + 0.5 - cy) / ry;
+        const double rest = 1.0 - dy * dy;
+        if (y < y1 || y >= y2 || rest < 0) return {y, 1, 0};
+        const double half = rx * std::sqrt(rest);
+        int left = std::clamp(static_cast<int>(std::ceil(cx - half - 0.5)), x1, x2 - 1);
+        int right = std::clamp(static_cast<int>(std::floor(cx + half - 0.5)), x1, x2 - 1);
+        while (left <= right && !in(left, y))
+            ++left;
+        while (left > x1 && in(left - 1, y))
+            --left;
+        while (right >= left && !in(right, y))
+            --right;
+        while (right < x2 - 1 && in(right + 1, y))
+            ++right;
+        return {y, left, right};
+    };
+    RowSpan above = spanOf(y1 - 1), row = spanOf(y1);
+    for (int y = y1; y < y2; ++y) {
+        const RowSpan below = spanOf(y + 1);
+        if (row.left <= row.right) {
+            result.rows.push_back(row);
+            // Pixels whose four neighbours are all inside form the run [innerLeft, innerRight].
+            const bool closed = above.left <= above.right && below.left <= below.right;
+            const int innerLeft = closed ? std::max({row.left + 1, above.left, below.left}) : 1;
+            const int innerRight = closed ? std::min({row.right - 1, above.right, below.right}) : 0;
+            for (int x = row.left; x <= row.right; ++x)
+                if (x < innerLeft || x > innerRight) result.outline.emplace_back(x, y);
         }
+        above = row;
+        row = below;
+    }
     return result;
 }
 
@@ -112,10 +143,11 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     const EllipsePixels pixels = RasteriseEllipse(x1, y1, x2, y2);
-    for (const QPoint& p : pixels.inside)
-        Plot(p.x(), p.y(), BrushColor.rgb());
+    for (const RowSpan& row : pixels.rows)
+        FillRect(row.left, row.y, row.right + 1, row.y + 1);
+    const QRgb pen = PenColor.rgb();
     for (const QPoint& p : pixels.outline)
-        Plot(p.x(), p.y(), PenColor.rgb());
+        Plot(p.x(), p.y(), pen);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {

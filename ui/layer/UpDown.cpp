@@ -104,7 +104,9 @@ void TUpDown::wheelEvent(QWheelEvent* event) {
 }
 
 bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == field_ && event->type() == QEvent::KeyPress) {
+    // The event type first: while the field is being destroyed it still sends events here, and
+    // reading field_ then would cast an object that is no longer a QLineEdit.
+    if (event->type() == QEvent::KeyPress && watched == field_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Step(key == Qt::Key_Up ? 1 : -1);
