@@ -59,7 +59,10 @@ run_harness() {
   # itself is only read.
   local corpus=$build/corpus/$h
   mkdir -p "$corpus" "$build/artifacts/$h"
-  cp -n "tests/fuzz/corpus/$h/"* "$corpus/"
+  local seed
+  for seed in "tests/fuzz/corpus/$h/"*; do
+    [[ -e $corpus/${seed##*/} ]] || cp "$seed" "$corpus/"
+  done
   local options=(-max_total_time="$seconds" -max_len="${max_len[$h]}" -timeout=30
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/$h/")
   [[ $h == fuzz_ini_reader ]] && options+=(-dict=tests/fuzz/ini.dict)

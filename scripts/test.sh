@@ -1,8 +1,30 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the whole suite in build/, the same
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and a short
+# run of every fuzzer.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
 tessilar_install_packages
+
+echo "== Build and test"
 tessilar_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd build && ctest --output-on-failure -j2)
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+tessilar_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSILAR_SANITIZE=ON \
+  -DTESSILAR_BUILD_BENCH=OFF
+(
+  cd build-asan
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  export LSAN_OPTIONS="suppressions=$TESSILAR_ROOT/tests/lsan.supp:print_suppressions=0"
+  ctest --output-on-failure -j2
+)
+
+echo "== Fuzzing, 30 s per harness"
+if command -v clang++ >/dev/null; then
+  scripts/fuzz.sh 30
+else
+  echo "clang++ is missing: fuzzing skipped"
+fi

@@ -12,7 +12,7 @@ TESSILAR_PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev librsvg2-bin procps
 )
 
 tessilar_missing_packages() {
