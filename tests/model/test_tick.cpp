@@ -217,3 +217,24 @@ TEST_F(TickTest, AgreesBitForBitAtTheEdgesOfEveryRange) {
     const DropletArray plain = run(&Reference::LiteralSimulationTick);
     EXPECT_TRUE(BitIdentical(fast, plain));
 }
+
+TEST_F(TickTest, DropletChangedByTheViewRefreshIsSteppedWithItsNewValues) {
+    auto run = [](void (*tick)()) {
+        Data::ResetChamber();
+        PrevTemp = AmbientTemp = CurTemp = 293;
+        SeedRandom(5);
+        InjectAll();
+        int refreshes = 0;
+        ViewRefreshHook = [&] {
+            if (++refreshes == 3) Drops[4].Radius = 0.7e-6, Drops[4].Charge = 3 * ElemCharge;
+        };
+        PlateVoltage = 700;
+        for (int n = 0; n < 10; ++n)
+            tick();
+        ViewRefreshHook = nullptr;
+        return Drops;
+    };
+    const DropletArray fast = run(&SimulationTick);
+    const DropletArray plain = run(&Reference::LiteralSimulationTick);
+    EXPECT_TRUE(BitIdentical(fast, plain));
+}
