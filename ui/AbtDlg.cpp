@@ -43,10 +43,7 @@ TAboutDlg::TAboutDlg(QWidget* parent) : TModalDialog(parent) {
     setObjectName("AboutDlg");
     setFont(DefaultFont());
     SetClientSize(330, 180);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(Colors::Teal));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColor(this, Colors::Teal);
 
     controls_ = BuildControls(this, Design);
     OKBtn = controls_.Get<QPushButton>("OKBtn");

@@ -42,10 +42,7 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
     setWindowTitle("Select language");
     SetClientSize(324, 184);
     move(DesignLeft, DesignTop); // where it was designed, not centred
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(Colors::MoneyGreen));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColor(this, Colors::MoneyGreen);
 
     controls_ = BuildControls(this, Design);
     Label1 = controls_.Get<QLabel>("Label1");

@@ -31,10 +31,7 @@ TForm1::TForm1(QWidget* parent)
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, QColor(Colors::Teal));
-    client_->setPalette(palette);
-    client_->setAutoFillBackground(true);
+    SetBackgroundColor(client_, Colors::Teal);
     setCentralWidget(client_);
 
     controls_ = BuildControls(client_, MainLayout::Controls(), MainLayout::WindowChildShift);

@@ -33,10 +33,7 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     setFont(DefaultFont());
     setWindowTitle(QString::fromUtf8("Azonosító beadása"));
     SetClientSize(233, 93);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(Colors::MoneyGreen));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColor(this, Colors::MoneyGreen);
 
     controls_ = BuildControls(this, Design);
     Label1 = controls_.Get<QLabel>("Label1");

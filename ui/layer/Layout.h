@@ -77,5 +77,8 @@ inline void SetTabOrder(const ControlSet& controls, std::initializer_list<const 
     SetTabOrder(controls, std::span<const char* const>(names.begin(), names.size()));
 }
 
+/// Fills the widget's background with the colour.
+void SetBackgroundColor(QWidget* widget, QRgb color);
+
 /// Sets a label's caption (mnemonic marks removed) and sizes the label to it.
 void SetLabelCaption(QWidget* label, const QString& caption);
