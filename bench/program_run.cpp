@@ -10,6 +10,7 @@
 #include "Data.h"
 #include "Main.h"
 #include "PswdDlg.h"
+#include "RunOptions.h"
 #include "StartSequence.h"
 
 #include <QLineEdit>
@@ -22,13 +23,6 @@
 
 namespace {
 
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 double WallSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
@@ -37,14 +31,9 @@ double WallSeconds() {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool busy = false;
-    double seconds = 20;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--busy") == 0)
-            busy = true;
-        else
-            seconds = std::stod(argv[i]);
-    }
+    const Bench::RunOptions options = Bench::RunOptions::Parse(argc, argv, 20);
+    const bool busy = options.Busy;
+    const double seconds = options.Seconds;
     struct Sample {
         double cpu = 0, wall = 0, sim = 0;
     } start;
@@ -66,10 +55,10 @@ int main(int argc, char** argv) {
             form.BitBtn4->click();
         });
         QTimer::singleShot(1300, &form, [&] {
-            start = {CpuSeconds(), WallSeconds(), Data::SimTime};
+            start = {Bench::CpuSeconds(), WallSeconds(), Data::SimTime};
         });
         QTimer::singleShot(1300 + static_cast<int>(seconds * 1000), &form, [&, busy] {
-            const double cpu = CpuSeconds() - start.cpu;
+            const double cpu = Bench::CpuSeconds() - start.cpu;
             const double wall = WallSeconds() - start.wall;
             const double sim = Data::SimTime - start.sim;
             const double expected = 10.0 / 11.0;

@@ -3,6 +3,7 @@
 //
 //   bench_scheduler_run [--busy] [SECONDS]
 #include "Idozit.h"
+#include "RunOptions.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -12,24 +13,10 @@
 #include <string>
 #include <sys/resource.h>
 
-namespace {
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-} // namespace
-
 int main(int argc, char** argv) {
-    bool busy = false;
-    double seconds = 10;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--busy") == 0)
-            busy = true;
-        else
-            seconds = std::stod(argv[i]);
-    }
+    const Bench::RunOptions options = Bench::RunOptions::Parse(argc, argv, 10);
+    const bool busy = options.Busy;
+    const double seconds = options.Seconds;
     QCoreApplication app(argc, argv);
     TIdozito scheduler;
     if (busy) scheduler.SetWaiting(TIdozito::Waiting::Never);
@@ -39,14 +26,14 @@ int main(int argc, char** argv) {
         if (firings++ == 0) first = scheduler.NowMs;
         last = scheduler.NowMs;
     });
-    const double cpu0 = CpuSeconds();
+    const double cpu0 = Bench::CpuSeconds();
     const auto wall0 = std::chrono::steady_clock::now();
     QTimer::singleShot(static_cast<int>(seconds * 1000), [&] { scheduler.Stop(); });
     scheduler.Start();
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
     std::printf("scheduler %s\n", busy ? "busy-polling" : "sleeping");
-    std::printf("cpu_percent %.2f\n", 100 * (CpuSeconds() - cpu0) / wall);
+    std::printf("cpu_percent %.2f\n", 100 * (Bench::CpuSeconds() - cpu0) / wall);
     std::printf("firings %ld\n", firings);
     std::printf("mean_interval_ms %.3f\n",
                 firings > 1 ? static_cast<double>(last - first) / (firings - 1) : 0.0);

@@ -171,7 +171,9 @@ void SetTabOrder(const ControlSet& controls, std::span<const char* const> names)
     }
 }
 
-void SetBackgroundColor(QWidget* widget, QRgb color) { SetBackground(widget, color); }
+void SetBackgroundColor(QWidget* widget, QRgb color) {
+    SetBackground(widget, color);
+}
 
 void SetLabelCaption(QWidget* label, const QString& caption) {
     auto* l = qobject_cast<QLabel*>(label);

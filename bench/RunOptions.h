@@ -1,0 +1,35 @@
+#pragma once
+// What the whole-run harnesses share: their command line and the process's CPU time.
+
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+
+namespace Bench {
+
+/// `[--busy] [SECONDS]`: poll without sleeping, and how long to measure.
+struct RunOptions {
+    bool Busy = false;
+    double Seconds = 0;
+
+    static RunOptions Parse(int argc, char** argv, double defaultSeconds) {
+        RunOptions options{false, defaultSeconds};
+        for (int i = 1; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--busy") == 0)
+                options.Busy = true;
+            else
+                options.Seconds = std::stod(argv[i]);
+        }
+        return options;
+    }
+};
+
+/// User plus system CPU time of this process, in seconds.
+inline double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+} // namespace Bench
