@@ -116,6 +116,7 @@ void TForm1::ConnectHandlers() {
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
+    connect(Edit2, &QLineEdit::editingFinished, this, &TForm1::Edit2EditingFinished);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
     connect(ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ScrollBar2Change);
 }

@@ -73,6 +73,8 @@ public:
 
     // Temperature.
     void Edit2Change();
+    /// Enter in the temperature field, or the focus leaving it.
+    void Edit2EditingFinished();
     void SetAmbientTemperature(double celsius);
     void UpdateThermometer();
 
@@ -122,12 +124,16 @@ private:
     void ConnectHandlers();
     void RequestActivation();
     void KeepOnScreen();
+    /// Writes the set temperature in force into the temperature field, with two decimals.
+    void ShowSetTemperature();
 
     QWidget* client_ = nullptr;
     ControlSet controls_;
     bool startupPending_ = false;
     bool activationRequested_ = false;
     bool activated_ = false;
+    double setCelsius_ = 20; ///< the set temperature in force, °C, as last applied
+    bool showingSetTemperature_ = false;
     TAboutDlg* aboutDlg_ = nullptr;
     TLanguageDlg* languageDlg_ = nullptr;
     TPasswordDlg* passwordDlg_ = nullptr;

@@ -16,19 +16,35 @@ constexpr int ZeroDegreeTop = 382;
 void TForm1::Edit2Change() {
     // From the first edit of this field on, numbers are written with a decimal point.
     Data::DecimalSeparator = '.';
+    if (showingSetTemperature_) return; // our own rewrite: the value is applied already
     const auto typed = Data::ParseReal(Edit2->text().toStdString());
     if (!typed) return;
     // Clamped to the thermostat's range; adding 0 turns a typed "-0" into 0.
     const double celsius = std::clamp(*typed, 0.0, 100.0) + 0.0;
-    // Each rewrite below runs this handler again, nested: the reformatted text gives the same
-    // value, and the spin buttons write their new integer position, which is applied first and
-    // then overridden by the full value at the end of this pass.
-    Edit2->setText(QString::fromStdString(Data::FormatFixed(celsius, 5, 2)));
-    UpDown2->SetPosition(static_cast<int>(celsius));
+    // The spin buttons follow without writing into the field.
+    UpDown2->SetPositionQuietly(static_cast<int>(celsius));
     SetAmbientTemperature(celsius);
+    // While the user types, the text stays as typed: rewriting it under the cursor would turn
+    // "40" into " 4.00" at the first key. A change made by the program (the spin buttons) is
+    // shown at once the way the value is in force.
+    if (!Edit2->isModified()) ShowSetTemperature();
+}
+
+void TForm1::Edit2EditingFinished() {
+    // Enter or leaving the field: the field shows the value in force, whatever was left in it.
+    ShowSetTemperature();
+}
+
+void TForm1::ShowSetTemperature() {
+    // Two decimals may round the value ("99.999" shows "100.00"); the rewrite must not apply the
+    // rounded value in place of the one in force.
+    showingSetTemperature_ = true;
+    Edit2->setText(QString::fromStdString(Data::FormatFixed(setCelsius_, 5, 2)));
+    showingSetTemperature_ = false;
 }
 
 void TForm1::SetAmbientTemperature(double celsius) {
+    setCelsius_ = celsius;
     // The new relaxation starts from the present chamber temperature, without a jump.
     Data::PrevTemp = Data::CurTemp;
     Data::AmbientTemp = celsius + Data::CelsiusOffset;

@@ -5,8 +5,11 @@
 #include "PixelChecks.h"
 #include "ThermometerPicture.h"
 
+#include <QApplication>
+#include <QTest>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -99,10 +102,17 @@ TEST_F(ThermometerTest, FieldIsClampedReformattedAndApplied) {
         int spin;
     };
     const Case cases[] = {
-        {"150", "100.00", 373, 100},    {"-3", " 0.00", 273, 0},   {"35.5", "35.00", 308.5, 35},
-        {"20.5", "20.50", 293.5, 20},   {"5", " 5.00", 278, 5},    {"1e1", "10.00", 283, 10},
-        {"  7.25", " 7.00", 280.25, 7}, {"-0", " 0.00", 273, 0},   {"99.999", "99.00", 372.999, 99},
-        {"100", "100.00", 373, 100},    {".5", " 0.00", 273.5, 0},
+        {"150", "100.00", 373, 100},
+        {"-3", " 0.00", 273, 0},
+        {"35.5", "35.50", 308.5, 35},
+        {"20.5", "20.50", 293.5, 20},
+        {"5", " 5.00", 278, 5},
+        {"1e1", "10.00", 283, 10},
+        {"  7.25", " 7.25", 280.25, 7},
+        {"-0", " 0.00", 273, 0},
+        {"99.999", "100.00", 372.999, 99},
+        {"100", "100.00", 373, 100},
+        {".5", " 0.50", 273.5, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -113,6 +123,49 @@ TEST_F(ThermometerTest, FieldIsClampedReformattedAndApplied) {
         EXPECT_EQ(form->Edit2->text(), c.shown);
         EXPECT_DOUBLE_EQ(Data::AmbientTemp, c.ambient);
         EXPECT_EQ(form->UpDown2->Position(), c.spin);
+    }
+}
+
+TEST_F(ThermometerTest, TypingAppliesEachNumberAndFormatsOnlyWhenEditingEnds) {
+    struct Case {
+        const char* keys; // '<' is Backspace, '^' selects all
+        const char* shown;
+        double celsius;
+        int spin;
+        const char* finished; // after Enter, or the focus leaving the field
+    };
+    const Case cases[] = {
+        {"40", "40", 40, 40, "40.00"},       {"100", "100", 100, 100, "100.00"},
+        {"35.5", "35.5", 35.5, 35, "35.50"}, {"150", "150", 100, 100, "100.00"},
+        {"-3", "-3", 0, 0, " 0.00"},         {"41<2", "42", 42, 42, "42.00"},
+        {"35.5<<", "35", 35, 35, "35.00"},   {"40^<", "", 40, 40, "40.00"},
+        {"4x", "4x", 4, 4, " 4.00"},
+    };
+    for (bool byEnter : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.keys) + (byEnter ? " Enter" : " focus out"));
+            form->Edit2->setText("20");
+            form->Edit2->clear();
+            for (const char* k = c.keys; *k; ++k) {
+                if (*k == '<')
+                    QTest::keyClick(form->Edit2, Qt::Key_Backspace);
+                else if (*k == '^')
+                    form->Edit2->selectAll();
+                else
+                    QTest::keyClick(form->Edit2, *k);
+            }
+            EXPECT_EQ(form->Edit2->text(), c.shown);
+            EXPECT_EQ(Data::AmbientTemp, c.celsius + 273);
+            EXPECT_EQ(form->UpDown2->Position(), c.spin);
+            if (byEnter) {
+                QTest::keyClick(form->Edit2, Qt::Key_Return);
+            } else {
+                QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+                QApplication::sendEvent(form->Edit2, &focusOut);
+            }
+            EXPECT_EQ(form->Edit2->text(), c.finished);
+            EXPECT_EQ(Data::AmbientTemp, c.celsius + 273);
+        }
     }
 }
 

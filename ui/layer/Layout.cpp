@@ -148,12 +148,8 @@ ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
         if (spec.Kind == ControlKind::UpDown) {
             if (auto* field = controls.Get<QLineEdit>(spec.Associate))
                 static_cast<TUpDown*>(w)->SetAssociate(field);
-            // The design position, set quietly: the field already shows its design text.
-            auto* upDown = static_cast<TUpDown*>(w);
-            QLineEdit* field = upDown->Associate();
-            upDown->SetAssociate(nullptr);
-            upDown->SetPosition(spec.Position);
-            upDown->SetAssociate(field);
+            // The field already shows its design text.
+            static_cast<TUpDown*>(w)->SetPositionQuietly(spec.Position);
         }
         w->show();
         controls.Add(spec.Name, w);

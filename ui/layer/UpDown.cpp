@@ -43,6 +43,13 @@ void TUpDown::SetPosition(int position) {
     emit Changed(position_);
 }
 
+void TUpDown::SetPositionQuietly(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position == position_) return;
+    position_ = position;
+    emit Changed(position_);
+}
+
 int TUpDown::StepBase() const {
     // Like the classic spin control, step from the number in the field when there is one, so
     // that clicking after typing 500 gives 502; otherwise from the last position.

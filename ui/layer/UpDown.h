@@ -25,6 +25,8 @@ public:
     int Position() const { return position_; }
     /// Moves to the position (clamped to the range); writes it into the field when it changed.
     void SetPosition(int position);
+    /// Moves to the position (clamped to the range) without writing into the field.
+    void SetPositionQuietly(int position);
     /// One step up (+1) or down (−1) from the field's value, as a click on an arrow does.
     void Step(int direction);
 
