@@ -1,12 +1,12 @@
-#include "StartSequence.h"
+#include "app/StartSequence.h"
 
-#include "AbtDlg.h"
-#include "Data.h"
-#include "FieldParsing.h"
-#include "Fonts.h"
-#include "Language.h"
-#include "Main.h"
-#include "PswdDlg.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+#include "ui/AbtDlg.h"
+#include "ui/Language.h"
+#include "ui/Main.h"
+#include "ui/PswdDlg.h"
+#include "ui/layer/Fonts.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -28,7 +28,7 @@ int RunProgram(int& argc, char** argv, const StartHooks& hooks) {
     QApplication::setDesktopFileName("tessilar");
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
     QApplication::setFont(DefaultFont());
-    Data::DecimalSeparator = SystemDecimalSeparator();
+    Data::StartProgram(SystemDecimalSeparator());
 
     TForm1 form1;
     TAboutDlg aboutDlg;

@@ -1,5 +1,5 @@
 // The program's entry.
-#include "StartSequence.h"
+#include "app/StartSequence.h"
 
 int main(int argc, char** argv) {
     return RunProgram(argc, argv);

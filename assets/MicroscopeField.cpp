@@ -1,4 +1,6 @@
-#include "MicroscopeField.h"
+#include "assets/MicroscopeField.h"
+
+#include "assets/Colors.h"
 
 #include <cstdlib>
 
@@ -13,9 +15,9 @@ constexpr int TickSpacing = 10; // pixels (µm) between reticle ticks
 constexpr int LastTick = 190;   // outermost tick, pixels from the centre
 constexpr int LongTickEvery = 20;
 
-constexpr QRgb Teal = 0xff008080;
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Black = 0xff000000;
+using Colors::Black;
+using Colors::Teal;
+using Colors::White;
 
 /// Whether a tick of the line crosses the pixel: along is the distance from the centre along the
 /// line, across the signed distance from the line (negative above or left of it).

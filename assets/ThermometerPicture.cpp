@@ -1,4 +1,6 @@
-#include "ThermometerPicture.h"
+#include "assets/ThermometerPicture.h"
+
+#include "assets/Colors.h"
 
 #include <array>
 #include <string>
@@ -8,10 +10,10 @@ namespace {
 constexpr int PictureWidth = 62;
 constexpr int PictureHeight = 393;
 
-constexpr QRgb Silver = 0xffc0c0c0;
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb Blue = 0xff0000ff;
+using Colors::Black;
+using Colors::Blue;
+using Colors::Silver;
+using Colors::White;
 
 // The tube: outline columns 12 and 20 around a white bore, under the window's liquid column
 // (columns 14..18), closed by a rounded cap whose top is row 8.

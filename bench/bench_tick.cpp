@@ -1,8 +1,8 @@
 // One simulation tick with 100 active droplets, against the plain per-droplet evaluation, in
 // the three states a lesson goes through: settled air, the drift after an injection, and a
 // temperature relaxation under way.
-#include "Data.h"
-#include "LiteralTick.h"
+#include "model/Data.h"
+#include "tests/support/LiteralTick.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +13,7 @@ enum class Air { Settled, Drifting, Relaxing };
 void Prepare(Air air) {
     using namespace Data;
     ResetChamber();
-    PrevTemp = AmbientTemp = CurTemp = 293;
+    StartRun();
     SeedRandom(42);
     SimTime = 100;
     for (int i = 1; i <= 100; ++i)

@@ -1,7 +1,7 @@
 // Drawing costs of the running program, headless: placing the droplet markers with the repaint
 // it causes, drawing the voltmeter dial, and a whole tick with its view refresh and repaint.
-#include "Data.h"
-#include "Main.h"
+#include "model/Data.h"
+#include "ui/Main.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,11 +21,10 @@ TForm1& Bench() {
         form->show();
         QApplication::processEvents();
     }
-    Data::PrevTemp = Data::AmbientTemp = Data::CurTemp = 293;
+    Data::StartRun();
     Data::SeedRandom(1);
     form->BitBtn1Click();
     form->Edit7->setText("500");
-    Data::VoltageOn = false;
     form->BitBtn3Click();
     form->BitBtn4Click();
     QApplication::processEvents();

@@ -7,11 +7,11 @@
 // --busy polls without ever sleeping (the scheduler of the classic design), as the anchor the
 // sleeping scheduler is compared with. Run it under a real X server (Xvfb) or headless with
 // QT_QPA_PLATFORM=offscreen.
-#include "Data.h"
-#include "Main.h"
-#include "PswdDlg.h"
-#include "RunOptions.h"
-#include "StartSequence.h"
+#include "app/StartSequence.h"
+#include "bench/RunOptions.h"
+#include "model/Data.h"
+#include "ui/Main.h"
+#include "ui/PswdDlg.h"
 
 #include <QLineEdit>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // spacing of the firings, with the sleeping loop and with busy polling.
 //
 //   bench_scheduler_run [--busy] [SECONDS]
-#include "Idozit.h"
-#include "RunOptions.h"
+#include "bench/RunOptions.h"
+#include "scheduler/Idozit.h"
 
 #include <QCoreApplication>
 #include <QTimer>

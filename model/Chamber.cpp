@@ -1,5 +1,5 @@
 // The chamber state of the one experiment per program, with its program-start values.
-#include "Data.h"
+#include "model/Data.h"
 
 namespace Data {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The simulation model: physical constants, the chamber state, the 100 oil droplets, the laws of
-// the chamber air, droplet motion, the simulation tick and the stopwatch clock, and the text
-// catalogue. Module-level state and free routines; nothing here knows about windows.
+// the chamber air, droplet motion, the simulation tick and the stopwatch clock. Module-level state
+// and free routines; nothing here knows about windows.
 
 #include <array>
 #include <cstdint>
@@ -80,6 +80,41 @@ extern DropletArray Drops;
 /// Puts every chamber variable and droplet back to its program-start value (markers are kept).
 void ResetChamber();
 
+// Changes of the chamber state. The window's handlers read their controls, call one of these and
+// redraw; apart from the tick nothing else writes the chamber state.
+
+/// The program's start: numbers are written with the system's decimal separator (until the
+/// temperature field is first edited).
+void StartProgram(char systemDecimalSeparator);
+/// The chamber as a run starts: at 20 °C and settled, the supply off with positive polarity and a
+/// setting of 0 V. PlateVoltage is left as it is (it is 0 at program start).
+void StartRun();
+/// Empties the chamber: no droplet is active (their markers are kept).
+void ClearDroplets();
+/// Sets the voltage magnitude, clamped to 0–1000 V, and applies the supply.
+void SetVoltageSetting(double volts);
+/// Turns the supply on or off and applies it.
+void SwitchSupply();
+/// Reverses the polarity of the plates and applies the supply.
+void ReversePolarity();
+/// Makes PlateVoltage follow the supply: ±VoltageSetting while it is on, 0 while it is off.
+void ApplySupply();
+/// A new set temperature (°C): the chamber air relaxes towards it from its present temperature.
+void SetAmbientTemperature(double celsius);
+/// Sprays all droplets afresh and recentres the view. The injection drift starts now; a change of
+/// temperature under way goes on along the same curve (spraying does not heat or cool the air).
+void InjectAllDroplets();
+/// Shifts the view horizontally to a scroll position: 50 is the centre, each step 4 µm, larger
+/// positions move the droplets right in the view.
+void ShiftViewX(int position);
+/// Shifts the view vertically to a scroll position, as ShiftViewX; larger positions move the
+/// droplets down in the view.
+void ShiftViewY(int position);
+/// Starts the stopwatch from zero, also while it runs.
+void StartStopwatch();
+/// Stops the stopwatch; its display keeps the last value shown.
+void StopStopwatch();
+
 // Environment laws of the chamber air at simulated time t (s).
 struct AirDrift {
     double ux = 0; ///< m/s
@@ -109,17 +144,5 @@ double Random();          ///< uniform in [0, 1); never returns 1
 int RandomInt(int range); ///< uniform integer in [0, range)
 void Randomize();         ///< seeds the generator from the clock
 void SeedRandom(std::uint64_t seed);
-
-// Text catalogue.
-/// Catalogue text number n (UTF-8), or "None" when the catalogue, section or key is missing.
-std::string GetText(int n);
-extern std::string ExeDir;  ///< folder of the running program file, ending in the separator
-extern std::string LangDir; ///< selected language folder, without trailing separator; or empty
-/// Forgets the open catalogue; the next GetText opens it again from ExeDir or LangDir.
-void CloseTextCatalogue();
-/// Opens the catalogue at once on the given file path (name matched regardless of letter case).
-void OpenTextCatalogue(const std::string& path);
-/// The folder separator of the platform.
-constexpr char PathDelim = '/';
 
 } // namespace Data

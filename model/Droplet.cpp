@@ -1,6 +1,6 @@
 // Spraying a droplet into the chamber and advancing one droplet by one sub-step.
-#include "Data.h"
-#include "DropletMotion.h"
+#include "model/Data.h"
+#include "model/DropletMotion.h"
 
 #include <cmath>
 

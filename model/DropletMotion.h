@@ -3,7 +3,7 @@
 // tick. Each expression keeps the order of operations of the physical formula, so that results
 // computed here or from cached parts are bit-identical.
 
-#include "Data.h"
+#include "model/Data.h"
 
 #include <cmath>
 

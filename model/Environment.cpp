@@ -1,5 +1,5 @@
 // The laws of the chamber air: temperature relaxation, viscosity, density and injection drift.
-#include "Data.h"
+#include "model/Data.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Field parsing and fixed-point formatting, free of the C library's locale.
-#include "FieldParsing.h"
+#include "model/FieldParsing.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // The process-wide pseudo-random generator used by the injection.
-#include "Data.h"
+#include "model/Data.h"
 
 #include <chrono>
 #include <random>

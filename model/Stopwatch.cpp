@@ -1,5 +1,5 @@
 // The stopwatch text, in simulated time.
-#include "Data.h"
+#include "model/Data.h"
 
 #include <cmath>
 #include <string>

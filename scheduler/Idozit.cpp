@@ -1,4 +1,4 @@
-#include "Idozit.h"
+#include "scheduler/Idozit.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -91,6 +91,7 @@ void TIdozito::Setup(std::uint32_t intervalMs, std::function<void()> callback) {
 }
 
 void TIdozito::SetClock(Clock clock) {
+    ownClock_ = !clock;
     clock_ = clock ? std::move(clock) : Clock(&MonotonicMs);
 }
 
@@ -135,8 +136,7 @@ void TIdozito::WaitUntilDueOrMessage() {
     const std::uint32_t left = IntervalMs + 1 - elapsed;
     if (!alarm_) alarm_ = std::make_unique<Alarm>();
     const auto steadyNow = steady_clock::now();
-    if (clock_.target<std::uint32_t (*)()>() &&
-        *clock_.target<std::uint32_t (*)()>() == &TIdozito::MonotonicMs) {
+    if (ownClock_) {
         // Our own clock counts whole milliseconds of the steady clock: wake exactly at the
         // boundary of the millisecond in which the firing falls due.
         const auto thisMs = time_point_cast<milliseconds>(steadyNow);

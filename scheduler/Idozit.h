@@ -33,7 +33,8 @@ public:
     /// Ends the polling loop at the end of the current pass.
     void Stop();
 
-    /// Replaces the millisecond clock (a wrapping unsigned counter); the default is monotonic.
+    /// Replaces the millisecond clock (a wrapping unsigned counter); an empty one restores the
+    /// default, MonotonicMs.
     void SetClock(Clock clock);
     void SetWaiting(Waiting waiting);
 
@@ -51,6 +52,7 @@ private:
     void WaitUntilDueOrMessage();
 
     Clock clock_;
+    bool ownClock_ = true; ///< clock_ is MonotonicMs, whose milliseconds are the steady clock's
     Waiting waiting_ = Waiting::UntilDue;
     class Alarm;
     std::unique_ptr<Alarm> alarm_;

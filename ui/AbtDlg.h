@@ -1,9 +1,9 @@
 #pragma once
 // TAboutDlg: the About box, with its lines from the text catalogue centred in a white panel.
 
-#include "BevelPanel.h"
-#include "Layout.h"
-#include "ModalDialog.h"
+#include "ui/layer/BevelPanel.h"
+#include "ui/layer/Layout.h"
+#include "ui/layer/ModalDialog.h"
 
 #include <QLabel>
 #include <QPushButton>

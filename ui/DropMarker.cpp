@@ -1,6 +1,6 @@
-#include "DropMarker.h"
+#include "ui/DropMarker.h"
 
-#include "Colors.h"
+#include "assets/Colors.h"
 
 DropMarker::DropMarker(QWidget* parent) : TShape(parent) {
     setGeometry(0, 0, Size, Size);

@@ -1,7 +1,7 @@
 #pragma once
 // The on-screen marker of one droplet: a 4 × 4 yellow dot over the microscope field.
 
-#include "Shape.h"
+#include "ui/layer/Shape.h"
 
 class DropMarker final : public TShape {
     Q_OBJECT

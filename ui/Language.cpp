@@ -1,37 +1,21 @@
-#include "Language.h"
+#include "ui/Language.h"
 
-#include "Colors.h"
-#include "Data.h"
-#include "FolderEntries.h"
-#include "Fonts.h"
-#include "TextCatalogue.h"
+#include "assets/Colors.h"
+#include "catalogue/FolderEntries.h"
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "ui/layer/Fonts.h"
 
 namespace {
 using K = ControlKind;
+// clang-format off
 const ControlSpec Design[] = {
-    {.Name = "Label1",
-     .Kind = K::Label,
-     .Left = 8,
-     .Top = 8,
-     .Text = "Please select a language ! ",
-     .FontSize = -16,
-     .Style = FontStyle::Bold},
-    {.Name = "ComboBox1", .Kind = K::ComboBox, .Left = 32, .Top = 40, .Width = 145, .Height = 21},
-    {.Name = "BitBtn1",
-     .Kind = K::OkButton,
-     .Left = 224,
-     .Top = 48,
-     .Width = 75,
-     .Height = 25,
-     .Text = "OK"},
-    {.Name = "BitBtn2",
-     .Kind = K::CancelButton,
-     .Left = 224,
-     .Top = 80,
-     .Width = 75,
-     .Height = 25,
-     .Text = "Cancel"},
+    {.Name = "Label1",    .Kind = K::Label,        .Left =   8, .Top =  8, .Text = "Please select a language ! ", .FontSize = -16, .Style = FontStyle::Bold},
+    {.Name = "ComboBox1", .Kind = K::ComboBox,     .Left =  32, .Top = 40, .Width = 145, .Height = 21},
+    {.Name = "BitBtn1",   .Kind = K::OkButton,     .Left = 224, .Top = 48, .Width =  75, .Height = 25, .Text = "OK"},
+    {.Name = "BitBtn2",   .Kind = K::CancelButton, .Left = 224, .Top = 80, .Width =  75, .Height = 25, .Text = "Cancel"},
 };
+// clang-format on
 constexpr int DesignLeft = 240;
 constexpr int DesignTop = 180;
 } // namespace
@@ -45,10 +29,10 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
     SetBackgroundColor(this, Colors::MoneyGreen);
 
     controls_ = BuildControls(this, Design);
-    Label1 = controls_.Get<QLabel>("Label1");
-    ComboBox1 = controls_.Get<QComboBox>("ComboBox1");
-    BitBtn1 = controls_.Get<QPushButton>("BitBtn1");
-    BitBtn2 = controls_.Get<QPushButton>("BitBtn2");
+    Label1 = controls_.Bind<QLabel>("Label1");
+    ComboBox1 = controls_.Bind<QComboBox>("ComboBox1");
+    BitBtn1 = controls_.Bind<QPushButton>("BitBtn1");
+    BitBtn2 = controls_.Bind<QPushButton>("BitBtn2");
     connect(BitBtn1, &QPushButton::clicked, this, &TLanguageDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { done(mrCancel); });
     SetTabOrder(controls_, {"ComboBox1", "BitBtn1", "BitBtn2"});

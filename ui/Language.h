@@ -2,8 +2,8 @@
 // TLanguageDlg: chooses a language folder (a subfolder of the program folder with its own
 // catalogue).
 
-#include "Layout.h"
-#include "ModalDialog.h"
+#include "ui/layer/Layout.h"
+#include "ui/layer/ModalDialog.h"
 
 #include <QComboBox>
 #include <QLabel>

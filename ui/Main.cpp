@@ -1,17 +1,19 @@
-#include "Main.h"
+#include "ui/Main.h"
 
-#include "AbtDlg.h"
-#include "Captions.h"
-#include "Colors.h"
-#include "Data.h"
-#include "FolderEntries.h"
-#include "Fonts.h"
-#include "Language.h"
-#include "MainLayout.h"
-#include "MessagePump.h"
-#include "MicroscopeField.h"
-#include "PswdDlg.h"
-#include "ThermometerPicture.h"
+#include "assets/Colors.h"
+#include "assets/MicroscopeField.h"
+#include "assets/ThermometerPicture.h"
+#include "catalogue/FolderEntries.h"
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+#include "ui/AbtDlg.h"
+#include "ui/Language.h"
+#include "ui/MainLayout.h"
+#include "ui/PswdDlg.h"
+#include "ui/layer/Captions.h"
+#include "ui/layer/Fonts.h"
+#include "ui/layer/MessagePump.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -35,29 +37,37 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(client_);
 
     controls_ = BuildControls(client_, MainLayout::Controls(), MainLayout::WindowChildShift);
-    Image1 = controls_.Get<TImage>("Image1");
-    Image2 = controls_.Get<TImage>("Image2");
-    Image3 = controls_.Get<TImage>("Image3");
-    ScrollBar1 = controls_.Get<QScrollBar>("ScrollBar1");
-    ScrollBar2 = controls_.Get<QScrollBar>("ScrollBar2");
-    Label1 = controls_.Get<QLabel>("Label1");
-    Label2 = controls_.Get<QLabel>("Label2");
-    Label3 = controls_.Get<QLabel>("Label3");
-    Label4 = controls_.Get<QLabel>("Label4");
-    Label7 = controls_.Get<QLabel>("Label7");
-    Edit1 = controls_.Get<QLineEdit>("Edit1");
-    Edit2 = controls_.Get<QLineEdit>("Edit2");
-    Edit7 = controls_.Get<QLineEdit>("Edit7");
-    UpDown1 = controls_.Get<TUpDown>("UpDown1");
-    UpDown2 = controls_.Get<TUpDown>("UpDown2");
-    Shape1 = controls_.Get<TShape>("Shape1");
-    Shape2 = controls_.Get<TShape>("Shape2");
-    BitBtn1 = controls_.Get<QPushButton>("BitBtn1");
-    BitBtn2 = controls_.Get<QPushButton>("BitBtn2");
-    BitBtn3 = controls_.Get<QPushButton>("BitBtn3");
-    BitBtn4 = controls_.Get<QPushButton>("BitBtn4");
-    BitBtn5 = controls_.Get<QPushButton>("BitBtn5");
-    BitBtn6 = controls_.Get<QPushButton>("BitBtn6");
+    Image1 = controls_.Bind<TImage>("Image1");
+    Image2 = controls_.Bind<TImage>("Image2");
+    Image3 = controls_.Bind<TImage>("Image3");
+    ScrollBar1 = controls_.Bind<QScrollBar>("ScrollBar1");
+    ScrollBar2 = controls_.Bind<QScrollBar>("ScrollBar2");
+    Label1 = controls_.Bind<QLabel>("Label1");
+    Label2 = controls_.Bind<QLabel>("Label2");
+    Label3 = controls_.Bind<QLabel>("Label3");
+    Label4 = controls_.Bind<QLabel>("Label4");
+    Label7 = controls_.Bind<QLabel>("Label7");
+    Edit1 = controls_.Bind<QLineEdit>("Edit1");
+    Edit2 = controls_.Bind<QLineEdit>("Edit2");
+    Edit7 = controls_.Bind<QLineEdit>("Edit7");
+    UpDown1 = controls_.Bind<TUpDown>("UpDown1");
+    UpDown2 = controls_.Bind<TUpDown>("UpDown2");
+    Shape1 = controls_.Bind<TShape>("Shape1");
+    Shape2 = controls_.Bind<TShape>("Shape2");
+    BitBtn1 = controls_.Bind<QPushButton>("BitBtn1");
+    BitBtn2 = controls_.Bind<QPushButton>("BitBtn2");
+    BitBtn3 = controls_.Bind<QPushButton>("BitBtn3");
+    BitBtn4 = controls_.Bind<QPushButton>("BitBtn4");
+    BitBtn5 = controls_.Bind<QPushButton>("BitBtn5");
+    BitBtn6 = controls_.Bind<QPushButton>("BitBtn6");
+    // The spin buttons step from a whole number typed into their field, read as the voltage
+    // field reads it.
+    const auto readInteger = [](const QString& text) -> std::optional<long long> {
+        if (const auto n = Data::ParseInteger(text.toStdString())) return *n;
+        return std::nullopt;
+    };
+    UpDown1->SetFieldReader(readInteger);
+    UpDown2->SetFieldReader(readInteger);
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2})
         bar->setFocusPolicy(Qt::TabFocus);
     SetTabOrder(controls_, MainLayout::TabOrder);
@@ -131,7 +141,7 @@ void TForm1::FormCreate() {
     // The scheduler lives as long as the window, which releases it at the end of the program.
     Idozito = new TIdozito(this);
     CreateDropletMarkers();
-    Data::StopwatchRunning = false;
+    Data::StopStopwatch();
     Data::ViewRefreshHook = [this] {
         PlaceDropletMarkers();
         UpdateThermometer();
@@ -196,12 +206,9 @@ void TForm1::FormActivate() {
     BitBtn1->setFocus();
     ApplyCaptions();
     PlaceDropletMarkers();
-    Data::VoltageSetting = 0;
+    Data::StartRun();
     DrawVoltmeter();
-    Data::PrevTemp = Data::AmbientTemp = Data::CurTemp = 20 + Data::CelsiusOffset;
     UpdateThermometer();
-    Data::VoltageOn = false;
-    Data::PolarityPositive = true;
     Idozito->Setup(static_cast<std::uint32_t>(Data::TickPeriod / 0.001), &Data::SimulationTick);
     Idozito->Start();
 }

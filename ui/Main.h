@@ -5,12 +5,12 @@
 // each panel's behaviour lives in a file of its own (MainMicroscope, MainVoltage,
 // MainThermometer, MainStopwatch).
 
-#include "BevelPanel.h"
-#include "Idozit.h"
-#include "Layout.h"
-#include "Picture.h"
-#include "Shape.h"
-#include "UpDown.h"
+#include "scheduler/Idozit.h"
+#include "ui/layer/BevelPanel.h"
+#include "ui/layer/Layout.h"
+#include "ui/layer/Picture.h"
+#include "ui/layer/Shape.h"
+#include "ui/layer/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 // The design of the main window: its controls, menu, keyboard order and size.
 
-#include "Layout.h"
+#include "ui/layer/Layout.h"
 
 #include <span>
 

@@ -1,15 +1,17 @@
 // The microscope view: the droplet markers over the field picture, the injection, and the scroll
 // bars that shift the view with their millimetre readouts.
-#include "Data.h"
-#include "DropMarker.h"
-#include "FieldParsing.h"
-#include "Main.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+#include "ui/DropMarker.h"
+#include "ui/Main.h"
 
 #include <cmath>
 
 namespace {
 /// Droplets are shown strictly inside this radius around the view centre, in pixels.
 constexpr int FieldRadius = 200;
+/// The scroll bars' position for the view's home.
+constexpr int ScrollCentre = 50;
 
 QString OffsetReadout(int position) {
     return QString::fromStdString(Data::FormatFixed(position * 0.004, 6, 3)) + " mm     ";
@@ -17,8 +19,8 @@ QString OffsetReadout(int position) {
 } // namespace
 
 void TForm1::CreateDropletMarkers() {
+    Data::ClearDroplets();
     for (Data::TDroplet& d : Data::Drops) {
-        d.Active = 0;
         auto* marker = new DropMarker(client_);
         marker->move(0, 0);
         marker->show();
@@ -53,27 +55,19 @@ void TForm1::PlaceDropletMarkers() {
 }
 
 void TForm1::BitBtn1Click() {
-    for (Data::TDroplet& d : Data::Drops)
-        Data::InjectDroplet(d);
+    Data::InjectAllDroplets();
     ApplyVoltage();
-    Data::ViewOffsetX = 0;
-    Data::ViewOffsetY = 0;
     // The view is recentred, so the scroll bars go back to the centre too; otherwise their
     // readouts would show a position the view no longer has.
-    ScrollBar1->setValue(50);
-    ScrollBar2->setValue(50);
-    Data::InjectTime = Data::SimTime;
-    // Spraying oil does not change the air temperature: the relaxation towards the set value
-    // continues from where it is now, along the same curve.
-    Data::PrevTemp = Data::AirTemperatureAt(Data::SimTime);
-    Data::TempRefTime = Data::SimTime;
+    ScrollBar1->setValue(ScrollCentre);
+    ScrollBar2->setValue(ScrollCentre);
 }
 
 void TForm1::ScrollBar1Change() {
     const int position = ScrollBar1->value();
     Label1->setText(OffsetReadout(position));
     Label1->adjustSize();
-    Data::ViewOffsetX = (position - 50) * -4e-6;
+    Data::ShiftViewX(position);
     PlaceDropletMarkers();
 }
 
@@ -81,6 +75,6 @@ void TForm1::ScrollBar2Change() {
     const int position = ScrollBar2->value();
     Label2->setText(OffsetReadout(position));
     Label2->adjustSize();
-    Data::ViewOffsetY = (position - 50) * -4e-6;
+    Data::ShiftViewY(position);
     PlaceDropletMarkers();
 }

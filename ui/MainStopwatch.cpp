@@ -1,15 +1,14 @@
 // The stopwatch panel: Start/Reset, Stop and the display, in simulated time.
-#include "Data.h"
-#include "Main.h"
+#include "model/Data.h"
+#include "ui/Main.h"
 
 void TForm1::BitBtn4Click() {
     // Restarting while running counts from zero again; the display changes at the next tick.
-    Data::StopwatchStart = Data::SimTime;
-    Data::StopwatchRunning = true;
+    Data::StartStopwatch();
 }
 
 void TForm1::BitBtn5Click() {
-    Data::StopwatchRunning = false;
+    Data::StopStopwatch();
 }
 
 void TForm1::ShowStopwatch(const std::string& text) {

@@ -1,8 +1,8 @@
 // The temperature column: the set temperature field with its spin buttons, and the thermometer
 // whose liquid column shows the chamber temperature.
-#include "Data.h"
-#include "FieldParsing.h"
-#include "Main.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+#include "ui/Main.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,10 +45,7 @@ void TForm1::ShowSetTemperature() {
 
 void TForm1::SetAmbientTemperature(double celsius) {
     setCelsius_ = celsius;
-    // The new relaxation starts from the present chamber temperature, without a jump.
-    Data::PrevTemp = Data::CurTemp;
-    Data::AmbientTemp = celsius + Data::CelsiusOffset;
-    Data::TempRefTime = Data::SimTime;
+    Data::SetAmbientTemperature(celsius);
 }
 
 void TForm1::UpdateThermometer() {

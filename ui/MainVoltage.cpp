@@ -1,10 +1,10 @@
 // The voltage supply panel: the voltage field with its spin buttons, the on/off switch with its
 // lamp, the polarity reversal and the voltmeter dial.
-#include "Colors.h"
-#include "Data.h"
-#include "FieldParsing.h"
-#include "Main.h"
-#include "VoltmeterDial.h"
+#include "assets/Colors.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+#include "ui/Main.h"
+#include "ui/VoltmeterDial.h"
 
 #include <algorithm>
 
@@ -12,30 +12,26 @@ void TForm1::Edit7Change() {
     const auto typed = Data::ParseInteger(Edit7->text().toStdString());
     if (!typed) return; // invalid input is ignored; the text stays as typed
     const int volts = std::clamp<std::int32_t>(*typed, 0, 1000);
-    Data::VoltageSetting = volts;
+    Data::SetVoltageSetting(volts);
     ApplyVoltage();
     // Rewriting a clamped or reformatted value runs this handler once more, with the same value.
     Edit7->setText(QString::number(volts));
 }
 
 void TForm1::BitBtn2Click() {
-    Data::PolarityPositive = !Data::PolarityPositive;
+    Data::ReversePolarity();
     ApplyVoltage();
 }
 
 void TForm1::BitBtn3Click() {
-    Data::VoltageOn = !Data::VoltageOn;
+    Data::SwitchSupply();
     ApplyVoltage();
 }
 
 void TForm1::ApplyVoltage() {
+    Data::ApplySupply();
     // The lamp is teal while the supply is off and lime while it is on.
     Shape1->SetBrushColor(QColor(Data::VoltageOn ? Colors::Lime : Colors::Teal));
-    if (Data::VoltageOn) {
-        Data::PlateVoltage = Data::PolarityPositive ? Data::VoltageSetting : -Data::VoltageSetting;
-    } else {
-        Data::PlateVoltage = 0;
-    }
     DrawVoltmeter();
 }
 

@@ -1,31 +1,22 @@
-#include "PswdDlg.h"
+#include "ui/PswdDlg.h"
 
-#include "Colors.h"
-#include "Data.h"
-#include "Fonts.h"
+#include "assets/Colors.h"
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "ui/layer/Fonts.h"
 
 #include <limits>
 
 namespace {
 using K = ControlKind;
+// clang-format off
 const ControlSpec Design[] = {
-    {.Name = "Label1", .Kind = K::Label, .Left = 50, .Top = 9, .Text = "Add meg az azonosítódat"},
-    {.Name = "Password", .Kind = K::Edit, .Left = 8, .Top = 27, .Width = 217, .Height = 21},
-    {.Name = "OKBtn",
-     .Kind = K::Button,
-     .Left = 70,
-     .Top = 59,
-     .Width = 75,
-     .Height = 25,
-     .Text = "OK"},
-    {.Name = "CancelBtn",
-     .Kind = K::Button,
-     .Left = 150,
-     .Top = 59,
-     .Width = 75,
-     .Height = 25,
-     .Text = "Cancel"},
+    {.Name = "Label1",    .Kind = K::Label,  .Left =  50, .Top =  9, .Text = "Add meg az azonosítódat"},
+    {.Name = "Password",  .Kind = K::Edit,   .Left =   8, .Top = 27, .Width = 217, .Height = 21},
+    {.Name = "OKBtn",     .Kind = K::Button, .Left =  70, .Top = 59, .Width =  75, .Height = 25, .Text = "OK"},
+    {.Name = "CancelBtn", .Kind = K::Button, .Left = 150, .Top = 59, .Width =  75, .Height = 25, .Text = "Cancel"},
 };
+// clang-format on
 } // namespace
 
 TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
@@ -36,10 +27,10 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     SetBackgroundColor(this, Colors::MoneyGreen);
 
     controls_ = BuildControls(this, Design);
-    Label1 = controls_.Get<QLabel>("Label1");
-    Password = controls_.Get<QLineEdit>("Password");
-    OKBtn = controls_.Get<QPushButton>("OKBtn");
-    CancelBtn = controls_.Get<QPushButton>("CancelBtn");
+    Label1 = controls_.Bind<QLabel>("Label1");
+    Password = controls_.Bind<QLineEdit>("Password");
+    OKBtn = controls_.Bind<QPushButton>("OKBtn");
+    CancelBtn = controls_.Bind<QPushButton>("CancelBtn");
     // The identifier has no length limit (the field's own default stops at 32,767).
     Password->setMaxLength(std::numeric_limits<int>::max());
     OKBtn->setDefault(true); // Enter

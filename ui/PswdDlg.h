@@ -2,8 +2,8 @@
 // TPasswordDlg: the identity prompt that gates the program. The identifier is shown in the main
 // window's title; it is not checked or stored.
 
-#include "Layout.h"
-#include "ModalDialog.h"
+#include "ui/layer/Layout.h"
+#include "ui/layer/ModalDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

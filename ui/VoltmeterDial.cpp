@@ -1,7 +1,7 @@
-#include "VoltmeterDial.h"
+#include "ui/VoltmeterDial.h"
 
-#include "Colors.h"
-#include "Fonts.h"
+#include "assets/Colors.h"
+#include "ui/layer/Fonts.h"
 
 #include <cmath>
 

@@ -1,14 +1,15 @@
 // The microscope field picture: frame, black field and the white reticle with its ticks.
-#include "MicroscopeField.h"
+#include "assets/Colors.h"
+#include "assets/MicroscopeField.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr QRgb Teal = 0xff008080;
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Black = 0xff000000;
+using Colors::Black;
+using Colors::Teal;
+using Colors::White;
 constexpr int Cx = 226;
 constexpr int Cy = 231;
 

@@ -1,15 +1,16 @@
 // The thermometer picture: grey ground, glass tube and bulb, and the 0–100 °C scale.
-#include "ThermometerPicture.h"
+#include "assets/Colors.h"
+#include "assets/ThermometerPicture.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr QRgb Silver = 0xffc0c0c0;
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb Blue = 0xff0000ff;
+using Colors::Black;
+using Colors::Blue;
+using Colors::Silver;
+using Colors::White;
 constexpr int TickColumn = 22;
 
 QRgb At(int x, int y) {

@@ -2,11 +2,11 @@
 // and ReadIniValue; both must agree with a second reading of the same conventions that works on
 // the whole file in memory, line by line. The streaming reader's chunks, caps and early stops
 // are what this looks at: binary bytes, NUL, missing line ends, long lines, many sections.
-#include "Data.h"
-#include "FuzzCheck.h"
-#include "IniFile.h"
-#include "TextCatalogue.h"
-#include "TextEncoding.h"
+#include "catalogue/IniFile.h"
+#include "catalogue/TextCatalogue.h"
+#include "catalogue/TextEncoding.h"
+#include "model/Data.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>
 #include <cstddef>

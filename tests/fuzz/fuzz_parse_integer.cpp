@@ -1,7 +1,7 @@
 // The voltage field's integer parser against a plain second reading of the same grammar, with the
 // properties every accepted text must have.
-#include "FieldParsing.h"
-#include "FuzzCheck.h"
+#include "model/FieldParsing.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The temperature field's real-number parser: every accepted text follows the grammar and gives
 // a finite value equal to the C library's correctly rounded reading, and the field's rewrite of
 // the clamped value reads back as that value.
-#include "FieldParsing.h"
-#include "FuzzCheck.h"
+#include "model/FieldParsing.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // The stopwatch text over any time up to a billion seconds: minutes, ":", two digits of seconds,
 // ",", one digit of tenths and two blanks, reading back as the time truncated to tenths.
-#include "Data.h"
-#include "FuzzCheck.h"
+#include "model/Data.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up for model tests: a chamber at 20 °C with the supply off and no drift.
 
-#include "Data.h"
+#include "model/Data.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,7 @@ protected:
         Data::ResetChamber();
         Data::ViewRefreshHook = nullptr;
         Data::StopwatchDisplayHook = nullptr;
-        Data::PrevTemp = Data::AmbientTemp = Data::CurTemp = 293;
-        Data::PolarityPositive = true;
+        Data::StartRun();
         // The injection drift dies away 10 s after InjectTime; start well past it.
         Data::InjectTime = -1000;
         Data::SeedRandom(12345);

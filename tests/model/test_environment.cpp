@@ -1,5 +1,5 @@
 // The laws of the chamber air at their characteristic points.
-#include "ModelTestSupport.h"
+#include "tests/model/ModelTestSupport.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Reading the voltage and temperature fields, and fixed-point number text.
-#include "FieldParsing.h"
+#include "model/FieldParsing.h"
 
 #include <chrono>
 #include <clocale>

@@ -1,5 +1,5 @@
 // Spraying droplets: ranges, draw order, and the replacement of the whole set.
-#include "ModelTestSupport.h"
+#include "tests/model/ModelTestSupport.h"
 
 #include <cmath>
 #include <set>

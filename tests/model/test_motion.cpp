@@ -1,6 +1,6 @@
 // Droplet motion: settling speeds, the plate field and its sign, the closed-form update.
-#include "DropletMotion.h"
-#include "ModelTestSupport.h"
+#include "model/DropletMotion.h"
+#include "tests/model/ModelTestSupport.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // The stopwatch text.
-#include "ModelTestSupport.h"
+#include "tests/model/ModelTestSupport.h"
 
 #include <cmath>
 #include <string>

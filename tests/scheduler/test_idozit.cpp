@@ -1,6 +1,6 @@
 // The scheduler's firing rule: spacing, no catch-up, clock wrap, stopping from a handler, and
 // suspension while a modal dialog runs.
-#include "Idozit.h"
+#include "scheduler/Idozit.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -2,12 +2,13 @@
 // A fresh main window over a fresh chamber for each test, with the program folder pointed at a
 // temporary folder that holds a catalogue (or none).
 
-#include "AbtDlg.h"
-#include "Data.h"
-#include "FieldParsing.h"
-#include "Language.h"
-#include "Main.h"
-#include "PswdDlg.h"
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+#include "ui/AbtDlg.h"
+#include "ui/Language.h"
+#include "ui/Main.h"
+#include "ui/PswdDlg.h"
 
 #include <QTimer>
 #include <filesystem>
@@ -61,10 +62,7 @@ protected:
 
     /// Puts the chamber into the state the activation step leaves, without running the loop.
     void ActivateWithoutLoop() {
-        Data::VoltageSetting = 0;
-        Data::PrevTemp = Data::AmbientTemp = Data::CurTemp = 293;
-        Data::VoltageOn = false;
-        Data::PolarityPositive = true;
+        Data::StartRun();
         form->DrawVoltmeter();
         form->UpdateThermometer();
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Pixel helpers shared by the user-interface layer tests.
 
+#include "assets/Colors.h"
+
 #include <QImage>
 #include <QScreen>
 #include <QTest>
@@ -9,15 +11,15 @@
 
 namespace PixelChecks {
 
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb Grey = 0xff808080;
-constexpr QRgb Silver = 0xffc0c0c0;
-constexpr QRgb Teal = 0xff008080;
-constexpr QRgb Navy = 0xff000080;
-constexpr QRgb Blue = 0xff0000ff;
-constexpr QRgb Yellow = 0xffffff00;
-constexpr QRgb Lime = 0xff00ff00;
+using Colors::Black;
+using Colors::Blue;
+using Colors::Grey;
+using Colors::Lime;
+using Colors::Navy;
+using Colors::Silver;
+using Colors::Teal;
+using Colors::White;
+using Colors::Yellow;
 
 /// A 32-bit bitmap of the given size filled with one colour, as the program's bitmaps are.
 inline QImage Blank(int width, int height, QRgb colour) {

@@ -1,8 +1,9 @@
 // The three dialogs: the identity prompt (texts, look and results), the About box (texts and
 // centred lines) and the language dialog (folder list, OK and Cancel). Each modal dialog is
 // driven from a timer that fires inside its own message loop.
-#include "MainWindowFixture.h"
-#include "PixelChecks.h"
+#include "catalogue/TextCatalogue.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/PixelChecks.h"
 
 #include <QFontMetrics>
 #include <QTest>

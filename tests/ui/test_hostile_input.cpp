@@ -3,8 +3,9 @@
 // full-width digits, numbers beyond every range); a description document that is missing or no
 // plain file; language folders with odd names or by the hundred. The model keeps its last valid
 // value, nothing overflows, nothing is reported.
-#include "FolderEntries.h"
-#include "MainWindowFixture.h"
+#include "catalogue/FolderEntries.h"
+#include "catalogue/TextCatalogue.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QDesktopServices>

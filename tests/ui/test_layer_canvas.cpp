@@ -1,8 +1,8 @@
 // Bitmap drawing: boxes without their right and bottom edges, lines without their end point,
 // counter-clockwise arcs, filled ellipses and unsmoothed text, every pixel in a pure colour.
-#include "Canvas.h"
-#include "Fonts.h"
-#include "PixelChecks.h"
+#include "tests/ui/PixelChecks.h"
+#include "ui/layer/Canvas.h"
+#include "ui/layer/Fonts.h"
 
 #include <QImage>
 #include <algorithm>

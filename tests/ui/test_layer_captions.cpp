@@ -1,5 +1,5 @@
 // Captions with keyboard mnemonics, as labels show them.
-#include "Captions.h"
+#include "ui/layer/Captions.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Building a window's controls from its design table: names, parents, geometry, texts, fonts and
 // spin buttons attached to their field.
-#include "BevelPanel.h"
-#include "Layout.h"
-#include "PixelChecks.h"
-#include "UpDown.h"
+#include "tests/ui/PixelChecks.h"
+#include "ui/layer/BevelPanel.h"
+#include "ui/layer/Layout.h"
+#include "ui/layer/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -152,4 +152,21 @@ TEST(BuildControls, AttachesSpinButtonsAtTheirDesignPositionWithoutWritingTheFie
     EXPECT_EQ(field->text(), "502");
     QTest::keyClick(field, Qt::Key_Up);
     EXPECT_EQ(spin->Position(), 504);
+}
+
+TEST(BuildControlsDeathTest, ANameTheWindowDoesNotHaveStopsTheProgramWithThatName) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(Built().controls.Bind<QLabel>("Lable4"), "no control named Lable4");
+    EXPECT_DEATH(Built().controls.Bind<QPushButton>("Edit2"), "Edit2 is a QLineEdit");
+    const ControlSpec orphan[] = {
+        {.Name = "Label1", .Kind = ControlKind::Label, .Parent = "Panl2"}};
+    const ControlSpec lonelySpin[] = {
+        {.Name = "UpDown1", .Kind = ControlKind::UpDown, .Associate = "Edti2"}};
+    const ControlSpec twice[] = {{.Name = "Label1", .Kind = ControlKind::Label},
+                                 {.Name = "Label1", .Kind = ControlKind::Label}};
+    QWidget window;
+    EXPECT_DEATH(BuildControls(&window, orphan), "Panl2");
+    EXPECT_DEATH(BuildControls(&window, lonelySpin), "Edti2");
+    EXPECT_DEATH(BuildControls(&window, twice), "two controls are named Label1");
+    EXPECT_DEATH(SetTabOrder(Built().controls, {"Panel2", "BitBtn7"}), "BitBtn7");
 }

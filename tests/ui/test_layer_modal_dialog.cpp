@@ -1,6 +1,6 @@
 // Modal dialogs: the results of OK, Enter, Esc and the close box, and one activation step per
 // showing. Each test drives the dialog's own message loop from a timer started before it runs.
-#include "ModalDialog.h"
+#include "ui/layer/ModalDialog.h"
 
 #include <QPushButton>
 #include <QTest>

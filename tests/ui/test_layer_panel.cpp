@@ -1,6 +1,6 @@
 // Bevelled panels: rings of highlight and shadow around the panel colour.
-#include "BevelPanel.h"
-#include "PixelChecks.h"
+#include "tests/ui/PixelChecks.h"
+#include "ui/layer/BevelPanel.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

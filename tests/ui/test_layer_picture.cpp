@@ -1,9 +1,9 @@
 // Picture controls: a stored picture shown unscaled from the top-left and cut to the control, or
 // a white bitmap for the program to draw on.
-#include "BevelPanel.h"
-#include "Canvas.h"
-#include "Picture.h"
-#include "PixelChecks.h"
+#include "tests/ui/PixelChecks.h"
+#include "ui/layer/BevelPanel.h"
+#include "ui/layer/Canvas.h"
+#include "ui/layer/Picture.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

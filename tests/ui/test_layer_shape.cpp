@@ -1,9 +1,9 @@
 // Shapes: filled circles and rectangles with an optional outline, drawn over what lies beneath
 // and shown where they are moved to.
-#include "BevelPanel.h"
-#include "Picture.h"
-#include "PixelChecks.h"
-#include "Shape.h"
+#include "tests/ui/PixelChecks.h"
+#include "ui/layer/BevelPanel.h"
+#include "ui/layer/Picture.h"
+#include "ui/layer/Shape.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Spin buttons attached to an edit field: positions written into the field (running its change
 // handler once), clamping, stepping from a typed value, and the Up and Down keys in the field.
-#include "UpDown.h"
+#include "ui/layer/UpDown.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -24,6 +24,11 @@ struct SpinField {
         spin->SetRange(min, max);
         spin->SetIncrement(increment);
         spin->SetAssociate(field);
+        spin->SetFieldReader([](const QString& text) -> std::optional<long long> {
+            bool ok = false;
+            const int n = text.toInt(&ok);
+            return ok ? std::optional<long long>(n) : std::nullopt;
+        });
         QObject::connect(field, &QLineEdit::textChanged,
                          [this](const QString& text) { handled.push_back(text); });
     }

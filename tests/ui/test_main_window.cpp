@@ -1,8 +1,8 @@
 // The main window: its built layout against the design table, the captions, the start-up timer,
 // activation once per run, closing, the About box pause and the stopwatch.
-#include "BevelPanel.h"
-#include "MainLayout.h"
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/MainLayout.h"
+#include "ui/layer/BevelPanel.h"
 
 #include <QApplication>
 #include <QLabel>

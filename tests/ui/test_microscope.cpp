@@ -1,10 +1,10 @@
 // The microscope view: which droplets get a marker and where, the scroll bars with their
 // readouts, the injection (recentring, new droplets, no temperature jump) and the speeds at
 // which droplets rise through the view.
-#include "DropMarker.h"
-#include "MainWindowFixture.h"
-#include "MicroscopeField.h"
-#include "PixelChecks.h"
+#include "assets/MicroscopeField.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/PixelChecks.h"
+#include "ui/DropMarker.h"
 
 #include <cmath>
 #include <limits>

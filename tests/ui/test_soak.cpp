@@ -3,9 +3,9 @@
 // changed along the way through the panels, and a few droplets sent kilometres away or made
 // not-a-number. Nothing may become garbage: droplets stay finite, simulated time is exact, the
 // markers and the thermometer stay where they belong.
-#include "Colors.h"
-#include "DropMarker.h"
-#include "MainWindowFixture.h"
+#include "assets/Colors.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/DropMarker.h"
 
 #include <QApplication>
 #include <array>

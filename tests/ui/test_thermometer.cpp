@@ -1,9 +1,9 @@
 // The temperature column: the thermometer's liquid column for the chamber temperature, the set
 // temperature field with its spin buttons and nested rewrites, the decimal separator switch, the
 // chamber's relaxation as the window shows it, and the droplet speeds at the extremes.
-#include "MainWindowFixture.h"
-#include "PixelChecks.h"
-#include "ThermometerPicture.h"
+#include "assets/ThermometerPicture.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/PixelChecks.h"
 
 #include <QApplication>
 #include <QTest>

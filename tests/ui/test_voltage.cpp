@@ -1,7 +1,7 @@
 // The voltage supply panel: the voltage field and its spin buttons, the on/off switch with its
 // lamp, the polarity reversal, the voltmeter dial's pixels and the field the droplets feel.
-#include "MainWindowFixture.h"
-#include "PixelChecks.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/PixelChecks.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "BevelPanel.h"
+#include "ui/layer/BevelPanel.h"
 
 #include <QPainter>
 

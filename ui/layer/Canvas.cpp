@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "ui/layer/Canvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Captions.h"
+#include "ui/layer/Captions.h"
 
 QString WithoutMnemonics(const QString& caption) {
     QString shown;

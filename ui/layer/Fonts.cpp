@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "ui/layer/Fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -23,12 +23,16 @@ int DesignPixelSize(int size) {
 QFont DesignFont(const QString& family, int size, FontStyle style) {
     QFont font;
     font.setFamilies(Substitutes(family));
-    font.setPixelSize(DesignPixelSize(size));
+    return StyledFont(font, size, style);
+}
+
+QFont StyledFont(QFont font, int size, FontStyle style) {
+    if (size != 0) font.setPixelSize(DesignPixelSize(size));
     font.setBold(style == FontStyle::Bold || style == FontStyle::BoldItalic);
     font.setItalic(style == FontStyle::Italic || style == FontStyle::BoldItalic);
     return font;
 }
 
 QFont DefaultFont() {
-    return DesignFont("MS Sans Serif", 8);
+    return DesignFont("MS Sans Serif", DefaultPointSize);
 }

@@ -10,8 +10,12 @@ enum class FontStyle { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
 /// points at 96 dots per inch, or a negative size for pixels (-19 is 19 pixels high).
 QFont DesignFont(const QString& family, int size, FontStyle style = FontStyle::Regular);
 
+/// `base` with a design size (0 keeps its size) and style.
+QFont StyledFont(QFont base, int size, FontStyle style);
+
 /// The windows' default font: "MS Sans Serif", 8 points (11 pixels).
 QFont DefaultFont();
+constexpr int DefaultPointSize = 8;
 
 /// Pixel height of a design size: points at 96 dpi rounded as the design tools do, or -size.
 int DesignPixelSize(int size);

@@ -1,10 +1,10 @@
-#include "Layout.h"
+#include "ui/layer/Layout.h"
 
-#include "BevelPanel.h"
-#include "Captions.h"
-#include "Picture.h"
-#include "Shape.h"
-#include "UpDown.h"
+#include "ui/layer/BevelPanel.h"
+#include "ui/layer/Captions.h"
+#include "ui/layer/Picture.h"
+#include "ui/layer/Shape.h"
+#include "ui/layer/UpDown.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,8 +30,11 @@ void SetTextColor(QWidget* w, QRgb color) {
     w->setPalette(palette);
 }
 
+[[noreturn]] void Fail(const std::string& message) {
+    qFatal("Window layout: %s", message.c_str());
+}
+
 QWidget* Make(const ControlSpec& spec, QWidget* parent) {
-    const QString text = QString::fromUtf8(spec.Text);
     switch (spec.Kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
@@ -69,8 +72,7 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent) {
         return new TImage(parent);
     case ControlKind::Shape: {
         auto* shape = new TShape(parent);
-        shape->SetKind(spec.Shape == ShapeKind::Circle ? TShape::Kind::Circle
-                                                       : TShape::Kind::Rectangle);
+        shape->SetKind(spec.Shape);
         if (spec.Color) shape->SetBrushColor(QColor(*spec.Color));
         shape->SetPenColor(spec.PenColor ? QColor(*spec.PenColor) : QColor());
         return shape;
@@ -97,8 +99,7 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent) {
         return combo;
     }
     }
-    (void)text;
-    return nullptr;
+    Fail(std::string("control ") + spec.Name + " has no known kind");
 }
 
 void SetDesignText(QWidget* w, const QString& text) {
@@ -109,9 +110,19 @@ void SetDesignText(QWidget* w, const QString& text) {
 
 } // namespace
 
+void ControlSet::Add(const std::string& name, QWidget* widget) {
+    if (!widgets_.emplace(name, widget).second) Fail("two controls are named " + name);
+}
+
 QWidget* ControlSet::Find(const std::string& name) const {
     const auto it = widgets_.find(name);
     return it == widgets_.end() ? nullptr : it->second;
+}
+
+void ControlSet::FailBinding(const std::string& name, const char* kind) const {
+    QWidget* found = Find(name);
+    Fail(found ? "control " + name + " is a " + found->metaObject()->className() + ", not a " + kind
+               : "there is no control named " + name);
 }
 
 ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
@@ -120,23 +131,16 @@ ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
     for (const ControlSpec& spec : specs) {
         const bool onWindow = spec.Parent[0] == '\0';
         QWidget* parent = onWindow ? client : controls.Find(spec.Parent);
-        if (!parent) parent = client;
+        if (!parent)
+            Fail(std::string("control ") + spec.Name + " names a parent that comes nowhere " +
+                 "before it: " + spec.Parent);
         QWidget* w = Make(spec, parent);
         w->setObjectName(QString::fromLatin1(spec.Name));
-        if (spec.FontFamily[0] != '\0' || spec.FontSize != 0 || spec.Style != FontStyle::Regular) {
-            const QFont inherited = parent->font();
-            QFont font = spec.FontFamily[0] != '\0'
-                             ? DesignFont(QString::fromUtf8(spec.FontFamily),
-                                          spec.FontSize ? spec.FontSize : 8, spec.Style)
-                             : inherited;
-            if (spec.FontFamily[0] == '\0') {
-                if (spec.FontSize) font.setPixelSize(DesignPixelSize(spec.FontSize));
-                font.setBold(spec.Style == FontStyle::Bold || spec.Style == FontStyle::BoldItalic);
-                font.setItalic(spec.Style == FontStyle::Italic ||
-                               spec.Style == FontStyle::BoldItalic);
-            }
-            w->setFont(font);
-        }
+        if (spec.FontFamily[0] != '\0')
+            w->setFont(DesignFont(QString::fromUtf8(spec.FontFamily),
+                                  spec.FontSize ? spec.FontSize : DefaultPointSize, spec.Style));
+        else if (spec.FontSize != 0 || spec.Style != FontStyle::Regular)
+            w->setFont(StyledFont(parent->font(), spec.FontSize, spec.Style));
         if (spec.FontColor) SetTextColor(w, *spec.FontColor);
         if (spec.Color && spec.Kind == ControlKind::Label) SetBackground(w, *spec.Color);
         const int top = spec.Top + (onWindow ? windowChildShift : 0);
@@ -146,8 +150,11 @@ ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
             w->move(spec.Left, top);
         SetDesignText(w, QString::fromUtf8(spec.Text));
         if (spec.Kind == ControlKind::UpDown) {
-            if (auto* field = controls.Get<QLineEdit>(spec.Associate))
-                static_cast<TUpDown*>(w)->SetAssociate(field);
+            auto* field = controls.Get<QLineEdit>(spec.Associate);
+            if (!field)
+                Fail(std::string("spin buttons ") + spec.Name +
+                     " name no edit field before them: " + spec.Associate);
+            static_cast<TUpDown*>(w)->SetAssociate(field);
             // The field already shows its design text.
             static_cast<TUpDown*>(w)->SetPositionQuietly(spec.Position);
         }
@@ -161,7 +168,7 @@ void SetTabOrder(const ControlSet& controls, std::span<const char* const> names)
     QWidget* previous = nullptr;
     for (const char* name : names) {
         QWidget* w = controls.Find(name);
-        if (!w) continue;
+        if (!w) Fail(std::string("the keyboard order names no control ") + name);
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
     }

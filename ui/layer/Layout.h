@@ -1,8 +1,10 @@
 #pragma once
 // Window layouts as data: each window describes its controls in one table, and BuildControls
-// makes the widgets from it. Tests compare the built widgets with the same table.
+// makes the widgets from it. A table or a binding that names a control the window does not have
+// stops the program at once, with the name: a typo never becomes a silent fallback.
 
-#include "Fonts.h"
+#include "ui/layer/Fonts.h"
+#include "ui/layer/Shape.h"
 
 #include <QColor>
 #include <QString>
@@ -28,8 +30,6 @@ enum class ControlKind {
     ComboBox ///< drop-down list, selection only
 };
 
-enum class ShapeKind { Rectangle, Circle };
-
 /// One control of a window's design.
 struct ControlSpec {
     const char* Name;
@@ -47,7 +47,7 @@ struct ControlSpec {
     FontStyle Style = FontStyle::Regular;
     int Min = 0, Max = 100, Position = 0, Increment = 1; ///< scroll bars and spin buttons
     const char* Associate = "";                          ///< the spin buttons' edit field
-    ShapeKind Shape = ShapeKind::Rectangle;
+    TShape::Kind Shape = TShape::Kind::Rectangle;
     std::optional<QRgb> PenColor = {}; ///< shape outline; none when empty
     bool Flat = false;                 ///< edit field with a flat, tiled bevel
 };
@@ -55,14 +55,24 @@ struct ControlSpec {
 /// The controls of one window by name.
 class ControlSet {
 public:
-    void Add(const std::string& name, QWidget* widget) { widgets_[name] = widget; }
+    void Add(const std::string& name, QWidget* widget);
+    /// The control of that name, or null.
     QWidget* Find(const std::string& name) const;
+    /// The control of that name if it is a T, or null.
     template <class T> T* Get(const std::string& name) const {
         return qobject_cast<T*>(Find(name));
+    }
+    /// The control of that name, which must exist and be a T: anything else stops the program.
+    template <class T> T* Bind(const std::string& name) const {
+        T* control = Get<T>(name);
+        if (!control) FailBinding(name, T::staticMetaObject.className());
+        return control;
     }
     const std::map<std::string, QWidget*>& All() const { return widgets_; }
 
 private:
+    [[noreturn]] void FailBinding(const std::string& name, const char* kind) const;
+
     std::map<std::string, QWidget*> widgets_;
 };
 
@@ -71,7 +81,7 @@ private:
 ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
                          int windowChildShift = 0);
 
-/// Sets the keyboard order of the named controls, first to last.
+/// Sets the keyboard order of the named controls, first to last; every name must exist.
 void SetTabOrder(const ControlSet& controls, std::span<const char* const> names);
 inline void SetTabOrder(const ControlSet& controls, std::initializer_list<const char*> names) {
     SetTabOrder(controls, std::span<const char* const>(names.begin(), names.size()));

@@ -1,4 +1,4 @@
-#include "MessagePump.h"
+#include "ui/layer/MessagePump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

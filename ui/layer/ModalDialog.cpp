@@ -1,4 +1,4 @@
-#include "ModalDialog.h"
+#include "ui/layer/ModalDialog.h"
 
 #include <QGuiApplication>
 #include <QHideEvent>

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "ui/layer/Picture.h"
 
 #include <QPaintEvent>
 #include <QPainter>

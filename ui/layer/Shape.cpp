@@ -1,6 +1,6 @@
-#include "Shape.h"
+#include "ui/layer/Shape.h"
 
-#include "Canvas.h"
+#include "ui/layer/Canvas.h"
 
 #include <QPainter>
 #include <algorithm>

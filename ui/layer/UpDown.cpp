@@ -1,6 +1,4 @@
-#include "UpDown.h"
-
-#include "FieldParsing.h"
+#include "ui/layer/UpDown.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -53,9 +51,9 @@ void TUpDown::SetPositionQuietly(int position) {
 int TUpDown::StepBase() const {
     // Like the classic spin control, step from the number in the field when there is one, so
     // that clicking after typing 500 gives 502; otherwise from the last position.
-    if (field_) {
-        if (const auto typed = Data::ParseInteger(field_->text().toStdString()))
-            return std::clamp<long long>(*typed, min_, max_);
+    if (field_ && reader_) {
+        if (const auto typed = reader_(field_->text()))
+            return static_cast<int>(std::clamp<long long>(*typed, min_, max_));
     }
     return position_;
 }

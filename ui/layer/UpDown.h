@@ -7,15 +7,23 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 class TUpDown : public QWidget {
     Q_OBJECT
 
 public:
+    /// Reads the attached field's text as a whole number, or nothing when it holds none.
+    using FieldReader = std::function<std::optional<long long>(const QString&)>;
+
     explicit TUpDown(QWidget* parent = nullptr);
 
     /// Attaches the spin buttons to the field (and the Up and Down keys in the field to them).
     void SetAssociate(QLineEdit* field);
+    /// How to read a number typed into the field, to step from it; without one the spin buttons
+    /// step from their own position.
+    void SetFieldReader(FieldReader reader) { reader_ = std::move(reader); }
     QLineEdit* Associate() const { return field_; }
     void SetRange(int min, int max);
     void SetIncrement(int increment);
@@ -45,6 +53,7 @@ private:
     int StepBase() const;
 
     QPointer<QLineEdit> field_;
+    FieldReader reader_;
     int min_ = 0;
     int max_ = 100;
     int increment_ = 1;

@@ -1,8 +1,7 @@
 // GetText, the open catalogue, the language choice and the program folder.
-#include "Data.h"
-#include "ProgramFolder.h"
-#include "TempFolder.h"
-#include "TextCatalogue.h"
+#include "catalogue/ProgramFolder.h"
+#include "catalogue/TextCatalogue.h"
+#include "tests/catalogue/TempFolder.h"
 
 #include <climits>
 #include <filesystem>

@@ -2,11 +2,10 @@
 // devices, loops, unreadable, empty or cut off anywhere; program and language folders with odd
 // names or hundreds of siblings. Every lookup must return at once, and a text that cannot be read
 // is "None".
-#include "Data.h"
-#include "FolderEntries.h"
-#include "TempFolder.h"
-#include "TextCatalogue.h"
-#include "TextEncoding.h"
+#include "catalogue/FolderEntries.h"
+#include "catalogue/TextCatalogue.h"
+#include "catalogue/TextEncoding.h"
+#include "tests/catalogue/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

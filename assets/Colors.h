@@ -1,5 +1,6 @@
 #pragma once
-// The named colours of the window designs.
+// The named colours of the window designs, shared by the windows, the stored pictures and the
+// tests that look at their pixels.
 
 #include <QColor>
 

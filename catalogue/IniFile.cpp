@@ -1,7 +1,7 @@
 // A streaming INI reader: one pass over the file, keeping only what the lookup needs.
-#include "IniFile.h"
+#include "catalogue/IniFile.h"
 
-#include "AsciiCase.h"
+#include "catalogue/AsciiCase.h"
 
 #include <algorithm>
 #include <cstdint>

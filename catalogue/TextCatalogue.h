@@ -1,10 +1,22 @@
 #pragma once
-// The text catalogue beyond what Data.h declares: keys, limits and the language choice.
+// The text catalogue: every text the windows show that can change with the language, looked up
+// by number in an INI file in the program folder or in a chosen language folder.
 
 #include <cstddef>
 #include <string>
 
 namespace Data {
+
+/// Catalogue text number n (UTF-8), or "None" when the catalogue, section or key is missing.
+std::string GetText(int n);
+extern std::string ExeDir;  ///< folder of the running program file, ending in the separator
+extern std::string LangDir; ///< selected language folder, without trailing separator; or empty
+/// Forgets the open catalogue; the next GetText opens it again from ExeDir or LangDir.
+void CloseTextCatalogue();
+/// Opens the catalogue at once on the given file path (name matched regardless of letter case).
+void OpenTextCatalogue(const std::string& path);
+/// The folder separator of the platform.
+constexpr char PathDelim = '/';
 
 /// The catalogue's file name, in the program folder or in a language folder.
 inline constexpr const char* CatalogueFileName = "Tessilar.ini";

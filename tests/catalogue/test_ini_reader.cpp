@@ -1,6 +1,6 @@
 // The INI reader: the Windows private-profile conventions, odd files and large files.
-#include "IniFile.h"
-#include "TempFolder.h"
+#include "catalogue/IniFile.h"
+#include "tests/catalogue/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

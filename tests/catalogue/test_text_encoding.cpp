@@ -1,5 +1,5 @@
 // Catalogue texts to UTF-8: UTF-8 kept, Windows-1250 converted, and the cut at the length limit.
-#include "TextEncoding.h"
+#include "catalogue/TextEncoding.h"
 
 #include <gtest/gtest.h>
 #include <set>

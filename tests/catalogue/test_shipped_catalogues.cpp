@@ -1,5 +1,5 @@
 // The catalogues shipped with the program: every text present, and mnemonics that work.
-#include "Data.h"
+#include "catalogue/TextCatalogue.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,6 +1,6 @@
 // Finding files regardless of letter case, and listing the language folders.
-#include "FolderEntries.h"
-#include "TempFolder.h"
+#include "catalogue/FolderEntries.h"
+#include "tests/catalogue/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 // The tick written out the plain way: every droplet stepped with StepDroplet, which evaluates the
-// laws of the air for each droplet. The reference that the real tick is measured and checked
-// against.
+// laws of the air for each droplet. The oracle that the real tick is checked against, bit for bit,
+// and the baseline the benchmarks measure it against.
 
-#include "Data.h"
+#include "model/Data.h"
 
 namespace Reference {
 
@@ -11,9 +11,9 @@ inline void LiteralSimulationTick() {
     using namespace Data;
     const int n = static_cast<int>(TickPeriod / SubStep);
     const double t0 = SimTime;
-    const double h = 0.001;
+    const double h = SubStep;
     for (int k = 1; k <= n; ++k) {
-        for (int i = 1; i <= 100; ++i)
+        for (int i = DropletArray::Low; i <= DropletArray::High; ++i)
             if (Drops[i].Active > 0) StepDroplet(Drops[i], h, SimTime);
         if (k % 10 == 1 && ViewRefreshHook) ViewRefreshHook();
         SimTime = SimTime + h;

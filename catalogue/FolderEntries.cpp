@@ -1,8 +1,8 @@
 // File and folder look-ups that never throw: an unreadable entry is simply not there.
-#include "FolderEntries.h"
+#include "catalogue/FolderEntries.h"
 
-#include "AsciiCase.h"
-#include "Data.h"
+#include "catalogue/AsciiCase.h"
+#include "catalogue/TextCatalogue.h"
 
 #include <algorithm>
 #include <filesystem>

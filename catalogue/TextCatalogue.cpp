@@ -1,12 +1,11 @@
 // GetText and the open catalogue.
-#include "TextCatalogue.h"
+#include "catalogue/TextCatalogue.h"
 
-#include "ConstantInit.h"
-#include "Data.h"
-#include "FolderEntries.h"
-#include "IniFile.h"
-#include "ProgramFolder.h"
-#include "TextEncoding.h"
+#include "catalogue/ConstantInit.h"
+#include "catalogue/FolderEntries.h"
+#include "catalogue/IniFile.h"
+#include "catalogue/ProgramFolder.h"
+#include "catalogue/TextEncoding.h"
 
 #include <optional>
 

@@ -1,5 +1,5 @@
 // UTF-8 validation and the Windows-1250 code page.
-#include "TextEncoding.h"
+#include "catalogue/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // ExeDir and LangDir, and finding the running program's folder.
-#include "ProgramFolder.h"
+#include "catalogue/ProgramFolder.h"
 
-#include "ConstantInit.h"
-#include "Data.h"
+#include "catalogue/ConstantInit.h"
+#include "catalogue/TextCatalogue.h"
 
 #include <filesystem>
 #include <system_error>

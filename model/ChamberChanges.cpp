@@ -1,0 +1,92 @@
+// The changes of the chamber state that the window's controls make.
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+
+#include <algorithm>
+
+namespace Data {
+
+namespace {
+constexpr double StartCelsius = 20;
+constexpr double LargestVoltage = 1000; ///< V
+constexpr int CentrePosition = 50;
+constexpr double ViewStep = -4e-6; ///< m of view offset per scroll step
+} // namespace
+
+void StartProgram(char systemDecimalSeparator) {
+    DecimalSeparator = systemDecimalSeparator;
+}
+
+void StartRun() {
+    VoltageSetting = 0;
+    PrevTemp = AmbientTemp = CurTemp = StartCelsius + CelsiusOffset;
+    VoltageOn = false;
+    PolarityPositive = true;
+}
+
+void ClearDroplets() {
+    for (TDroplet& d : Drops)
+        d.Active = 0;
+}
+
+void SetVoltageSetting(double volts) {
+    VoltageSetting = std::clamp(volts, 0.0, LargestVoltage);
+    ApplySupply();
+}
+
+void SwitchSupply() {
+    VoltageOn = !VoltageOn;
+    ApplySupply();
+}
+
+void ReversePolarity() {
+    PolarityPositive = !PolarityPositive;
+    ApplySupply();
+}
+
+void ApplySupply() {
+    if (VoltageOn)
+        PlateVoltage = PolarityPositive ? VoltageSetting : -VoltageSetting;
+    else
+        PlateVoltage = 0;
+}
+
+void SetAmbientTemperature(double celsius) {
+    // The new relaxation starts from the present chamber temperature, without a jump.
+    PrevTemp = CurTemp;
+    AmbientTemp = celsius + CelsiusOffset;
+    TempRefTime = SimTime;
+}
+
+void InjectAllDroplets() {
+    for (TDroplet& d : Drops)
+        InjectDroplet(d);
+    ApplySupply();
+    ViewOffsetX = 0;
+    ViewOffsetY = 0;
+    InjectTime = SimTime;
+    // The temperature relaxation restarts now from the temperature the air has now, so it goes on
+    // along the same curve instead of jumping back to where the last change of the set
+    // temperature began.
+    PrevTemp = AirTemperatureAt(SimTime);
+    TempRefTime = SimTime;
+}
+
+void ShiftViewX(int position) {
+    ViewOffsetX = (position - CentrePosition) * ViewStep;
+}
+
+void ShiftViewY(int position) {
+    ViewOffsetY = (position - CentrePosition) * ViewStep;
+}
+
+void StartStopwatch() {
+    StopwatchStart = SimTime;
+    StopwatchRunning = true;
+}
+
+void StopStopwatch() {
+    StopwatchRunning = false;
+}
+
+} // namespace Data
