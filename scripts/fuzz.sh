@@ -34,7 +34,7 @@ build=build-fuzz
 # A build of its own: clang, the model and the harnesses only (no Qt, no GoogleTest).
 CC=clang CXX=clang++ tessilar_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTESSILAR_BUILD_FUZZERS=ON -DTESSILAR_BUILD_UI=OFF -DTESSILAR_BUILD_TESTS=OFF \
-  -DTESSILAR_BUILD_BENCH=OFF
+  -DTESSILAR_BUILD_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 bin=$build/tests/fuzz
 mkdir -p "$build/logs"

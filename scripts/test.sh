@@ -7,13 +7,22 @@ source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
 tessilar_install_packages
 
+# Every build of the test command treats a compiler warning as an error.
+strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+
 echo "== Build and test"
-tessilar_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+tessilar_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$strict"
 (cd build && ctest --output-on-failure -j2)
+
+echo "== The Qt-free core for 64-bit ARM (cross-compiled, not run)"
+tessilar_build build-arm64 -DCMAKE_BUILD_TYPE=RelWithDebInfo "$strict" \
+  -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++ -DCMAKE_SYSTEM_NAME=Linux \
+  -DCMAKE_SYSTEM_PROCESSOR=aarch64 -DTESSILAR_BUILD_UI=OFF -DTESSILAR_BUILD_TESTS=OFF \
+  -DTESSILAR_BUILD_BENCH=OFF
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 tessilar_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSILAR_SANITIZE=ON \
-  -DTESSILAR_BUILD_BENCH=OFF
+  -DTESSILAR_BUILD_BENCH=OFF "$strict"
 (
   cd build-asan
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -12,6 +12,7 @@ TESSILAR_PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
+  g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
 )
 
@@ -38,12 +39,21 @@ tessilar_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds the given build folder; extra arguments go to the configure step.
+# Configures and builds the given build folder; extra arguments go to the configure step (which
+# is quick once the folder has been configured), then to `cmake --build` after a `--`.
 tessilar_build() {
   local dir=$1
   shift
-  if [[ ! -f $dir/CMakeCache.txt ]]; then
-    cmake -S "$TESSILAR_ROOT" -B "$dir" "$@"
-  fi
-  cmake --build "$dir" -j2
+  local configure=() build=()
+  while (($#)); do
+    if [[ $1 == -- ]]; then
+      shift
+      build=("$@")
+      break
+    fi
+    configure+=("$1")
+    shift
+  done
+  cmake -S "$TESSILAR_ROOT" -B "$dir" "${configure[@]}" >/dev/null
+  cmake --build "$dir" -j2 "${build[@]}"
 }
