@@ -15,4 +15,5 @@ constexpr QRgb Grey = 0xFF808080;
 constexpr QRgb Lime = 0xFF00FF00;
 constexpr QRgb Yellow = 0xFFFFFF00;
 constexpr QRgb MoneyGreen = 0xFFC0DCC0;
+constexpr QRgb Red = 0xFFFF0000;
 } // namespace Colors

@@ -59,6 +59,20 @@ void OpenTextCatalogue(const std::string& path) {
     Catalogue.Path = path;
 }
 
+std::optional<std::string> ProgramSetting(std::string_view section, std::string_view key) {
+    EnsureProgramFolder();
+    const std::string file = FindFileIgnoringCase(ExeDir, CatalogueFileName);
+    if (file.empty()) return std::nullopt;
+    return ReadIniValue(file, section, key, MaxTextBytes);
+}
+
+bool ProgramSwitch(std::string_view section, std::string_view key, bool otherwise) {
+    const auto value = ProgramSetting(section, key);
+    if (value == "1") return true;
+    if (value == "0") return false;
+    return otherwise;
+}
+
 void ChooseLanguage(const std::string& name) {
     EnsureProgramFolder();
     CloseTextCatalogue();

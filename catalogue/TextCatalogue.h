@@ -3,7 +3,9 @@
 // by number in an INI file in the program folder or in a chosen language folder.
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace Data {
 
@@ -28,6 +30,12 @@ constexpr std::size_t MaxTextBytes = 2047;
 /// The key of text number n: "S" and the decimal form of n + 10000 without its first character
 /// ("S0005" for 5, "S0401" for 401); defined for every int.
 std::string CatalogueKey(int n);
+
+/// A teacher's setting from the program folder's catalogue (not a language folder's): the
+/// value of `key` in `section`, or nothing.
+std::optional<std::string> ProgramSetting(std::string_view section, std::string_view key);
+/// A teacher's on/off setting: "1" is on, "0" off; anything else, or none, gives `otherwise`.
+bool ProgramSwitch(std::string_view section, std::string_view key, bool otherwise);
 
 /// The language dialog's OK: forgets the open catalogue; for a non-empty folder name, makes
 /// ExeDir + name the language folder and opens its catalogue at once.

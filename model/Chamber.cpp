@@ -17,7 +17,9 @@ double ViewOffsetX = 0;
 double ViewOffsetY = 0;
 bool StopwatchRunning = false;
 double StopwatchStart = 0;
+double StopwatchShown = 0;
 DropletArray Drops;
+int SelectedDroplet = 0;
 
 std::function<void()> ViewRefreshHook;
 std::function<void(const std::string&)> StopwatchDisplayHook;
@@ -29,6 +31,8 @@ void ResetChamber() {
     ViewOffsetX = ViewOffsetY = 0;
     StopwatchRunning = false;
     StopwatchStart = 0;
+    StopwatchShown = 0;
+    SelectedDroplet = 0;
     for (TDroplet& d : Drops) {
         DropMarker* marker = d.Marker;
         d = TDroplet{};

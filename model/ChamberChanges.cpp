@@ -62,6 +62,7 @@ void InjectAllDroplets() {
     for (TDroplet& d : Drops)
         InjectDroplet(d);
     ApplySupply();
+    SelectedDroplet = 0;
     ViewOffsetX = 0;
     ViewOffsetY = 0;
     InjectTime = SimTime;
@@ -70,6 +71,10 @@ void InjectAllDroplets() {
     // temperature began.
     PrevTemp = AirTemperatureAt(SimTime);
     TempRefTime = SimTime;
+}
+
+void SelectDroplet(int i) {
+    SelectedDroplet = i >= DropletArray::Low && i <= DropletArray::High ? i : 0;
 }
 
 void ShiftViewX(int position) {
@@ -87,6 +92,10 @@ void StartStopwatch() {
 
 void StopStopwatch() {
     StopwatchRunning = false;
+}
+
+double StopwatchReading() {
+    return StopwatchSeconds(StopwatchShown);
 }
 
 } // namespace Data

@@ -75,7 +75,9 @@ extern double ViewOffsetX;    ///< chamber X shown at the view centre, m
 extern double ViewOffsetY;    ///< chamber Y shown at the view centre, m
 extern bool StopwatchRunning; ///< the stopwatch display is updated every tick
 extern double StopwatchStart; ///< SimTime when the stopwatch was started, s
+extern double StopwatchShown; ///< the time the stopwatch display shows, s (not cut to tenths)
 extern DropletArray Drops;
+extern int SelectedDroplet; ///< the droplet the student follows, 1 to 100, or 0 for none
 
 /// Puts every chamber variable and droplet back to its program-start value (markers are kept).
 void ResetChamber();
@@ -101,9 +103,12 @@ void ReversePolarity();
 void ApplySupply();
 /// A new set temperature (°C): the chamber air relaxes towards it from its present temperature.
 void SetAmbientTemperature(double celsius);
-/// Sprays all droplets afresh and recentres the view. The injection drift starts now; a change of
-/// temperature under way goes on along the same curve (spraying does not heat or cool the air).
+/// Sprays all droplets afresh and recentres the view; no droplet is followed any more (they are
+/// all new). The injection drift starts now; a change of temperature under way goes on along the
+/// same curve (spraying does not heat or cool the air).
 void InjectAllDroplets();
+/// Follows droplet i (1 to 100), or none for any other number.
+void SelectDroplet(int i);
 /// Shifts the view horizontally to a scroll position: 50 is the centre, each step 4 µm, larger
 /// positions move the droplets right in the view.
 void ShiftViewX(int position);
@@ -114,6 +119,8 @@ void ShiftViewY(int position);
 void StartStopwatch();
 /// Stops the stopwatch; its display keeps the last value shown.
 void StopStopwatch();
+/// The stopwatch reading as its display shows it, s (whole tenths).
+double StopwatchReading();
 
 // Environment laws of the chamber air at simulated time t (s).
 struct AirDrift {
@@ -123,7 +130,11 @@ struct AirDrift {
 double AirTemperatureAt(double t); ///< K
 double AirViscosityAt(double t);   ///< Pa·s
 double AirDensityAt(double t);     ///< kg/m³
-AirDrift AirDriftAt(double t);     ///< m/s
+/// The viscosity of the air (Pa·s) at a temperature in kelvin.
+double AirViscosity(double kelvin);
+/// The density of the air (kg/m³) at a temperature in kelvin.
+double AirDensity(double kelvin);
+AirDrift AirDriftAt(double t); ///< m/s
 
 /// Sprays droplet d into the chamber: new position, radius and charge, at rest.
 void InjectDroplet(TDroplet& d);
@@ -134,6 +145,8 @@ void StepDroplet(TDroplet& d, double h, double t);
 void SimulationTick();
 /// The stopwatch text for x ≥ 0 seconds: minutes, seconds and tenths, "mm:ss,t" plus two blanks.
 std::string FormatStopwatch(double x);
+/// The reading FormatStopwatch shows for x seconds, in seconds (whole tenths).
+double StopwatchSeconds(double x);
 
 /// The tick's two ways out to the user interface; both do nothing until the window sets them.
 extern std::function<void()> ViewRefreshHook;

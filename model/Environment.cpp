@@ -12,12 +12,20 @@ double AirTemperatureAt(double t) {
     return AmbientTemp + std::exp(-a) * (PrevTemp - AmbientTemp);
 }
 
+double AirViscosity(double kelvin) {
+    return std::sqrt(kelvin) * ViscSlope + ViscOffset;
+}
+
+double AirDensity(double kelvin) {
+    return (AirDensity0 * RefTemp) / kelvin;
+}
+
 double AirViscosityAt(double t) {
-    return std::sqrt(AirTemperatureAt(t)) * ViscSlope + ViscOffset;
+    return AirViscosity(AirTemperatureAt(t));
 }
 
 double AirDensityAt(double t) {
-    return (AirDensity0 * RefTemp) / AirTemperatureAt(t);
+    return AirDensity(AirTemperatureAt(t));
 }
 
 AirDrift AirDriftAt(double t) {

@@ -40,8 +40,10 @@ void SimulationTick() {
     // The tick is exactly one period long, whatever the rounding of the sub-step sum.
     SimTime = t0 + TickPeriod;
     CurTemp = AirTemperatureAt(SimTime);
-    if (StopwatchRunning && StopwatchDisplayHook)
-        StopwatchDisplayHook(FormatStopwatch(SimTime - StopwatchStart));
+    if (StopwatchRunning) {
+        StopwatchShown = SimTime - StopwatchStart;
+        if (StopwatchDisplayHook) StopwatchDisplayHook(FormatStopwatch(StopwatchShown));
+    }
 }
 
 } // namespace Data

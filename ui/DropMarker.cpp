@@ -8,3 +8,7 @@ DropMarker::DropMarker(QWidget* parent) : TShape(parent) {
     SetBrushColor(QColor(Colors::Yellow));
     SetPenColor(QColor()); // no outline
 }
+
+void DropMarker::SetSelected(bool selected) {
+    SetBrushColor(QColor(selected ? Colors::Red : Colors::Yellow));
+}

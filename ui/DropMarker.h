@@ -1,5 +1,6 @@
 #pragma once
-// The on-screen marker of one droplet: a 4 × 4 yellow dot over the microscope field.
+// The on-screen marker of one droplet: a 4 × 4 dot over the microscope field, yellow, or red
+// while the student follows that droplet.
 
 #include "ui/layer/Shape.h"
 
@@ -9,4 +10,6 @@ class DropMarker final : public TShape {
 public:
     static constexpr int Size = 4;
     explicit DropMarker(QWidget* parent);
+    /// Red while selected, yellow otherwise.
+    void SetSelected(bool selected);
 };

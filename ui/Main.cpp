@@ -10,6 +10,7 @@
 #include "ui/AbtDlg.h"
 #include "ui/Language.h"
 #include "ui/MainLayout.h"
+#include "ui/NotebookWindow.h"
 #include "ui/PswdDlg.h"
 #include "ui/layer/Captions.h"
 #include "ui/layer/Fonts.h"
@@ -78,6 +79,7 @@ TForm1::TForm1(QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     ConnectHandlers();
+    SetUpMeasurement();
     FormCreate();
     Timer1->start();
 }
@@ -101,6 +103,10 @@ void TForm1::BuildMenu() {
     bar->setFont(font());
     Vge1 = bar->addAction(QString::fromUtf8(MainLayout::EndItemText));
     Vge1->setObjectName("Vge1");
+    Mrs1 = bar->addMenu(QString::fromUtf8(MainLayout::MeasurementMenuText));
+    Mrs1->setObjectName("Mrs1");
+    Jegyzfzet1 = Mrs1->addAction(QString::fromUtf8(MainLayout::NotebookItemText));
+    Jegyzfzet1->setObjectName("Jegyzfzet1");
     Sg1 = bar->addMenu(QString::fromUtf8(MainLayout::HelpMenuText));
     Sg1->setObjectName("Sg1");
     Nvjegy1 = Sg1->addAction(QString::fromUtf8(MainLayout::AboutItemText));
@@ -209,6 +215,7 @@ void TForm1::FormActivate() {
     Data::StartRun();
     DrawVoltmeter();
     UpdateThermometer();
+    OpenNotebook();
     Idozito->Setup(static_cast<std::uint32_t>(Data::TickPeriod / 0.001), &Data::SimulationTick);
     Idozito->Start();
 }
@@ -233,16 +240,22 @@ void TForm1::ApplyCaptions() {
     Nvjegy1->setText(text(401));
     Lers1->setText(text(17));
     Nyelv1->setText(text(18));
+    Mrs1->setTitle(text(20));
+    Jegyzfzet1->setText(text(21));
     BitBtn1->setText(text(11));
     BitBtn2->setText(text(12));
     BitBtn3->setText(text(13));
     // The End menu item carries the same text; its mnemonic key must name one command only.
     BitBtn6->setText(EscapeMnemonics(WithoutMnemonics(text(5))));
-    const QString identifier = passwordDlg_ ? passwordDlg_->Identifier() : QString();
-    setWindowTitle(text(200) + "   /   " + identifier);
+    setWindowTitle(text(200) + "   /   " + Identifier());
     SetLabelCaption(Label3, text(14));
     SetLabelCaption(Label4, text(15));
     SetLabelCaption(Label7, text(16));
+    if (notebookWindow_) notebookWindow_->ApplyCaptions(Identifier());
+}
+
+QString TForm1::Identifier() const {
+    return passwordDlg_ ? passwordDlg_->Identifier() : QString();
 }
 
 void TForm1::Vge1Click() {

@@ -19,11 +19,14 @@
 #include <QScrollBar>
 #include <QTimer>
 
+class NotebookStore;
+class NotebookWindow;
 class TAboutDlg;
 class TLanguageDlg;
 class TPasswordDlg;
 class QAction;
 class QMenu;
+class QShortcut;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -71,6 +74,21 @@ public:
     void ScrollBar1Change();
     void ScrollBar2Change();
 
+    // Measurement: following a droplet, recording timings into the notebook.
+    /// Selects the droplet whose marker is nearest to a click at `point` (window coordinates)
+    /// within a few pixels, or none.
+    void SelectDropletAt(QPoint point);
+    /// Follows no droplet any more.
+    void ClearDropletSelection();
+    /// Records the stopwatch reading as a new notebook row.
+    void RecordTiming();
+    /// The Notebook menu item: shows the notebook window or brings it to the front.
+    void Jegyzfzet1Click();
+    /// Opens the notebook kept for the identifier.
+    void OpenNotebook();
+    NotebookStore* Notebook() const { return notebook_; }
+    NotebookWindow* NotebookView() const { return notebookWindow_; }
+
     // Temperature.
     void Edit2Change();
     /// Enter in the temperature field, or the focus leaving it.
@@ -107,6 +125,8 @@ public:
     QPushButton* BitBtn5 = nullptr;
     QPushButton* BitBtn6 = nullptr;
     QAction* Vge1 = nullptr;
+    QMenu* Mrs1 = nullptr; ///< the Measurement menu
+    QAction* Jegyzfzet1 = nullptr;
     QMenu* Sg1 = nullptr;
     QAction* Nvjegy1 = nullptr;
     QAction* Lers1 = nullptr;
@@ -116,12 +136,17 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenu();
     void ConnectHandlers();
+    void SetUpMeasurement();
+    QString Identifier() const;
+    /// A message that does not stop the simulation.
+    void Inform(const QString& text);
     void RequestActivation();
     void KeepOnScreen();
     /// Writes the set temperature in force into the temperature field, with two decimals.
@@ -137,4 +162,6 @@ private:
     TAboutDlg* aboutDlg_ = nullptr;
     TLanguageDlg* languageDlg_ = nullptr;
     TPasswordDlg* passwordDlg_ = nullptr;
+    NotebookStore* notebook_ = nullptr;
+    NotebookWindow* notebookWindow_ = nullptr;
 };

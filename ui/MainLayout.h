@@ -30,6 +30,8 @@ constexpr const char* TabOrder[] = {"BitBtn1",    "BitBtn2",    "BitBtn3", "Edit
 /// Design texts of the menu, replaced by catalogue texts at activation.
 constexpr const char* EndItemText = "Vége";
 constexpr const char* HelpMenuText = "Súgó";
+constexpr const char* MeasurementMenuText = "Mérés";
+constexpr const char* NotebookItemText = "Jegyzőfüzet…";
 constexpr const char* AboutItemText = "Névjegy";
 constexpr const char* DescriptionItemText = "Leírás";
 constexpr const char* LanguageItemText = "Nyelv…";

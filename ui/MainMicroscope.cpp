@@ -31,9 +31,11 @@ void TForm1::CreateDropletMarkers() {
 void TForm1::PlaceDropletMarkers() {
     const int cx = Image3->x() + Image3->width() / 2;
     const int cy = Image3->y() + Image3->height() / 2;
-    for (Data::TDroplet& d : Data::Drops) {
+    for (int i = Data::DropletArray::Low; i <= Data::DropletArray::High; ++i) {
+        const Data::TDroplet& d = Data::Drops[i];
         DropMarker* marker = d.Marker;
         if (!marker) continue;
+        marker->SetSelected(i == Data::SelectedDroplet);
         bool shown = false;
         if (d.Active > 0) {
             const double dx = (d.X - Data::ViewOffsetX) / Data::PixelSize;

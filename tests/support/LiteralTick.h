@@ -20,8 +20,10 @@ inline void LiteralSimulationTick() {
     }
     SimTime = t0 + TickPeriod;
     CurTemp = AirTemperatureAt(SimTime);
-    if (StopwatchRunning && StopwatchDisplayHook)
-        StopwatchDisplayHook(FormatStopwatch(SimTime - StopwatchStart));
+    if (StopwatchRunning) {
+        StopwatchShown = SimTime - StopwatchStart;
+        if (StopwatchDisplayHook) StopwatchDisplayHook(FormatStopwatch(StopwatchShown));
+    }
 }
 
 } // namespace Reference

@@ -28,6 +28,9 @@ protected:
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         Data::ExeDir = folder_.string() + "/";
+        // Notebooks go to the test's own folder, never to the user's.
+        savedDataHome_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((folder_ / "data").string()));
         Data::LangDir.clear();
         Data::CloseTextCatalogue();
         Data::ResetChamber();
@@ -48,6 +51,7 @@ protected:
         Data::CloseTextCatalogue();
         Data::LangDir.clear();
         Data::ExeDir = savedExeDir_;
+        qputenv("XDG_DATA_HOME", savedDataHome_);
         Data::DecimalSeparator = '.';
         std::filesystem::remove_all(folder_);
     }
@@ -85,4 +89,5 @@ protected:
 
 private:
     std::string savedExeDir_;
+    QByteArray savedDataHome_;
 };

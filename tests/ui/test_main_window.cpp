@@ -89,11 +89,13 @@ TEST_F(MainWindowTest, KeyboardOrderRunsThroughThePanels) {
     }
 }
 
-TEST_F(MainWindowTest, MenuHasEndAndHelpWithAboutDescriptionAndLanguage) {
+TEST_F(MainWindowTest, MenuHasEndMeasurementAndHelpWithAboutDescriptionAndLanguage) {
     const QList<QAction*> top = form->menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0], form->Vge1);
-    EXPECT_EQ(top[1]->menu(), form->Sg1);
+    EXPECT_EQ(top[1]->menu(), form->Mrs1);
+    EXPECT_TRUE(form->Mrs1->actions().contains(form->Jegyzfzet1));
+    EXPECT_EQ(top[2]->menu(), form->Sg1);
     const QList<QAction*> items = form->Sg1->actions();
     EXPECT_TRUE(items.contains(form->Nvjegy1));
     EXPECT_TRUE(items.contains(form->Lers1));

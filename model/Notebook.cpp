@@ -1,0 +1,94 @@
+#include "model/Notebook.h"
+
+#include "model/Analysis.h"
+
+#include <cmath>
+#include <map>
+
+namespace Data {
+
+namespace {
+constexpr double Micro = 1e-6;
+constexpr double ChargeUnit = 1e-19; ///< C, the notebook's unit of charge
+
+std::optional<double> Finite(double x) {
+    return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
+}
+
+std::optional<double> SpeedOf(const NotebookRow& row) {
+    if (row.Direction == MotionDirection::Balanced) return 0.0;
+    const auto distance = Distance(row);
+    if (!distance || !row.Time || !(*row.Time > 0)) return std::nullopt;
+    return Finite(*distance / *row.Time);
+}
+
+bool SupplyOff(const NotebookRow& row) {
+    return row.Voltage && *row.Voltage == 0;
+}
+
+/// The mean radius (m) of each droplet from its falls with the supply off.
+std::map<int, double> DropletRadii(const std::vector<NotebookRow>& rows) {
+    std::map<int, std::pair<double, int>> sums;
+    for (const NotebookRow& row : rows) {
+        if (!row.Droplet || row.Direction != MotionDirection::Fall || !SupplyOff(row) ||
+            !row.Speed || !row.Celsius)
+            continue;
+        const double r = RadiusFromFallSpeed(*row.Speed * Micro, *row.Celsius);
+        if (!std::isfinite(r)) continue;
+        auto& [sum, count] = sums[*row.Droplet];
+        sum += r;
+        ++count;
+    }
+    std::map<int, double> radii;
+    for (const auto& [droplet, sum] : sums)
+        radii[droplet] = sum.first / sum.second;
+    return radii;
+}
+} // namespace
+
+std::optional<double> Distance(const NotebookRow& row) {
+    if (!row.Ticks) return std::nullopt;
+    return *row.Ticks * TickLength;
+}
+
+void RecomputeNotebook(std::vector<NotebookRow>& rows, bool calculations) {
+    for (NotebookRow& row : rows) {
+        row.Speed = SpeedOf(row);
+        row.Radius.reset();
+        row.Charge.reset();
+    }
+    if (!calculations) return;
+    const std::map<int, double> radii = DropletRadii(rows);
+    for (NotebookRow& row : rows) {
+        if (!row.Droplet) continue;
+        const auto radius = radii.find(*row.Droplet);
+        if (radius == radii.end()) continue;
+        row.Radius = radius->second / Micro;
+        if (SupplyOff(row) || !row.Voltage || !row.Speed || !row.Celsius) continue;
+        const double velocity = row.Direction == MotionDirection::Rise ? -*row.Speed : *row.Speed;
+        row.Charge =
+            Finite(ChargeFromMotion(radius->second, velocity * Micro, *row.Voltage, *row.Celsius) /
+                   ChargeUnit);
+    }
+}
+
+std::string_view DirectionName(MotionDirection motion) {
+    switch (motion) {
+    case MotionDirection::Fall:
+        return "fall";
+    case MotionDirection::Rise:
+        return "rise";
+    case MotionDirection::Balanced:
+        return "balanced";
+    }
+    return "fall";
+}
+
+std::optional<MotionDirection> DirectionNamed(std::string_view name) {
+    for (MotionDirection m :
+         {MotionDirection::Fall, MotionDirection::Rise, MotionDirection::Balanced})
+        if (DirectionName(m) == name) return m;
+    return std::nullopt;
+}
+
+} // namespace Data

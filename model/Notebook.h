@@ -1,0 +1,53 @@
+#pragma once
+// The student's measurement notebook: one row per timing, with the cells the student records and
+// the speed, radius and charge worked out from them.
+//
+// A droplet's radius comes from the mean of the radii of its "fall" rows with the supply off,
+// each at its own temperature. The charge of every row with the supply on, timed or balanced,
+// comes from that radius and the row's own motion, voltage and temperature. A cell that cannot
+// be worked out (yet) stays empty.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace Data {
+
+/// Which way a timed droplet moved.
+enum class MotionDirection {
+    Fall,    ///< with gravity: up in the view
+    Rise,    ///< against gravity: down in the view
+    Balanced ///< held still: speed 0
+};
+
+/// One timing in the notebook. Lengths in µm, times in s, charges in units of 1e-19 C.
+struct NotebookRow {
+    std::optional<int> Droplet; ///< the droplet's number, or unknown
+    std::optional<int> Ticks;   ///< reticle ticks covered; the distance is Ticks × 10 µm
+    std::optional<double> Time; ///< stopwatch reading, s
+    MotionDirection Direction = MotionDirection::Fall;
+    std::optional<double> Voltage; ///< signed plate voltage, V
+    std::optional<double> Celsius; ///< chamber temperature, °C
+    bool AfterBurst = false;       ///< an ionising burst came before this timing
+    // Worked out from the cells above.
+    std::optional<double> Speed;  ///< µm/s, never negative
+    std::optional<double> Radius; ///< µm, the droplet's radius
+    std::optional<double> Charge; ///< 1e-19 C, signed
+};
+
+constexpr int DefaultTicks = 30;  ///< the first row's ticks
+constexpr double TickLength = 10; ///< µm between two reticle ticks
+
+/// The distance of a row, µm.
+std::optional<double> Distance(const NotebookRow& row);
+
+/// Works out the speed, radius and charge of every row; without `calculations` (a teacher's
+/// choice) only the speeds, leaving radius and charge to the students.
+void RecomputeNotebook(std::vector<NotebookRow>& rows, bool calculations = true);
+
+/// The direction's name in the notebook file: "fall", "rise" or "balanced".
+std::string_view DirectionName(MotionDirection motion);
+/// The direction of a name in the notebook file, or nothing.
+std::optional<MotionDirection> DirectionNamed(std::string_view name);
+
+} // namespace Data

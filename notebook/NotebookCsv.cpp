@@ -1,0 +1,154 @@
+#include "notebook/NotebookCsv.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace Notebook {
+
+namespace {
+
+constexpr std::size_t Columns = 10;
+
+std::string Fixed(const std::optional<double>& value, int decimals) {
+    if (!value || !std::isfinite(*value)) return {};
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *value,
+                                      std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) return {};
+    std::string text(buffer.data(), result.ptr);
+    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')
+        text.erase(0, 1); // "-0.00" reads better as "0.00"
+    return text;
+}
+
+std::string Whole(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
+
+/// The fields of one record, quotes removed; `next` moves past the record's line end.
+std::optional<std::vector<std::string>> ReadRecord(std::string_view text, std::size_t& next) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    std::size_t i = next;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c != '"') {
+                fields.back() += c;
+            } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else {
+                quoted = false;
+            }
+        } else if (c == '"' && fields.back().empty()) {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            ++i;
+            break;
+        } else {
+            fields.back() += c;
+        }
+    }
+    next = i;
+    if (quoted) return std::nullopt; // a quote never closed
+    return fields;
+}
+
+template <class T> std::optional<T> Number(std::string_view cell) {
+    T value{};
+    const auto result = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    if (result.ec != std::errc() || result.ptr != cell.data() + cell.size()) return std::nullopt;
+    if constexpr (std::is_floating_point_v<T>)
+        if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+/// A cell as a message quotes it: long ones cut short.
+std::string Quoted(const std::string& cell) {
+    constexpr std::size_t Longest = 40;
+    return "\"" + (cell.size() > Longest ? cell.substr(0, Longest) + "..." : cell) + "\"";
+}
+
+/// An optional number cell: empty is unknown, anything else must be a number.
+template <class T> bool ReadCell(std::string_view cell, std::optional<T>& into) {
+    if (cell.empty()) return true;
+    into = Number<T>(cell);
+    return into.has_value();
+}
+
+} // namespace
+
+std::string ToCsv(const std::vector<Data::NotebookRow>& rows) {
+    std::string csv(CsvHeader);
+    csv += "\r\n";
+    for (const Data::NotebookRow& row : rows) {
+        const std::array<std::string, Columns> cells = {
+            Whole(row.Droplet),
+            Whole(row.Ticks),
+            Fixed(Data::Distance(row), 0),
+            Fixed(row.Time, 1),
+            std::string(Data::DirectionName(row.Direction)),
+            Fixed(row.Voltage, 0),
+            Fixed(row.Celsius, 2),
+            Fixed(row.Speed, 2),
+            Fixed(row.Radius, 4),
+            Fixed(row.Charge, 3),
+        };
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i) csv += ',';
+            csv += cells[i]; // no cell ever holds a comma, a quote or a line end
+        }
+        csv += "\r\n";
+    }
+    return csv;
+}
+
+std::variant<std::vector<Data::NotebookRow>, CsvProblem> FromCsv(std::string_view text) {
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (text.substr(0, Bom.size()) == Bom) text.remove_prefix(Bom.size());
+    std::size_t next = 0;
+    const auto header = ReadRecord(text, next);
+    std::string expected(CsvHeader);
+    if (!header || text.empty()) return CsvProblem{1, "the header row is missing"};
+    std::string joined;
+    for (std::size_t i = 0; i < header->size(); ++i)
+        joined += (i ? "," : "") + (*header)[i];
+    if (joined != expected) return CsvProblem{1, "the header row is not " + expected};
+
+    std::vector<Data::NotebookRow> rows;
+    for (int line = 2; next < text.size(); ++line) {
+        const auto fields = ReadRecord(text, next);
+        if (!fields) return CsvProblem{line, "a quoted cell is never closed"};
+        if (fields->size() == 1 && fields->front().empty()) continue; // a blank line
+        if (fields->size() != Columns)
+            return CsvProblem{line, "the row has " + std::to_string(fields->size()) +
+                                        " cells instead of " + std::to_string(Columns)};
+        const auto& f = *fields;
+        Data::NotebookRow row;
+        const auto direction = Data::DirectionNamed(f[4]);
+        if (!ReadCell(f[0], row.Droplet) || (row.Droplet && *row.Droplet < 1))
+            return CsvProblem{line, "the droplet is not a number from 1 up: " + Quoted(f[0])};
+        if (!ReadCell(f[1], row.Ticks) || (row.Ticks && *row.Ticks < 0))
+            return CsvProblem{line, "the ticks are not a whole number: " + Quoted(f[1])};
+        if (!ReadCell(f[3], row.Time) || (row.Time && *row.Time < 0))
+            return CsvProblem{line, "the time is not a number of seconds: " + Quoted(f[3])};
+        if (!direction)
+            return CsvProblem{line, "the direction is not fall, rise or balanced: " + Quoted(f[4])};
+        row.Direction = *direction;
+        if (!ReadCell(f[5], row.Voltage))
+            return CsvProblem{line, "the voltage is not a number: " + Quoted(f[5])};
+        if (!ReadCell(f[6], row.Celsius))
+            return CsvProblem{line, "the temperature is not a number: " + Quoted(f[6])};
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace Notebook

@@ -1,0 +1,108 @@
+#include "notebook/NotebookFile.h"
+
+#include "notebook/NotebookCsv.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace Notebook {
+
+namespace {
+/// Bytes of the identifier kept in a file name: with ".csv", a hash and a set-aside suffix it
+/// stays well below the 255 bytes of common file systems.
+constexpr qsizetype LongestStem = 160;
+
+bool Unsafe(QChar c) {
+    return c == '/' || c == '\\' || c.category() == QChar::Other_Control || c == QChar(0x7F);
+}
+} // namespace
+
+QString Folder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           "/tessilar/notebooks";
+}
+
+QString FileNameFor(const QString& identifier) {
+    if (identifier.isEmpty()) return "notebook.csv";
+    QString stem = identifier;
+    for (QChar& c : stem)
+        if (Unsafe(c)) c = '_';
+    if (stem.startsWith('.')) stem[0] = '_';
+    if (stem.toUtf8().size() > LongestStem) {
+        // Cut on a character boundary, and tell long identifiers with the same start apart.
+        QByteArray bytes = stem.toUtf8().left(LongestStem);
+        stem = QString::fromUtf8(bytes);
+        if (!stem.isEmpty() && stem.back() == QChar::ReplacementCharacter) stem.chop(1);
+        const QByteArray digest =
+            QCryptographicHash::hash(identifier.toUtf8(), QCryptographicHash::Sha1).toHex();
+        stem += "~" + QString::fromLatin1(digest.left(8));
+    }
+    return stem + ".csv";
+}
+
+std::optional<std::vector<Data::NotebookRow>> Read(const QString& path, QString* problem) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *problem = file.errorString();
+        return std::nullopt;
+    }
+    const auto parsed = FromCsv(std::string_view(bytes.constData(), bytes.size()));
+    if (const auto* bad = std::get_if<CsvProblem>(&parsed)) {
+        *problem = QString("line %1: %2").arg(bad->Line).arg(QString::fromStdString(bad->What));
+        return std::nullopt;
+    }
+    return std::get<std::vector<Data::NotebookRow>>(parsed);
+}
+
+Opened Open(const QString& path) {
+    Opened opened;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return opened;
+    if (auto rows = Read(path, &opened.Problem)) {
+        opened.What = Opened::Outcome::Read;
+        opened.Rows = std::move(*rows);
+        return opened;
+    }
+    // Set aside under a name of its own beside it, so that nothing is overwritten.
+    const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+    const QString base = info.dir().filePath(info.completeBaseName() + ".damaged-" + stamp);
+    QString aside = base + ".csv";
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = base + "-" + QString::number(n) + ".csv";
+    if (QFile::rename(path, aside)) {
+        opened.What = Opened::Outcome::SetAside;
+        opened.AsidePath = aside;
+    } else {
+        opened.What = Opened::Outcome::Unreadable;
+    }
+    return opened;
+}
+
+bool Write(const QString& path, const std::vector<Data::NotebookRow>& rows, QString* error) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QString("the folder %1 cannot be made").arg(QFileInfo(path).absolutePath());
+        return false;
+    }
+    QSaveFile file(path);
+    const std::string csv = ToCsv(rows);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace Notebook

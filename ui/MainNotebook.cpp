@@ -1,0 +1,120 @@
+// Measuring: following one droplet in the microscope, the function keys that time it, and the
+// notebook that keeps every timing.
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "notebook/NotebookStore.h"
+#include "ui/DropMarker.h"
+#include "ui/Main.h"
+#include "ui/NotebookWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <cmath>
+
+namespace {
+/// A click selects a droplet when it is at most this far from the marker's centre, in pixels.
+constexpr int PickRadius = 6;
+
+QString Text(int n) {
+    return QString::fromStdString(Data::GetText(n));
+}
+} // namespace
+
+void TForm1::SetUpMeasurement() {
+    notebook_ = new NotebookStore(this);
+    connect(Jegyzfzet1, &QAction::triggered, this, &TForm1::Jegyzfzet1Click);
+    // The function keys work whichever of the program's windows has the focus.
+    const std::pair<Qt::Key, void (TForm1::*)()> keys[] = {
+        {Qt::Key_F5, &TForm1::BitBtn4Click},
+        {Qt::Key_F6, &TForm1::BitBtn5Click},
+        {Qt::Key_F7, &TForm1::Jegyzfzet1Click},
+        {Qt::Key_F8, &TForm1::RecordTiming},
+    };
+    for (const auto& [key, handler] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TForm1::ClearDropletSelection);
+    Image3->installEventFilter(this);
+
+    connect(notebook_, &NotebookStore::OpenProblem, this,
+            [this](const QString& path, const QString& aside, const QString& problem) {
+                Inform(aside.isEmpty() ? Text(518).arg(path, problem)
+                                       : Text(517).arg(path, problem, aside));
+            });
+    connect(notebook_, &NotebookStore::WriteProblem, this,
+            [this](const QString& path, const QString& problem) {
+                Inform(Text(519).arg(path, problem));
+            });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image3 && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            SelectDropletAt(Image3->mapTo(client_, mouse->position().toPoint()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::SelectDropletAt(QPoint point) {
+    int nearest = 0;
+    int nearestSquare = PickRadius * PickRadius;
+    for (int i = Data::DropletArray::Low; i <= Data::DropletArray::High; ++i) {
+        const DropMarker* marker = Data::Drops[i].Marker;
+        if (!marker || !marker->isVisibleTo(client_)) continue;
+        const QPoint centre = marker->pos() + QPoint(marker->width() / 2, marker->height() / 2);
+        const QPoint d = point - centre;
+        const int square = d.x() * d.x() + d.y() * d.y();
+        if (square <= nearestSquare && (nearest == 0 || square < nearestSquare)) {
+            nearest = i;
+            nearestSquare = square;
+        }
+    }
+    Data::SelectDroplet(nearest);
+    PlaceDropletMarkers();
+}
+
+void TForm1::ClearDropletSelection() {
+    Data::SelectDroplet(0);
+    PlaceDropletMarkers();
+}
+
+void TForm1::RecordTiming() {
+    Data::NotebookRow row;
+    if (Data::SelectedDroplet > 0) row.Droplet = Data::SelectedDroplet;
+    const auto& rows = notebook_->Rows();
+    row.Ticks = rows.empty() || !rows.back().Ticks ? Data::DefaultTicks : *rows.back().Ticks;
+    row.Time = Data::StopwatchReading();
+    // With the supply off or positive polarity droplets fall; reversed, a timed one rises.
+    row.Direction = Data::VoltageOn && !Data::PolarityPositive ? Data::MotionDirection::Rise
+                                                               : Data::MotionDirection::Fall;
+    row.Voltage = Data::PlateVoltage;
+    row.Celsius = std::round((Data::CurTemp - Data::CelsiusOffset) * 100) / 100;
+    notebook_->Append(row);
+}
+
+void TForm1::Jegyzfzet1Click() {
+    if (!notebookWindow_) {
+        notebookWindow_ = new NotebookWindow(notebook_, this);
+        notebookWindow_->ApplyCaptions(Identifier());
+    }
+    notebookWindow_->ShowAndRaise();
+}
+
+void TForm1::OpenNotebook() {
+    notebook_->SetCalculations(Data::ProgramSwitch("Notebook", "Calculations", true));
+    notebook_->OpenFor(Identifier());
+}
+
+void TForm1::Inform(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, Text(500), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}

@@ -1,0 +1,147 @@
+#include "ui/NotebookTableModel.h"
+
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "model/FieldParsing.h"
+
+namespace {
+constexpr int FirstTitleText = 501; ///< the titles are texts 501 to 510, in column order
+constexpr int FirstDirectionText = 511;
+/// More ticks than the reticle has from end to end: a typing slip.
+constexpr int MostTicks = 1000;
+
+QString Number(const std::optional<double>& value, int decimals) {
+    if (!value) return {};
+    return QString::fromStdString(Data::FormatFixed(*value, 0, decimals));
+}
+
+QString Whole(const std::optional<int>& value) {
+    return value ? QString::number(*value) : QString();
+}
+
+/// Reads a whole number from `least` to `most` typed into a cell into `cell`; an empty cell is
+/// unknown. False, leaving `cell` alone, for anything else.
+bool ReadWhole(const QVariant& value, int least, int most, std::optional<int>& cell) {
+    const QString text = value.toString().trimmed();
+    if (text.isEmpty()) {
+        cell.reset();
+        return true;
+    }
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < least || n > most) return false;
+    cell = n;
+    return true;
+}
+} // namespace
+
+NotebookTableModel::NotebookTableModel(NotebookStore* store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store) {
+    shownRows_ = static_cast<int>(store_->Rows().size());
+    connect(store_, &NotebookStore::Changed, this, &NotebookTableModel::StoreChanged);
+    ApplyCaptions();
+}
+
+void NotebookTableModel::ApplyCaptions() {
+    titles_.clear();
+    for (int c = 0; c < ColumnCount; ++c)
+        titles_ << QString::fromStdString(Data::GetText(FirstTitleText + c));
+    directions_.clear();
+    for (int d = 0; d < 3; ++d)
+        directions_ << QString::fromStdString(Data::GetText(FirstDirectionText + d));
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (shownRows_ > 0) emit dataChanged(index(0, 0), index(shownRows_ - 1, ColumnCount - 1));
+}
+
+void NotebookTableModel::StoreChanged() {
+    const int rows = static_cast<int>(store_->Rows().size());
+    if (rows != shownRows_) {
+        beginResetModel();
+        shownRows_ = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
+    }
+}
+
+int NotebookTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
+
+int NotebookTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant NotebookTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= static_cast<int>(store_->Rows().size())) return {};
+    const Data::NotebookRow& row = store_->Rows()[static_cast<std::size_t>(index.row())];
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == DirectionColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                                 : int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::EditRole && index.column() == DirectionColumn)
+        return static_cast<int>(row.Direction);
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+    switch (index.column()) {
+    case DropletColumn:
+        return Whole(row.Droplet);
+    case TicksColumn:
+        return Whole(row.Ticks);
+    case DistanceColumn:
+        return Number(Data::Distance(row), 0);
+    case TimeColumn:
+        return Number(row.Time, 1);
+    case DirectionColumn:
+        return directions_.value(static_cast<int>(row.Direction));
+    case VoltageColumn:
+        return Number(row.Voltage, 0);
+    case TemperatureColumn:
+        return Number(row.Celsius, 2);
+    case SpeedColumn:
+        return Number(row.Speed, 2);
+    case RadiusColumn:
+        return Number(row.Radius, 3);
+    case ChargeColumn:
+        return Number(row.Charge, 3);
+    }
+    return {};
+}
+
+QVariant NotebookTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    return titles_.value(section);
+}
+
+Qt::ItemFlags NotebookTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    const int column = index.column();
+    if (column == DropletColumn || column == TicksColumn || column == DirectionColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool NotebookTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() ||
+        index.row() >= static_cast<int>(store_->Rows().size()))
+        return false;
+    Data::NotebookRow row = store_->Rows()[static_cast<std::size_t>(index.row())];
+    switch (index.column()) {
+    case DropletColumn:
+        if (!ReadWhole(value, Data::DropletArray::Low, Data::DropletArray::High, row.Droplet))
+            return false;
+        break;
+    case TicksColumn:
+        if (!ReadWhole(value, 0, MostTicks, row.Ticks)) return false;
+        break;
+    case DirectionColumn: {
+        const int d = value.toInt();
+        if (d < 0 || d > 2) return false;
+        row.Direction = static_cast<Data::MotionDirection>(d);
+        break;
+    }
+    default:
+        return false;
+    }
+    store_->Edit(index.row(), row);
+    return true;
+}

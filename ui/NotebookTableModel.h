@@ -1,0 +1,49 @@
+#pragma once
+// The notebook's rows as a table for the notebook window: the cells the student recorded, which
+// they may correct (droplet, ticks, direction), and the cells worked out from them.
+
+#include "notebook/NotebookStore.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class NotebookTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column {
+        DropletColumn,
+        TicksColumn,
+        DistanceColumn,
+        TimeColumn,
+        DirectionColumn,
+        VoltageColumn,
+        TemperatureColumn,
+        SpeedColumn,
+        RadiusColumn,
+        ChargeColumn,
+        ColumnCount
+    };
+
+    NotebookTableModel(NotebookStore* store, QObject* parent = nullptr);
+
+    /// Loads the column titles and direction names from the catalogue.
+    void ApplyCaptions();
+    /// The direction names as the table shows them: fall, rise, balanced.
+    const QStringList& DirectionNames() const { return directions_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+private:
+    void StoreChanged();
+
+    NotebookStore* store_;
+    int shownRows_ = 0;
+    QStringList titles_;
+    QStringList directions_;
+};

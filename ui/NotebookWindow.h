@@ -1,0 +1,43 @@
+#pragma once
+// The notebook window: the student's timings as a table that grows with every recorded reading,
+// with the function keys that record them. Non-modal: the simulation runs on while it is open.
+
+#include "notebook/NotebookStore.h"
+
+#include <QWidget>
+
+class NotebookTableModel;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+class NotebookWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    NotebookWindow(NotebookStore* store, QWidget* parent = nullptr);
+
+    /// Loads the window's texts from the catalogue; the title names the identifier.
+    void ApplyCaptions(const QString& identifier);
+    /// Shows the window, or brings it to the front when it is shown already.
+    void ShowAndRaise();
+    /// Removes the rows the student has selected.
+    void DeleteSelectedRows();
+    /// Asks for a file and writes the notebook there.
+    void ExportCsv();
+    /// Writes the notebook to `path`; shows a message and returns false when it cannot.
+    bool ExportTo(const QString& path);
+
+    QTableView* Table = nullptr;
+    QPushButton* DeleteButton = nullptr;
+    QPushButton* ExportButton = nullptr;
+    QLabel* KeysLabel = nullptr;
+
+private:
+    void ShowCalculatedColumns();
+    void FollowNewRows();
+
+    NotebookStore* store_;
+    NotebookTableModel* model_;
+    int rowsSeen_ = 0;
+};
