@@ -13,6 +13,7 @@ TESSILAR_PACKAGES=(
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
+  python3
 )
 
 tessilar_missing_packages() {
