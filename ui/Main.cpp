@@ -4,7 +4,7 @@
 #include "Captions.h"
 #include "Colors.h"
 #include "Data.h"
-#include "FolderEntries.h"
+#include "DescriptionOpener.h"
 #include "Fonts.h"
 #include "Language.h"
 #include "MainLayout.h"
@@ -14,10 +14,8 @@
 #include "ThermometerPicture.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 #include <algorithm>
 
 TForm1::TForm1(QWidget* parent)
@@ -246,10 +244,9 @@ void TForm1::Nvjegy1Click() {
 }
 
 void TForm1::Sg1Click() {
-    // The description lies in the program folder, whatever the language; a missing document or
-    // viewer is not reported.
-    const std::string path = Data::FindFileIgnoringCase(Data::ExeDir, "TESSILAR.rtf");
-    if (!path.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    // With the system's viewer where there is one, else in a window of the program's own.
+    if (!description_) description_ = new DescriptionOpener(this);
+    description_->Open();
 }
 
 void TForm1::LanguageItemClick() {

@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+class DescriptionOpener;
 class TAboutDlg;
 class TLanguageDlg;
 class TPasswordDlg;
@@ -131,4 +132,5 @@ private:
     TAboutDlg* aboutDlg_ = nullptr;
     TLanguageDlg* languageDlg_ = nullptr;
     TPasswordDlg* passwordDlg_ = nullptr;
+    DescriptionOpener* description_ = nullptr; ///< made at the first Description command
 };
