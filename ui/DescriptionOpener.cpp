@@ -83,7 +83,7 @@ void DescriptionOpener::ShowOwnWindow(bool documentFound) {
                                             "holds no %2.")
                               .arg(DocumentName, PageName, ProgramFolder())
                         : QString::fromUtf8("Nem található a leírás: a program mappájában (%3) "
-                                            "nincs %1 és %2 sem.\n\nThe guide was not found: the "
+                                            "nincs sem %1, sem %2.\n\nThe guide was not found: the "
                                             "program folder (%3) holds neither %1 nor %2.")
                               .arg(DocumentName, PageName, ProgramFolder()));
         return;
