@@ -85,7 +85,8 @@ def balancing_voltage(celsius, radius, charges):
 def largest_balanced_radius(celsius, charges, volts):
     """The radius whose balancing voltage is `volts`, m: the apparent weight grows as r³."""
     weight = charges * ELEM_CHARGE * volts / PLATE_GAP
-    return (weight / (4.0 / 3.0 * math.pi * (OIL_DENSITY - air_density(celsius)) * GRAVITY)) ** (1 / 3)
+    per_volume = (OIL_DENSITY - air_density(celsius)) * GRAVITY
+    return (weight / (4.0 / 3.0 * math.pi * per_volume)) ** (1 / 3)
 
 
 def stopwatch_text(seconds):
@@ -313,8 +314,8 @@ def build():
 
     # Speeds at room temperature.
     one = {"celsius": ROOM, "radius_um": 1.0}
-    f.add("relaxation_10", "relaxation_time", one, relaxation_time(UM, OIL_DENSITY, viscosity(ROOM)),
-          "us", decimals=0)
+    f.add("relaxation_10", "relaxation_time", one,
+          relaxation_time(UM, OIL_DENSITY, viscosity(ROOM)), "us", decimals=0)
     for r in SPEED_RADII:
         base = {"celsius": ROOM, "radius_um": r}
         f.add("speed_" + key(r), "droplet_speed", dict(base, charges=0, volts=0),

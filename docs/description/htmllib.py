@@ -12,7 +12,8 @@ LANGUAGES = {1038: ("hu", "Magyar"), 2057: ("en", "English")}
 
 STYLE = """
 body { font-family: 'Liberation Serif', 'Times New Roman', serif; font-size: 12pt; }
-h1, h2, .title, .subtitle, .languages, .contents { font-family: 'Liberation Sans', Arial, sans-serif; color: #000080; }
+h1, h2, .title, .subtitle, .languages, .contents {
+  font-family: 'Liberation Sans', Arial, sans-serif; color: #000080; }
 .title { font-size: 22pt; font-weight: bold; text-align: center; margin-bottom: 4px; }
 .subtitle { font-size: 13pt; color: #008080; text-align: center; margin-bottom: 18px; }
 h1 { font-size: 16pt; margin-top: 20px; }
@@ -23,7 +24,8 @@ h2 { font-size: 13pt; margin-top: 14px; }
 .contents { font-size: 10pt; }
 table.grid { border-collapse: collapse; margin-left: auto; margin-right: auto; }
 table.grid th { background-color: #dce8dc; }
-table.note { border-collapse: collapse; border-color: #008080; margin-left: 14px; margin-right: 14px; }
+table.note { border-collapse: collapse; border-color: #008080; margin-left: 14px;
+  margin-right: 14px; }
 """
 
 
@@ -138,7 +140,8 @@ class Doc:
                 where = {"l": "left", "c": "center", "r": "right"}["c" if hdr else align[ci]]
                 width = ' width="%d%%"' % round(100 * widths[ci] / total) if ri == 0 else ""
                 tag = "th" if hdr else "td"
-                cells.append('<%s align="%s"%s>%s</%s>' % (tag, where, width, inline(c) or "&nbsp;", tag))
+                text = inline(c) or "&nbsp;"
+                cells.append('<%s align="%s"%s>%s</%s>' % (tag, where, width, text, tag))
             lines.append("<tr>%s</tr>" % "".join(cells))
         lines.append("</table>")
         self._add("\n".join(lines))
