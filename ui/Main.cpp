@@ -8,6 +8,7 @@
 #include "model/Data.h"
 #include "model/FieldParsing.h"
 #include "ui/AbtDlg.h"
+#include "ui/DescriptionOpener.h"
 #include "ui/Language.h"
 #include "ui/MainLayout.h"
 #include "ui/NotebookWindow.h"
@@ -17,10 +18,8 @@
 #include "ui/layer/MessagePump.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 #include <algorithm>
 
 TForm1::TForm1(QWidget* parent)
@@ -267,10 +266,9 @@ void TForm1::Nvjegy1Click() {
 }
 
 void TForm1::Sg1Click() {
-    // The description lies in the program folder, whatever the language; a missing document or
-    // viewer is not reported.
-    const std::string path = Data::FindFileIgnoringCase(Data::ExeDir, "TESSILAR.rtf");
-    if (!path.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    // With the system's viewer where there is one, else in a window of the program's own.
+    if (!description_) description_ = new DescriptionOpener(this);
+    description_->Open();
 }
 
 void TForm1::LanguageItemClick() {

@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+class DescriptionOpener;
 class NotebookStore;
 class NotebookWindow;
 class TAboutDlg;
@@ -164,4 +165,5 @@ private:
     TPasswordDlg* passwordDlg_ = nullptr;
     NotebookStore* notebook_ = nullptr;
     NotebookWindow* notebookWindow_ = nullptr;
+    DescriptionOpener* description_ = nullptr; ///< made at the first Description command
 };

@@ -1,6 +1,6 @@
-# Hungarian half of the guide. "~" is a non-breaking space.
+# Hungarian half of the guide. "~" is a non-breaking space; F("name") prints a figure of figures.py.
 
-def write(d):
+def write(d, F):
     d.set_lang(1038)
     d.title("Tessilar")
     d.subtitle("Az elemi töltés mérése olajcseppekkel – laboratóriumi útmutató")
@@ -13,7 +13,7 @@ def write(d):
         "nehézségi erő, a levegő felhajtóereje, a levegő fékezőereje (közegellenállás) és – ha a lemezekre "
         "feszültséget kapcsolunk – az elektromos erő hat. A cseppek sebességéből és a lemezek feszültségéből "
         "kiszámítható a cseppek sugara és töltése, a töltésekből pedig az elemi töltés.")
-    d.p("A Tessilar program ezt a kísérletet szimulálja. A kamrában egyszerre 100 csepp lebeg; a "
+    d.p(f"A Tessilar program ezt a kísérletet szimulálja. A kamrában egyszerre {F('constant_DropletCount')} csepp lebeg; a "
         "lemezfeszültséget 0 és 1000~V között állíthatod, a kamra hőmérsékletét 0 és 100~°C között, a "
         "cseppek mozgását pedig a program stopperórájával méred. A program a 4. fejezetben megadott "
         "fizikai állandókkal és összefüggésekkel számol, ezért a méréseid eredménye ezekkel pontosan "
@@ -21,8 +21,8 @@ def write(d):
 
     d.h1("2. A program indítása")
     d.p("Induláskor egy kis ablak („Azonosító beadása”) kéri az azonosítódat, például a nevedet vagy a "
-        "mérőcsoport jelét. Az OK gombbal továbblépsz, a „Mégse” gombbal (vagy az ablak bezárásával) a "
-        "program kilép. Az azonosító a főablak címsorában jelenik meg („Tessilar-kísérlet~~~/~~~azonosító”), "
+        "mérőcsoport jelét. Az OK gombbal (vagy Enterrel) továbblépsz, a „Mégse” gombbal (vagy az ablak "
+        "bezárásával) a program kilép. Az azonosító a főablak címsorában jelenik meg („Tessilar-kísérlet~~~/~~~azonosító”), "
         "így egy képernyőképen is látszik, ki végezte a mérést.")
     d.note("**Fontos:** a program semmit sem ment el. A mért értékeket azonnal írd be a "
            "jegyzőkönyvedbe, mert kilépéskor minden adat elvész.")
@@ -34,7 +34,7 @@ def write(d):
 
     d.h2("3.1. A mérőmikroszkóp és a látómező")
     d.p("A mikroszkóp fekete, kör alakú látómezejében a cseppek kis sárga pontokként látszanak. A képen "
-        "**1~képpont 1~µm-nek** felel meg a kamrában. A cseppek csak akkor látszanak, ha a látómező "
+        f"**1~képpont {F('constant_PixelSize')}~µm-nek** felel meg a kamrában. A cseppek csak akkor látszanak, ha a látómező "
         "közepétől 200~µm-nél közelebb vannak, így egyszerre kb. 0,4~mm átmérőjű terület látható.")
     d.p("A látómezőben fehér szálkereszt (mérőskála) van. Mindkét szálán **10~µm-enként osztásvonás** "
         "található; minden második (20~µm-es) osztás hosszabb, így könnyebb számolni. Az osztások a "
@@ -47,28 +47,32 @@ def write(d):
         "látómezőt eltolhatod, ha egy cseppet követni szeretnél. Egy lépés (például egy kattintás a sáv "
         "nyilára) 4~µm-rel tolja el a látómezőt; középállásban a látómező alaphelyzetben van, a két "
         "szélső állás ettől 200~µm-re van. A sávok melletti felirat a sáv helyzetét mutatja milliméterben, "
-        "0,000 és 0,400~mm között (középen 0,200~mm). A csúszkát jobbra (lefelé) tolva a cseppek a képen "
+        "0,000 és 0,400~mm között (középen 0,200~mm; a rendszer beállításától függően tizedespont is "
+        "állhat a vessző helyén: 0.200~mm). A csúszkát jobbra (lefelé) tolva a cseppek a képen "
         "jobbra (lefelé) mozdulnak el.")
 
     d.h2("3.2. Befecskendezés")
     d.p("A **„Befecskendezés”** gomb 100 új olajcseppet porlaszt a kamrába; az előző cseppek eltűnnek. "
-        "A cseppek sugara véletlenszerű, kb. 0,5 és 1,5~µm közötti. A porlasztáskor a legtöbb csepp "
-        "néhány elemi töltésnyi pozitív töltést kap, némelyik egyet sem. A cseppek a látómező környékén, "
+        "A cseppek sugara véletlenszerű, 0,5 és 1,5~µm közötti. A porlasztáskor minden csepp 1, 2 vagy "
+        "3 elemi töltésnyi pozitív töltést kap, vagy egyet sem: a cseppek kb. negyede töltés nélküli. "
+        "A cseppek a látómező környékén, "
         "kb. 0,8~mm széles és 0,8~mm magas tartományban jelennek meg, és nyugalomból indulnak.")
     d.p("A porlasztás a levegőt is megmozgatja: a befecskendezés után a levegő a cseppeket **balra "
-        "sodorja**. Ez a sodródás kezdetben 0,5~mm/s, és 0,5~s időállandóval gyorsan csillapodik; a "
-        "cseppek összesen kb. 0,25~mm-t tolódnak balra. 2–3~s múlva már alig érezhető, 10~s múlva pedig "
-        "teljesen megszűnik. A befecskendezés a látómezőt is a kamra közepére állítja vissza, "
+        f"sodorja**. Ez a sodródás kezdetben {F('constant_DriftVX')}~mm/s, és "
+        f"{F('constant_DriftTau')}~s időállandóval gyorsan csillapodik; a cseppek összesen kb. "
+        f"{F('drift_path')}~mm-t tolódnak balra. 2–3~s múlva már alig érezhető, {F('drift_stop')}~s "
+        "múlva pedig teljesen megszűnik. A befecskendezés a látómezőt is a kamra közepére állítja vissza, "
         "és a gördítősávokat is középre (0,200~mm) állítja.")
 
     d.h2("3.3. A feszültségforrás")
-    d.p("A **„Feszültség”** panel a kondenzátor tápegysége. A lemezek távolsága //d//~=~1~cm, így "
-        "//U// feszültség //E//~=~//U/////d// térerősséget hoz létre a lemezek között (500~V-nál "
-        "50~000~V/m-t).")
+    d.p("A **„Feszültség”** panel a kondenzátor tápegysége. A lemezek távolsága "
+        f"//d//~=~{F('constant_PlateGap_cm')}~cm, így //U// feszültség //E//~=~//U/////d// térerősséget "
+        f"hoz létre a lemezek között (500~V-nál {F('field_500')}~V/m-t).")
     d.bullet("**Feszültségmező:** ide írod be a feszültség nagyságát voltban, egész számként, 0 és "
-             "1000~V között. Az 1000-nél nagyobb értékből 1000, a negatívból 0 lesz, az érvénytelen "
-             "bevitelt a program figyelmen kívül hagyja. A mező melletti **léptetőgombok** 2~V-onként "
-             "léptetnek 0 és 995~V között.")
+             "1000~V között; gépelés közben azonnal érvénybe lép. Az 1000-nél nagyobb értékből 1000, a "
+             "negatívból 0 lesz, a nem egész számot a program figyelmen kívül hagyja (a tápegység az "
+             "utolsó érvényes értéket tartja). A mező melletti **léptetőgombok**, és a mezőben a fel és "
+             "le nyílbillentyű, a mezőben álló számtól 2~V-onként léptetnek 0 és 995~V között.")
     d.bullet("**„Be/Ki” gomb és jelzőlámpa:** a tápegység be- és kikapcsolása. Kikapcsolva a lámpa "
              "sötét kékeszöld, bekapcsolva élénkzöld. Kikapcsolt tápegységnél a lemezek feszültsége 0, "
              "akármit mutat is a mező.")
@@ -84,33 +88,41 @@ def write(d):
 
     d.h2("3.4. Termosztát és hőmérő")
     d.p("A **„Hőmérséklet”** panel mezőjébe a kamra kívánt hőmérsékletét írod Celsius-fokban, 0 és "
-        "100~°C között (tizedespont használható, például 35.5; a mező az értéket két tizedesjegyre "
-        "formázza). A léptetőgombok egész fokonként léptetnek. A panel hőmérője (0–100~°C-os skála) a "
+        "100~°C között, szükség esetén tizedesponttal (például 35.5; tizedesvesszőt a mező nem ért). "
+        "A termosztát minden begépelt számot azonnal átvesz, a mező pedig úgy mutatja a szöveget, "
+        "ahogy beírtad. Ha Entert nyomsz, vagy kilépsz a mezőből, a mező a beállított hőmérsékletet "
+        "két tizedesjeggyel mutatja (35.50): a 100-nál nagyobb értékből 100.00, a negatívból 0.00 "
+        "lesz, az üresen hagyott vagy számot nem tartalmazó mező pedig újra a beállított "
+        "hőmérsékletet mutatja. A léptetőgombok, és a mezőben a fel és le nyílbillentyű, egész "
+        "fokonként léptetnek, és azonnal beállítják a hőmérsékletet. A panel hőmérője (0–100~°C-os skála) a "
         "kamra levegőjének **pillanatnyi** hőmérsékletét mutatja. Induláskor a kamra 20~°C-os.")
-    d.p("A levegő nem veszi fel azonnal a beállított hőmérsékletet, hanem 10~s időállandóval, "
-        "exponenciálisan közelít hozzá: 10~s alatt a változás 63%-a, 30~s alatt 95%-a, 50~s alatt kb. "
-        "99%-a zajlik le. A hőmérséklettel változik a levegő viszkozitása és sűrűsége, ezért a cseppek "
+    d.p("A levegő nem veszi fel azonnal a beállított hőmérsékletet, hanem "
+        f"{F('constant_ThermalTau')}~s időállandóval, exponenciálisan közelít hozzá: 10~s alatt a "
+        f"változás {F('temperature_10s')}%-a, 30~s alatt {F('temperature_30s')}%-a, 50~s alatt kb. "
+        f"{F('temperature_50s')}%-a zajlik le. A hőmérséklettel változik a levegő viszkozitása és sűrűsége, ezért a cseppek "
         "sebessége is (lásd a 4. és az 5. fejezetet).")
     d.note("A befecskendezés a kamra hőmérsékletét nem változtatja meg: ha éppen kiegyenlítődés "
            "zajlik, az a befecskendezés után ugyanúgy folytatódik.")
 
     d.h2("3.5. Stopperóra")
     d.p("A **„Stopperóra”** panel kijelzője perc:másodperc,tized alakban mutatja a mért időt (például "
-        "01:15,3 = 1~perc 15,3~s). A **„Start/Reset”** gomb nulláról indítja az órát (futás közben "
+        f"{F('stopwatch_example')} = 1~perc 15,3~s). A **„Start/Reset”** gomb nulláról indítja az órát (futás közben "
         "megnyomva nulláról újraindítja), a **„Stop”** gomb megállítja, és a kijelző az utolsó értéket "
         "mutatja tovább. A kijelző a tizedmásodpercnél kisebb részt elhagyja (nem kerekít), így egy "
         "leolvasás legfeljebb 0,1~s-mal kevesebb a valódi időnél; ehhez jön még a reakcióidőd.")
     d.note("A stopperóra a **szimuláció saját idejét** méri (szimulált másodpercekben). A szimuláció a "
            "valós időnél kissé lassabban (legfeljebb a valós sebesség 10/11 részével), terhelt gépen "
-           "még lassabban fut, és **áll**, amíg egy menü vagy egy párbeszédablak (például a Névjegy) "
-           "nyitva van. Az időt ezért mindig a program stopperórájával mérd, ne a saját órádon.")
+           "még lassabban fut. Akkor is fut, amikor egy menü nyitva van, vagy amikor ezt a leírást "
+           "olvasod, és csak addig **áll**, amíg a Névjegy vagy a nyelvválasztó ablak nyitva van. Az "
+           "időt ezért mindig a program stopperórájával mérd, ne a saját órádon.")
 
     d.h2("3.6. Menü és kilépés")
     d.bullet("A **„Vége”** menüpont, a kilépés panel **„Vége”** gombja vagy az ablak bezárása: a program "
              "befejezése.")
     d.bullet("**„Súgó”** menü: **„Névjegy”** – a program adatai (amíg az ablak nyitva van, a szimuláció "
-             "áll); **„Leírás”** – ezt a leírást nyitja meg; **„Nyelv…”** – a feliratok nyelvének "
-             "kiválasztása.")
+             "áll); **„Leírás”** – ezt a leírást nyitja meg a rendszer RTF-megjelenítőjével, vagy ha a "
+             "rendszerben nincs ilyen, a program saját ablakában; **„Nyelv…”** – a feliratok nyelvének "
+             "kiválasztása a program melletti mappák közül („Magyar” vagy „English”).")
 
     d.h1("4. A cseppre ható erők")
     d.p("Tekintsünk egy //r// sugarú, //q// töltésű olajcseppet, amely a levegőhöz képest //v// "
@@ -124,32 +136,34 @@ def write(d):
         "(4/3)~π~//r//^{3}~(ρ_{olaj}~−~ρ_{levegő})~//g//. A program a következő állandókkal számol:")
     d.table([
         ["Mennyiség", "Jel", "Érték a programban"],
-        ["az olaj sűrűsége", "ρ_{olaj}", "870~kg/m^{3}"],
-        ["nehézségi gyorsulás", "//g//", "9,81~m/s^{2}"],
-        ["a levegő sűrűsége", "ρ_{levegő}", "1,293~kg/m^{3}~×~273~K~/~//T//"],
-        ["a levegő viszkozitása", "η", "1,689·10^{−6}~×~√//T//~−~1,047·10^{−5}~Pa·s"],
-        ["abszolút hőmérséklet", "//T//", "//t//~(°C)~+~273, kelvinben"],
-        ["a lemezek távolsága", "//d//", "1~cm~=~0,01~m"],
-        ["elemi töltés (ellenőrzéshez)", "//e//", "1,602·10^{−19}~C"],
-        ["képpont / osztás a mikroszkópban", "–", "1~képpont~=~1~µm, 1~osztás~=~10~µm"],
+        ["az olaj sűrűsége", "ρ_{olaj}", f"{F('constant_OilDensity')}~kg/m^{{3}}"],
+        ["nehézségi gyorsulás", "//g//", f"{F('constant_Gravity')}~m/s^{{2}}"],
+        ["a levegő sűrűsége", "ρ_{levegő}",
+         f"{F('constant_AirDensity0')}~kg/m^{{3}}~×~{F('constant_RefTemp')}~K~/~//T//"],
+        ["a levegő viszkozitása", "η",
+         f"{F('constant_ViscSlope')}~×~√//T//~−~{F('constant_ViscOffset')}~Pa·s"],
+        ["abszolút hőmérséklet", "//T//", f"//t//~(°C)~+~{F('constant_CelsiusOffset')}, kelvinben"],
+        ["a lemezek távolsága", "//d//",
+         f"{F('constant_PlateGap_cm')}~cm~=~{F('constant_PlateGap')}~m"],
+        ["elemi töltés (ellenőrzéshez)", "//e//", f"{F('constant_ElemCharge')}~C"],
+        ["képpont / osztás a mikroszkópban", "–",
+         f"1~képpont~=~{F('constant_PixelSize')}~µm, 1~osztás~=~10~µm"],
     ], [3200, 1100, 4600], align=["l", "c", "l"])
-    d.p("20~°C-on (//T//~=~293~K): η~=~1,844·10^{−5}~Pa·s, ρ_{levegő}~=~1,205~kg/m^{3}, "
-        "ρ_{olaj}~−~ρ_{levegő}~=~868,8~kg/m^{3}.")
-    d.table([
-        ["//t// (°C)", "//T// (K)", "η (Pa·s)", "ρ_{levegő} (kg/m^{3})"],
-        ["0", "273", "1,744·10^{−5}", "1,293"],
-        ["20", "293", "1,844·10^{−5}", "1,205"],
-        ["50", "323", "1,989·10^{−5}", "1,093"],
-        ["100", "373", "2,215·10^{−5}", "0,946"],
+    d.p(f"20~°C-on (//T//~=~{F('kelvin_20')}~K): η~=~{F('viscosity_20')}~Pa·s, "
+        f"ρ_{{levegő}}~=~{F('air_density_20')}~kg/m^{{3}}, "
+        f"ρ_{{olaj}}~−~ρ_{{levegő}}~=~{F('density_difference_20')}~kg/m^{{3}}.")
+    d.table([["//t// (°C)", "//T// (K)", "η (Pa·s)", "ρ_{levegő} (kg/m^{3})"]] + [
+        [F.num(t), F(f"kelvin_{t}"), F(f"viscosity_{t}"), F(f"air_density_{t}")]
+        for t in (0, 20, 50, 100)
     ], [1500, 1500, 2400, 2400], align=["c", "c", "c", "c"])
-    d.p("A levegő viszkozitása tehát a hőmérséklettel nő (0 és 100~°C között 27%-kal), a sűrűsége "
-        "csökken.")
+    d.p(f"A levegő viszkozitása tehát a hőmérséklettel nő (0 és 100~°C között {F('viscosity_rise')}%-kal), "
+        "a sűrűsége csökken.")
 
     d.h1("5. Stokes-törvény és határsebesség")
     d.p("Egy //r// sugarú gömbre, amely η viszkozitású közegben //v// sebességgel mozog, "
         "//F//~=~6~π~η~//r v// fékezőerő hat (Stokes-törvény). A csepp addig gyorsul, amíg a fékezőerő "
         "ki nem egyenlíti a többi erő eredőjét; ezután állandó, ún. **határsebességgel** mozog. "
-        "Mikrométeres cseppeknél ez kb. 10~µs alatt bekövetkezik, ezért a cseppek a feszültség minden "
+        f"Mikrométeres cseppeknél ez kb. {F('relaxation_10')}~µs alatt bekövetkezik, ezért a cseppek a feszültség minden "
         "változásakor gyakorlatilag azonnal az új sebességükkel mozognak.")
     d.p("**Kikapcsolt tápegységnél** a látszólagos súly és a fékezőerő egyensúlya:")
     d.formula("6~π~η~//r v//_{0}~=~(4/3)~π~//r//^{3}~(ρ_{olaj}~−~ρ_{levegő})~//g//"
@@ -165,15 +179,19 @@ def write(d):
     d.table([
         ["//r// (µm)", "//v//_{0}, kikapcsolva", "változás elemi töltésenként, 500~V",
          "1~//e//, −500~V", "2~//e//, −500~V", "3~//e//, −500~V"],
-        ["0,5", "25,6", "46,0", "−20,4", "−66,3", "−112,3"],
-        ["1,0", "101,6", "22,8", "78,8", "56,0", "33,2"],
-        ["1,5", "225,6", "15,0", "210,6", "195,6", "180,6"],
+    ] + [
+        [F.num(r, 1), F(f"speed_{k}"), F(f"change_per_e_{k}"), F(f"speed_{k}_1e_reversed"),
+         F(f"speed_{k}_2e_reversed"), F(f"speed_{k}_3e_reversed")]
+        for r, k in ((0.5, "05"), (1.0, "10"), (1.5, "15"))
     ], [1000, 1500, 2100, 1400, 1400, 1400], align=["c"] * 6)
-    d.p("Egy 1~µm sugarú csepp kikapcsolt tápegységnél tehát kb. 102~µm/s-mal (102~képpont/s) emelkedik "
-        "a képen, és egyetlen elemi töltés 500~V-nál kb. 23~µm/s-mal változtatja meg a sebességét. A "
-        "képletből 20~°C-ra //v//_{0}~=~102,7~µm/s adódik; a program által mutatott sebességek a "
-        "képletbelinél legfeljebb 1–2%-kal (a legnagyobb cseppeknél) kisebbek, ami a stopperes "
-        "időmérés pontossága alatt marad.")
+    d.p(f"Egy 1~µm sugarú csepp kikapcsolt tápegységnél tehát kb. {F('speed_10_whole')}~µm/s-mal "
+        f"({F('speed_10_whole')}~képpont/s) emelkedik a képen, és egyetlen elemi töltés 500~V-nál kb. "
+        f"{F('change_per_e_10_whole')}~µm/s-mal változtatja meg a sebességét. A képletből 20~°C-ra "
+        f"//v//_{{0}}~=~{F('formula_speed_10')}~µm/s adódik. A program sebességei ennél kissé kisebbek, "
+        "mert a program 1~ms-os lépésekben mozgatja a cseppeket, és minden lépésből elvész az a rövid "
+        f"idő, amely alatt a csepp felveszi a sebességét: 1~µm-es cseppnél {F('shortfall_10')}%-kal, a "
+        f"legnagyobb cseppeknél legfeljebb {F('shortfall_largest')}%-kal, ami nagyjából a stopperóra "
+        "leolvasási hibájával egyezik.")
     d.p("A valódi kísérletben ilyen kis cseppeknél a Stokes-törvényt korrigálni kell, mert a csepp mérete "
         "összemérhető a levegőmolekulák szabad úthosszával. A program ezt a korrekciót nem alkalmazza, "
         "ezért itt a fenti képletek korrekció nélkül használhatók.")
@@ -192,7 +210,7 @@ def write(d):
     d.p("Itt //U// a lebegtető feszültség nagysága (fordított polaritásnál a feszültségmérő a negatív "
         "oldalon mutatja). A mérés menete:")
     d.num("1.", "Nyomd meg a „Befecskendezés” gombot, és várd meg, amíg a cseppek oldalirányú sodródása "
-          "megszűnik (legalább 3~s, pontos méréshez 10~s).")
+          f"megszűnik (legalább 3~s, pontos méréshez {F('drift_stop')}~s).")
     d.num("2.", "Kapcsold be a tápegységet, fordítsd meg a polaritást (a mutató balra tér ki), és "
           "állíts be például 300~V-ot.")
     d.num("3.", "Válassz ki egy lassan mozgó cseppet. A feszültséget finoman változtatva (gépeléssel "
@@ -203,15 +221,11 @@ def write(d):
           "osztást; ebből //v//_{0}, majd //r// adódik.")
     d.num("5.", "Számítsd ki a töltést a fenti képlettel.")
     d.p("A lebegtetéshez szükséges feszültség a csepp sugarának harmadik hatványával arányos. A program "
-        "legfeljebb 1000~V-ot ad, ezért a kb. 1,1~µm-nél nagyobb cseppek nem lebegtethetők; ezekre a "
-        "b) módszert használd. Lebegtető feszültségek 20~°C-on:")
-    d.table([
-        ["//r// (µm)", "1~//e//", "2~//e//", "3~//e//"],
-        ["0,5", "279~V", "139~V", "93~V"],
-        ["0,6", "481~V", "241~V", "160~V"],
-        ["0,7", "764~V", "382~V", "255~V"],
-        ["0,8", "> 1000~V", "570~V", "380~V"],
-        ["1,0", "> 1000~V", "> 1000~V", "743~V"],
+        f"legfeljebb 1000~V-ot ad, ezért a kb. {F('largest_balanced_short')}~µm-nél nagyobb cseppek nem "
+        "lebegtethetők; ezekre a b) módszert használd. Lebegtető feszültségek 20~°C-on:")
+    d.table([["//r// (µm)", "1~//e//", "2~//e//", "3~//e//"]] + [
+        [F.num(r, 1)] + [F(f"balancing_{k}_{n}e") + "~V" for n in (1, 2, 3)]
+        for r, k in ((0.5, "05"), (0.6, "06"), (0.7, "07"), (0.8, "08"), (1.0, "10"))
     ], [1500, 1800, 1800, 1800], align=["c"] * 4)
 
     d.h2("b) Időméréses módszer")
@@ -236,31 +250,44 @@ def write(d):
         "méréseket megismételheted.")
 
     d.h1("7. Kidolgozott példa")
-    d.p("A mérés 20~°C-on történt (η~=~1,844·10^{−5}~Pa·s, ρ_{olaj}~−~ρ_{levegő}~=~868,8~kg/m^{3}). "
-        "Az alábbi számok a programban ténylegesen előálló értékek.")
-    d.p("**A sugár.** Kikapcsolt tápegységnél a kiválasztott csepp 30~osztást (300~µm) tett meg a képen "
-        "felfelé; a stopperóra 00:06,0-t mutatott. Így //v//_{0}~=~300~µm~/~6,0~s~=~50,0~µm/s~=~"
-        "5,00·10^{−5}~m/s, és")
-    d.formula("//r//~=~√(9~·~1,844·10^{−5}~·~5,00·10^{−5}~/~(2~·~868,8~·~9,81))~m~=~"
-              "√(4,868·10^{−13})~m~=~6,98·10^{−7}~m~≈~0,70~µm.")
-    d.p("A csepp térfogata (4/3)~π~//r//^{3}~=~1,423·10^{−18}~m^{3}, a látszólagos súlya:")
+    d.p(f"A mérés 20~°C-on történt (η~=~{F('viscosity_20')}~Pa·s, "
+        f"ρ_{{olaj}}~−~ρ_{{levegő}}~=~{F('density_difference_20')}~kg/m^{{3}}). Az alábbi leolvasások "
+        "azok, amelyeket a program az egyik cseppjére ténylegesen ad.")
+    d.p("**A sugár.** Kikapcsolt tápegységnél a kiválasztott csepp a stopperóra szerint "
+        f"{F('example_rise_reading')} alatt 30~osztást (300~µm) tett meg a képen felfelé (valójában "
+        f"{F('example_rise_time')}~s alatt; a kijelző a maradékot elhagyja). Így "
+        f"//v//_{{0}}~=~300~µm~/~{F.reading('example_rise_reading')}~s~=~{F('example_v0')}~µm/s~=~"
+        f"{F('example_v0_si')}~m/s, és")
+    d.formula("//r//~=~√(9~η~//v//_{0}~/~(2~(ρ_{olaj}~−~ρ_{levegő})~//g//))~=~"
+              f"{F('example_radius')}~m~≈~{F('example_radius_um')}~µm.")
+    d.p("A csepp látszólagos súlya:")
     d.formula("(4/3)~π~//r//^{3}~(ρ_{olaj}~−~ρ_{levegő})~//g//~=~"
-              "1,423·10^{−18}~m^{3}~·~868,8~kg/m^{3}~·~9,81~m/s^{2}~=~1,213·10^{−14}~N.")
-    d.p("**a) Lebegtetés.** Fordított polaritásnál a csepp 382~V-nál gyakorlatilag megállt (381~V-nál "
-        "percenként kb. 9~µm-t emelkedett, 383~V-nál kb. 6~µm-t süllyedt a képen). A töltés:")
-    d.formula("//q//~=~1,213·10^{−14}~N~·~0,01~m~/~382~V~=~3,17·10^{−19}~C~≈~1,98~//e//.")
-    d.p("A töltés tehát 2 elemi töltés, és ebből //e//~≈~3,17·10^{−19}~C~/~2~=~1,59·10^{−19}~C.")
+              f"{F('example_weight')}~N.")
+    d.p(f"**a) Lebegtetés.** Fordított polaritásnál a csepp {F('example_balance')}~V-nál gyakorlatilag "
+        f"megállt ({F.num(F.number('example_balance') - 1)}~V-nál percenként kb. "
+        f"{F('example_rise_below')}~µm-t emelkedett, {F.num(F.number('example_balance') + 1)}~V-nál kb. "
+        f"{F('example_sink_above')}~µm-t süllyedt a képen). A töltés:")
+    d.formula(f"//q//~=~{F('example_weight')}~N~·~{F('constant_PlateGap')}~m~/~{F('example_balance')}~V~=~"
+              f"{F('example_q_balance')}~C~≈~{F('example_q_balance_e')}~//e//.")
+    d.p("A töltés tehát 2 elemi töltés, és ebből "
+        f"//e//~≈~{F('example_q_balance')}~C~/~2~=~{F('example_e_estimate')}~C. A kis többlet a "
+        "stopperórától származik: a kijelző levágja az időt, ezért //v//_{0} és vele //r// kissé "
+        "nagyobbnak adódik. Hosszabb úttal vagy ismételt méréssel ez a hiba csökkenthető.")
     d.p("**b) Időmérés.** Fordított polaritásnál, 500~V-tal a csepp a képen lefelé mozgott, és 10~osztást "
-        "(100~µm) 00:06,4 alatt tett meg: //v//_{1}~=~100~µm~/~6,4~s~=~15,6~µm/s (pozitív, mert lefelé "
-        "mozog). Mivel 6~π~η~//r//~=~2,425·10^{−10}~N·s/m,")
-    d.formula("//q//~=~2,425·10^{−10}~N·s/m~·~(50,0~+~15,6)·10^{−6}~m/s~·~0,01~m~/~500~V~=~"
-              "3,18·10^{−19}~C~≈~1,99~//e//.")
+        f"(100~µm) {F('example_fall_reading')} alatt tett meg: //v//_{{1}}~=~100~µm~/~"
+        f"{F.reading('example_fall_reading')}~s~=~{F('example_v1')}~µm/s (pozitív, mert lefelé "
+        f"mozog). Mivel 6~π~η~//r//~=~{F('example_stokes')}~N·s/m,")
+    d.formula(f"//q//~=~{F('example_stokes')}~N·s/m~·~({F('example_v0')}~+~{F('example_v1')})·10^{{−6}}~m/s"
+              f"~·~{F('constant_PlateGap')}~m~/~500~V~=~{F('example_q_timing')}~C~≈~"
+              f"{F('example_q_timing_e')}~//e//.")
     d.p("A két módszer egyezik: a csepp töltése 2~//e//. Összehasonlításként: pozitív polaritásnál, "
-        "500~V-tal ugyanez a csepp 115,6~µm/s-mal emelkedne a képen.")
-    d.p("**Egy 1~µm sugarú csepp** kikapcsolt tápegységnél kb. 101,6~µm/s-mal (102~képpont/s) "
-        "emelkedik: 20~osztást már 2,0~s alatt megtesz, ezért a nagy cseppek sebességét hosszabb úton "
-        "érdemes mérni. Ha egy elemi töltése van, 500~V-nál a sebessége kb. 22,8~µm/s-mal változik: "
-        "fordított polaritásnál 78,8, pozitív polaritásnál 124,4~µm/s lesz.")
+        f"500~V-tal ugyanez a csepp {F('example_positive')}~µm/s-mal emelkedne a képen.")
+    d.p(f"**Egy 1~µm sugarú csepp** kikapcsolt tápegységnél kb. {F('speed_10')}~µm/s-mal "
+        f"({F('speed_10_whole')}~képpont/s) emelkedik: 20~osztást már {F('time_20_ticks_10')}~s alatt "
+        "megtesz, ezért a nagy cseppek sebességét hosszabb úton érdemes mérni. Ha egy elemi töltése "
+        f"van, 500~V-nál a sebessége kb. {F('change_per_e_10')}~µm/s-mal változik: fordított "
+        f"polaritásnál {F('speed_10_1e_reversed')}, pozitív polaritásnál "
+        f"{F('speed_10_1e_positive')}~µm/s lesz.")
 
     d.h1("8. Gyakorlati tanácsok")
     d.bullet("A befecskendezés után várd meg, hogy a sodródás megszűnjön: akkor mérhetsz, amikor a "
@@ -283,23 +310,23 @@ def write(d):
           "valamelyik módszerrel. Ábrázold a töltéseket egy számegyenesen vagy gyakorisági "
           "diagramon. Mutasd meg, hogy az értékek csoportokba rendeződnek, és hogy ezek egy közös "
           "töltésadag egész számú többszörösei! Határozd meg ebből az elemi töltést és a hibáját, és "
-          "hasonlítsd össze az 1,602·10^{−19}~C értékkel.")
+          f"hasonlítsd össze az {F('constant_ElemCharge')}~C értékkel.")
     d.num("2.", "**A két módszer összehasonlítása.** Mérd meg ugyanannak a cseppnek a töltését "
           "lebegtetéssel és időméréssel is. Melyik pontosabb, és miért?")
     d.num("3.", "**A hőmérséklet hatása.** Lebegtess egy cseppet 20~°C-on, mérd meg //v//_{0}-t, majd "
           "állítsd a termosztátot 80~°C-ra, és várd meg, amíg a hőmérő oszlopa megáll. Kell-e "
           "változtatni a lebegtető feszültségen? Mérd meg újra //v//_{0}-t! Magyarázd meg, miért "
           "változik a sebesség, és miért alig a lebegtető feszültség. (Útmutatás: 1~µm-es csepp "
-          "//v//_{0} értéke a programban 0~°C-on 107,4, 20~°C-on 101,6, 50~°C-on 94,3, 100~°C-on "
-          "84,8~µm/s.) Mekkora hibát okozna, ha a számításban a 20~°C-hoz tartozó viszkozitást "
+          f"//v//_{{0}} értéke a programban 0~°C-on {F('speed_10_at_0')}, 20~°C-on {F('speed_10_at_20')}, "
+          f"50~°C-on {F('speed_10_at_50')}, 100~°C-on {F('speed_10_at_100')}~µm/s.) Mekkora hibát okozna, ha a számításban a 20~°C-hoz tartozó viszkozitást "
           "használnád?")
     d.num("4.", "**A sodródás.** Közvetlenül a befecskendezés után figyeld a cseppeket a vízszintes "
           "osztásokon. Mennyit és mennyi idő alatt tolódnak el balra? Becsüld meg a sodródás "
-          "időállandóját! Miért kell a sodródás csillapodását (kb. 10~s) megvárni a sebesség mérése "
+          f"időállandóját! Miért kell a sodródás csillapodását ({F('drift_stop')}~s) megvárni a sebesség mérése "
           "előtt, és mi lenne a mérés hibája, ha az első másodpercben mérnél?")
     d.num("5.", "**A lebegtethetőség határa.** Számítsd ki, mekkora a legnagyobb sugár, amelynél egy "
-          "1, 2, illetve 3 elemi töltésű csepp még lebegtethető 1000~V-tal! (Eredmény: kb. 0,77, 0,96 "
-          "és 1,10~µm.)")
+          "1, 2, illetve 3 elemi töltésű csepp még lebegtethető 1000~V-tal! (Eredmény: kb. "
+          f"{F('largest_balanced_1e')}, {F('largest_balanced_2e')} és {F('largest_balanced_3e')}~µm.)")
 
     d.h2("Jegyzőkönyv-minta")
     d.table([

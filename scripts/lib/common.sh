@@ -14,6 +14,7 @@ TESSILAR_PACKAGES=(
   clang libclang-rt-14-dev
   g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
+  python3
 )
 
 tessilar_missing_packages() {

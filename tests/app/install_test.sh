@@ -25,6 +25,7 @@ expected=(
   lib/tessilar/Magyar/Tessilar.ini
   lib/tessilar/English/Tessilar.ini
   lib/tessilar/TESSILAR.rtf
+  lib/tessilar/TESSILAR.html
   share/applications/tessilar.desktop
   share/metainfo/example.tessilar.Tessilar.metainfo.xml
   share/icons/hicolor/scalable/apps/tessilar.svg
@@ -49,7 +50,7 @@ target=$(readlink "$link")
 [[ $(realpath "$link") == "$(realpath "$prefix/lib/tessilar/tessilar")" ]] ||
   fail "bin/tessilar resolves to $(realpath "$link"), not lib/tessilar/tessilar"
 [[ -x $prefix/lib/tessilar/tessilar ]] || fail "the installed program is not executable"
-for file in Tessilar.ini Magyar/Tessilar.ini English/Tessilar.ini TESSILAR.rtf; do
+for file in Tessilar.ini Magyar/Tessilar.ini English/Tessilar.ini TESSILAR.rtf TESSILAR.html; do
   cmp -s "$prefix/lib/tessilar/$file" "$build/bin/$file" ||
     fail "installed $file differs from the build's program folder"
   [[ ! -x $prefix/lib/tessilar/$file ]] || fail "installed $file is executable"
