@@ -1,0 +1,126 @@
+// Following a droplet by clicking it, the function keys from any of the program's windows, and
+// the notebook window with its rows.
+#include "assets/Colors.h"
+#include "notebook/NotebookStore.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/DropMarker.h"
+#include "ui/NotebookTableModel.h"
+#include "ui/NotebookWindow.h"
+
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+class NotebookWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ActivateWithoutLoop();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    /// Puts droplet i alone at (x, y) pixels from the view centre.
+    static void Place(int i, int x, int y) {
+        Data::Drops[i].Active = 1;
+        Data::Drops[i].X = x * Data::PixelSize;
+        Data::Drops[i].Y = y * Data::PixelSize;
+    }
+    /// A click at (x, y) pixels from the view centre.
+    void ClickField(int x, int y) {
+        QTest::mouseClick(form->Image3, Qt::LeftButton, {}, QPoint(225 + x, 225 + y));
+    }
+    static bool Red(int i) { return Data::Drops[i].Marker->BrushColor() == QColor(Colors::Red); }
+};
+
+} // namespace
+
+TEST_F(NotebookWindowTest, AClickFollowsTheNearestDropletUntilEscAClickElsewhereOrAnInjection) {
+    Data::ClearDroplets();
+    Place(5, 0, 0);
+    Place(6, 9, 0);
+    Place(7, 300, 0); // outside the field: never picked
+    form->PlaceDropletMarkers();
+    struct Case {
+        int x, y, selected;
+    };
+    // Within 6 pixels of a marker's centre the nearest droplet is picked; farther, none.
+    for (const Case c : {Case{5, 0, 6}, Case{4, 0, 5}, Case{0, 6, 5}, Case{0, 7, 0},
+                         Case{300, 0, 0}, Case{9, -4, 6}}) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        ClickField(c.x, c.y);
+        EXPECT_EQ(Data::SelectedDroplet, c.selected);
+        for (int i : {5, 6})
+            EXPECT_EQ(Red(i), i == c.selected);
+    }
+    // The selection survives scrolling the droplet out of view and back.
+    form->ScrollBar1->setValue(100);
+    EXPECT_FALSE(Data::Drops[6].Marker->isVisibleTo(form->Client()));
+    form->ScrollBar1->setValue(50);
+    EXPECT_TRUE(Red(6));
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_EQ(Data::SelectedDroplet, 0);
+    EXPECT_FALSE(Red(6));
+    ClickField(9, 0);
+    form->BitBtn1Click();
+    EXPECT_EQ(Data::SelectedDroplet, 0) << "new droplets";
+}
+
+TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
+    password->Password->setText("Kiss Péter");
+    form->OpenNotebook();
+    Data::ClearDroplets();
+    Place(12, 0, 0);
+    form->PlaceDropletMarkers();
+    ClickField(0, 0);
+    form->Edit7->setText("420");
+    form->BitBtn3Click();
+    form->BitBtn2Click(); // reversed: a timed droplet rises against gravity
+
+    form->Jegyzfzet1Click(); // F7 from the menu
+    NotebookWindow* window = form->NotebookView();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F5);
+    EXPECT_TRUE(Data::StopwatchRunning);
+    for (int i = 0; i < 345; ++i)
+        Data::SimulationTick();
+    QTest::keyClick(window, Qt::Key_F6);
+    EXPECT_FALSE(Data::StopwatchRunning);
+    QTest::keyClick(window, Qt::Key_F8);
+    form->ClearDropletSelection();
+    QTest::keyClick(window, Qt::Key_F8);
+
+    const auto& rows = form->Notebook()->Rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Droplet, 12);
+    EXPECT_EQ(rows[0].Time, 3.4) << "the reading as the display shows it";
+    EXPECT_EQ(rows[0].Ticks, 30);
+    EXPECT_EQ(rows[0].Direction, Data::MotionDirection::Rise);
+    EXPECT_EQ(rows[0].Voltage, -420.0);
+    EXPECT_EQ(rows[0].Celsius, 20.0);
+    EXPECT_FALSE(rows[1].Droplet);
+    EXPECT_EQ(window->Table->model()->rowCount(), 2);
+    EXPECT_EQ(window->windowTitle(), "None   /   Kiss Péter");
+
+    // A change in the table is worked out and written at once.
+    QAbstractItemModel* table = window->Table->model();
+    EXPECT_TRUE(table->setData(table->index(1, NotebookTableModel::TicksColumn), "12"));
+    EXPECT_FALSE(table->setData(table->index(1, NotebookTableModel::DropletColumn), "101"));
+    EXPECT_EQ(rows[1].Ticks, 12);
+    QFile file(form->Notebook()->Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\r\n,12,120,3.4,rise,-420,20.00,35.29,,\r\n"));
+}
+
+TEST_F(NotebookWindowTest, ATeacherCanLeaveRadiusAndChargeToTheStudents) {
+    WriteCatalogue("S0500=Notebook\n[Notebook]\nCalculations=0\n");
+    form->OpenNotebook();
+    form->Jegyzfzet1Click();
+    QTableView* table = form->NotebookView()->Table;
+    EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::RadiusColumn));
+    EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::ChargeColumn));
+    EXPECT_FALSE(table->isColumnHidden(NotebookTableModel::SpeedColumn));
+    EXPECT_FALSE(form->Notebook()->Calculations());
+}
