@@ -42,13 +42,50 @@ NotebookTableModel::NotebookTableModel(NotebookStore* store, QObject* parent)
     ApplyCaptions();
 }
 
-void NotebookTableModel::ApplyCaptions() {
-    titles_.clear();
+QStringList NotebookTableModel::Titles() {
+    QStringList titles;
     for (int c = 0; c < ColumnCount; ++c)
-        titles_ << QString::fromStdString(Data::GetText(FirstTitleText + c));
-    directions_.clear();
+        titles << QString::fromStdString(Data::GetText(FirstTitleText + c));
+    return titles;
+}
+
+QStringList NotebookTableModel::Directions() {
+    QStringList directions;
     for (int d = 0; d < 3; ++d)
-        directions_ << QString::fromStdString(Data::GetText(FirstDirectionText + d));
+        directions << QString::fromStdString(Data::GetText(FirstDirectionText + d));
+    return directions;
+}
+
+QString NotebookTableModel::CellText(const Data::NotebookRow& row, int column,
+                                     const QStringList& directionNames) {
+    switch (column) {
+    case DropletColumn:
+        return Whole(row.Droplet);
+    case TicksColumn:
+        return Whole(row.Ticks);
+    case DistanceColumn:
+        return Number(Data::Distance(row), 0);
+    case TimeColumn:
+        return Number(row.Time, 1);
+    case DirectionColumn:
+        return directionNames.value(static_cast<int>(row.Direction));
+    case VoltageColumn:
+        return Number(row.Voltage, 0);
+    case TemperatureColumn:
+        return Number(row.Celsius, 2);
+    case SpeedColumn:
+        return Number(row.Speed, 2);
+    case RadiusColumn:
+        return Number(row.Radius, 3);
+    case ChargeColumn:
+        return Number(row.Charge, 3);
+    }
+    return {};
+}
+
+void NotebookTableModel::ApplyCaptions() {
+    titles_ = Titles();
+    directions_ = Directions();
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
     if (shownRows_ > 0) emit dataChanged(index(0, 0), index(shownRows_ - 1, ColumnCount - 1));
 }
@@ -81,29 +118,7 @@ QVariant NotebookTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::EditRole && index.column() == DirectionColumn)
         return static_cast<int>(row.Direction);
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    switch (index.column()) {
-    case DropletColumn:
-        return Whole(row.Droplet);
-    case TicksColumn:
-        return Whole(row.Ticks);
-    case DistanceColumn:
-        return Number(Data::Distance(row), 0);
-    case TimeColumn:
-        return Number(row.Time, 1);
-    case DirectionColumn:
-        return directions_.value(static_cast<int>(row.Direction));
-    case VoltageColumn:
-        return Number(row.Voltage, 0);
-    case TemperatureColumn:
-        return Number(row.Celsius, 2);
-    case SpeedColumn:
-        return Number(row.Speed, 2);
-    case RadiusColumn:
-        return Number(row.Radius, 3);
-    case ChargeColumn:
-        return Number(row.Charge, 3);
-    }
-    return {};
+    return CellText(row, index.column(), directions_);
 }
 
 QVariant NotebookTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

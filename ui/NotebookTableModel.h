@@ -27,6 +27,13 @@ public:
 
     NotebookTableModel(NotebookStore* store, QObject* parent = nullptr);
 
+    /// The text of one cell of a row, as the table and the report show it.
+    static QString CellText(const Data::NotebookRow& row, int column,
+                            const QStringList& directionNames);
+    /// The column titles and the direction names from the catalogue.
+    static QStringList Titles();
+    static QStringList Directions();
+
     /// Loads the column titles and direction names from the catalogue.
     void ApplyCaptions();
     /// The direction names as the table shows them: fall, rise, balanced.

@@ -2,6 +2,9 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "notebook/NotebookFile.h"
+#include "ui/ChargeHistogram.h"
+#include "ui/NotebookReport.h"
+#include "ui/NotebookSummary.h"
 #include "ui/NotebookTableModel.h"
 
 #include <QComboBox>
@@ -65,10 +68,18 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
 
     DeleteButton = new QPushButton(this);
     ExportButton = new QPushButton(this);
+    ReportButton = new QPushButton(this);
+    Histogram = new ChargeHistogram(this);
+    EstimateLabel = new QLabel(this);
+    EstimateLabel->setWordWrap(true);
+    QFont bold = EstimateLabel->font();
+    bold.setBold(true);
+    EstimateLabel->setFont(bold);
     KeysLabel = new QLabel(this);
     KeysLabel->setWordWrap(true);
     connect(DeleteButton, &QPushButton::clicked, this, &NotebookWindow::DeleteSelectedRows);
     connect(ExportButton, &QPushButton::clicked, this, &NotebookWindow::ExportCsv);
+    connect(ReportButton, &QPushButton::clicked, this, &NotebookWindow::SaveReport);
     auto* remove = new QShortcut(QKeySequence::Delete, Table);
     remove->setContext(Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, this, &NotebookWindow::DeleteSelectedRows);
@@ -77,26 +88,34 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
     buttons->addWidget(DeleteButton);
     buttons->addStretch();
     buttons->addWidget(ExportButton);
+    buttons->addWidget(ReportButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Table);
+    layout->addWidget(Table, 3);
     layout->addLayout(buttons);
+    layout->addWidget(Histogram, 2);
+    layout->addWidget(EstimateLabel);
     layout->addWidget(KeysLabel);
 
     connect(store_, &NotebookStore::Changed, this, [this] {
         ShowCalculatedColumns();
         FollowNewRows();
+        ShowEstimate();
     });
     rowsSeen_ = static_cast<int>(store_->Rows().size());
     ShowCalculatedColumns();
-    resize(860, 420);
+    resize(860, 640);
 }
 
 void NotebookWindow::ApplyCaptions(const QString& identifier) {
     setWindowTitle(Text(500) + "   /   " + identifier);
     DeleteButton->setText(Text(514));
     ExportButton->setText(Text(515));
+    ReportButton->setText(Text(522));
     KeysLabel->setText(Text(516));
+    Histogram->SetAxisTitle(Text(510));
+    identifier_ = identifier;
     model_->ApplyCaptions();
+    ShowEstimate();
 }
 
 void NotebookWindow::ShowAndRaise() {
@@ -109,6 +128,14 @@ void NotebookWindow::ShowCalculatedColumns() {
     // A teacher may leave the radius and the charge for the students to work out by hand.
     for (int column : {NotebookTableModel::RadiusColumn, NotebookTableModel::ChargeColumn})
         Table->setColumnHidden(column, !store_->Calculations());
+    Histogram->setVisible(store_->Calculations());
+    EstimateLabel->setVisible(store_->Calculations());
+}
+
+void NotebookWindow::ShowEstimate() {
+    const Data::ChargeEstimate estimate = NotebookSummary::Estimate(store_->Rows());
+    Histogram->SetCharges(NotebookSummary::Charges(store_->Rows()), estimate);
+    EstimateLabel->setText(NotebookSummary::EstimateSentence(estimate));
 }
 
 void NotebookWindow::FollowNewRows() {
@@ -133,9 +160,26 @@ void NotebookWindow::ExportCsv() {
 bool NotebookWindow::ExportTo(const QString& path) {
     QString problem;
     if (Notebook::Write(path, store_->Rows(), &problem)) return true;
-    auto* box = new QMessageBox(QMessageBox::Warning, Text(500), Text(520).arg(path, problem),
-                                QMessageBox::Ok, this);
+    Warn(Text(520).arg(path, problem));
+    return false;
+}
+
+void NotebookWindow::SaveReport() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, Text(522), Notebook::FileNameFor(identifier_).chopped(4) + ".pdf", Text(529));
+    if (!path.isEmpty()) SaveReportTo(path);
+}
+
+bool NotebookWindow::SaveReportTo(const QString& path) {
+    QString problem;
+    if (NotebookReport::Write(path, identifier_, store_->Rows(), store_->Calculations(), &problem))
+        return true;
+    Warn(Text(520).arg(path, problem));
+    return false;
+}
+
+void NotebookWindow::Warn(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, Text(500), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
-    return false;
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class ChargeHistogram;
 class NotebookTableModel;
 class QLabel;
 class QPushButton;
@@ -27,17 +28,27 @@ public:
     void ExportCsv();
     /// Writes the notebook to `path`; shows a message and returns false when it cannot.
     bool ExportTo(const QString& path);
+    /// Asks for a file and writes the report there.
+    void SaveReport();
+    /// Writes the report to `path`; shows a message and returns false when it cannot.
+    bool SaveReportTo(const QString& path);
 
     QTableView* Table = nullptr;
     QPushButton* DeleteButton = nullptr;
     QPushButton* ExportButton = nullptr;
+    QPushButton* ReportButton = nullptr;
+    ChargeHistogram* Histogram = nullptr;
+    QLabel* EstimateLabel = nullptr;
     QLabel* KeysLabel = nullptr;
 
 private:
     void ShowCalculatedColumns();
     void FollowNewRows();
+    void ShowEstimate();
+    void Warn(const QString& text);
 
     NotebookStore* store_;
     NotebookTableModel* model_;
     int rowsSeen_ = 0;
+    QString identifier_;
 };
