@@ -46,7 +46,19 @@ template <void (*Tick)()> void BM_Tick(benchmark::State& state) {
                                           : "relaxing");
 }
 
+/// The tick in settled air with the Brownian jitter on.
+void BM_BrownianTick(benchmark::State& state) {
+    Prepare(Air::Settled);
+    Data::BrownianMotion = true;
+    for (auto _ : state)
+        Data::SimulationTick();
+    Data::BrownianMotion = false;
+    benchmark::DoNotOptimize(Data::Drops[1].Y);
+    state.SetLabel("settled, Brownian");
+}
+
 } // namespace
 
+BENCHMARK(BM_BrownianTick)->Name("SimulationTick/Brownian");
 BENCHMARK(BM_Tick<&Data::SimulationTick>)->Name("SimulationTick")->DenseRange(0, 2);
 BENCHMARK(BM_Tick<&Reference::LiteralSimulationTick>)->Name("LiteralTick")->DenseRange(0, 2);

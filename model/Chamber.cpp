@@ -20,6 +20,7 @@ double StopwatchStart = 0;
 double StopwatchShown = 0;
 DropletArray Drops;
 int SelectedDroplet = 0;
+bool BrownianMotion = false;
 
 std::function<void()> ViewRefreshHook;
 std::function<void(const std::string&)> StopwatchDisplayHook;
@@ -33,6 +34,7 @@ void ResetChamber() {
     StopwatchStart = 0;
     StopwatchShown = 0;
     SelectedDroplet = 0;
+    BrownianMotion = false;
     for (TDroplet& d : Drops) {
         DropMarker* marker = d.Marker;
         d = TDroplet{};

@@ -1,8 +1,10 @@
 // The changes of the chamber state that the window's controls make.
 #include "model/Data.h"
 #include "model/FieldParsing.h"
+#include "model/Noise.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Data {
 
@@ -75,6 +77,25 @@ void InjectAllDroplets() {
 
 void SelectDroplet(int i) {
     SelectedDroplet = i >= DropletArray::Low && i <= DropletArray::High ? i : 0;
+}
+
+void SetBrownianMotion(bool on) {
+    BrownianMotion = on;
+}
+
+void IoniseDroplets() {
+    Noise::Generator& noise = Noise::Source();
+    for (TDroplet& d : Drops) {
+        if (d.Active <= 0) continue;
+        // Two draws for every droplet, changed or not, so that one droplet's luck does not
+        // shift the next one's.
+        const bool hit = noise.Uniform() * 3 < 1;
+        const bool gain = noise.Uniform() < 0.5;
+        if (!hit) continue;
+        // Kept a whole multiple of e, as the injection makes it.
+        const double k = std::round(d.Charge / ElemCharge);
+        d.Charge = (k + (gain ? 1 : -1)) * ElemCharge;
+    }
 }
 
 void ShiftViewX(int position) {

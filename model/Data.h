@@ -14,22 +14,23 @@ class DropMarker;
 namespace Data {
 
 // Physical and numerical constants (SI units).
-constexpr double ElemCharge = 1.602e-19;  ///< elementary charge, C
-constexpr double Gravity = 9.81;          ///< gravitational acceleration, m/s²
-constexpr double OilDensity = 870.0;      ///< density of the oil, kg/m³
-constexpr double AirDensity0 = 1.293;     ///< air density at RefTemp, kg/m³
-constexpr double RefTemp = 273.0;         ///< reference temperature of the density law, K
-constexpr double ThermalTau = 10.0;       ///< time constant of the chamber air temperature, s
-constexpr double ViscOffset = -1.047e-05; ///< constant term of the viscosity law, Pa·s
-constexpr double ViscSlope = 1.689e-06;   ///< factor of √T in the viscosity law, Pa·s/√K
-constexpr double DriftVX = -0.0005;       ///< horizontal air drift just after an injection, m/s
-constexpr double DriftVY = 0.0;           ///< vertical air drift just after an injection, m/s
-constexpr double DriftTau = 0.5;          ///< decay time of the injection drift, s
-constexpr double PlateGap = 0.01;         ///< distance between the capacitor plates, m
-constexpr double TickPeriod = 0.01;       ///< simulated time added by one tick, s
-constexpr double PixelSize = 1e-06;       ///< chamber length of one view pixel, m
-constexpr double SubStep = 0.001;         ///< integration sub-step, s
-constexpr double CelsiusOffset = 273.0;   ///< kelvin = degrees Celsius + 273 throughout
+constexpr double ElemCharge = 1.602e-19;   ///< elementary charge, C
+constexpr double Gravity = 9.81;           ///< gravitational acceleration, m/s²
+constexpr double OilDensity = 870.0;       ///< density of the oil, kg/m³
+constexpr double AirDensity0 = 1.293;      ///< air density at RefTemp, kg/m³
+constexpr double RefTemp = 273.0;          ///< reference temperature of the density law, K
+constexpr double ThermalTau = 10.0;        ///< time constant of the chamber air temperature, s
+constexpr double ViscOffset = -1.047e-05;  ///< constant term of the viscosity law, Pa·s
+constexpr double ViscSlope = 1.689e-06;    ///< factor of √T in the viscosity law, Pa·s/√K
+constexpr double DriftVX = -0.0005;        ///< horizontal air drift just after an injection, m/s
+constexpr double DriftVY = 0.0;            ///< vertical air drift just after an injection, m/s
+constexpr double DriftTau = 0.5;           ///< decay time of the injection drift, s
+constexpr double PlateGap = 0.01;          ///< distance between the capacitor plates, m
+constexpr double TickPeriod = 0.01;        ///< simulated time added by one tick, s
+constexpr double PixelSize = 1e-06;        ///< chamber length of one view pixel, m
+constexpr double SubStep = 0.001;          ///< integration sub-step, s
+constexpr double CelsiusOffset = 273.0;    ///< kelvin = degrees Celsius + 273 throughout
+constexpr double Boltzmann = 1.380649e-23; ///< Boltzmann's constant, J/K
 constexpr int DropletCount = 100;
 
 /// One oil droplet between the plates.
@@ -78,6 +79,10 @@ extern double StopwatchStart; ///< SimTime when the stopwatch was started, s
 extern double StopwatchShown; ///< the time the stopwatch display shows, s (not cut to tenths)
 extern DropletArray Drops;
 extern int SelectedDroplet; ///< the droplet the student follows, 1 to 100, or 0 for none
+/// Droplets in the chamber jitter with the thermal motion of the air: in every sub-step each
+/// moves by independent normal displacements in X and Y of standard deviation √(2·D·h), where
+/// D = k_B·T / (6π·η·r) at the temperature and viscosity of that moment.
+extern bool BrownianMotion;
 
 /// Puts every chamber variable and droplet back to its program-start value (markers are kept).
 void ResetChamber();
@@ -109,6 +114,11 @@ void SetAmbientTemperature(double celsius);
 void InjectAllDroplets();
 /// Follows droplet i (1 to 100), or none for any other number.
 void SelectDroplet(int i);
+/// Switches the Brownian jitter on or off.
+void SetBrownianMotion(bool on);
+/// One burst of the ionising source: each droplet in the chamber, with a probability of 1/3,
+/// gains or loses one elementary charge (either with equal chance); nothing else changes.
+void IoniseDroplets();
 /// Shifts the view horizontally to a scroll position: 50 is the centre, each step 4 µm, larger
 /// positions move the droplets right in the view.
 void ShiftViewX(int position);
@@ -155,7 +165,10 @@ extern std::function<void(const std::string&)> StopwatchDisplayHook;
 // The process-wide pseudo-random generator.
 double Random();          ///< uniform in [0, 1); never returns 1
 int RandomInt(int range); ///< uniform integer in [0, range)
-void Randomize();         ///< seeds the generator from the clock
+void Randomize();         ///< seeds this and the noise generator from the clock
 void SeedRandom(std::uint64_t seed);
+/// Seeds the generator of the ionising source and the Brownian motion, which is apart from the
+/// injection's.
+void SeedNoise(std::uint64_t seed);
 
 } // namespace Data

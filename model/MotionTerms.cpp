@@ -45,6 +45,7 @@ void MotionTerms::Update(double h, double eta, double rhoAir, bool dropletsMayHa
         radiusFactor_[i] = 2.0 / 9.0 * d.Radius * d.Radius;
         oilFactor_[i] = radiusFactor_[i] * OilDensity;
         dragFactor_[i] = SixPi * d.Radius;
+        inverseSqrtRadius_[i] = 1 / std::sqrt(d.Radius);
         fresh_[i] = true;
         anyDroplet = true;
     }

@@ -68,6 +68,9 @@ public:
         d.VY = dy * C - wy;
     }
 
+    /// 1/√r of droplet i, m^-1/2, for the Brownian jitter.
+    double InverseSqrtRadius(std::size_t i) const { return inverseSqrtRadius_[i]; }
+
 private:
     void UpdateOne(std::size_t i);
 
@@ -81,6 +84,7 @@ private:
     std::array<double, DropletCount> radius_ = Filled(std::nan(""));
     std::array<double, DropletCount> charge_{}, radiusFactor_{}, oilFactor_{}, dragFactor_{};
     std::array<double, DropletCount> fieldForce_{}, tau_{}, settling_{}, electric_{};
+    std::array<double, DropletCount> inverseSqrtRadius_{};
     std::array<bool, DropletCount> fresh_{};
 };
 

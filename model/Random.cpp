@@ -1,5 +1,6 @@
 // The process-wide pseudo-random generator used by the injection.
 #include "model/Data.h"
+#include "model/Noise.h"
 
 #include <chrono>
 #include <random>
@@ -27,7 +28,14 @@ int RandomInt(int range) {
 void Randomize() {
     const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
     const auto mono = std::chrono::steady_clock::now().time_since_epoch().count();
-    SeedRandom(static_cast<std::uint64_t>(wall) ^ (static_cast<std::uint64_t>(mono) << 1));
+    const std::uint64_t seed =
+        static_cast<std::uint64_t>(wall) ^ (static_cast<std::uint64_t>(mono) << 1);
+    SeedRandom(seed);
+    SeedNoise(~seed);
+}
+
+void SeedNoise(std::uint64_t seed) {
+    Noise::Source().Seed(seed);
 }
 
 void SeedRandom(std::uint64_t seed) {

@@ -5,7 +5,9 @@
 // keeping it bit-identical to stepping every droplet with StepDroplet.
 #include "model/Data.h"
 #include "model/MotionTerms.h"
+#include "model/Noise.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace Data {
@@ -22,14 +24,31 @@ void SimulationTick() {
     // radius or charge.
     bool dropletsMayHaveChanged = true;
     for (int k = 1; k <= n; ++k) {
-        const double eta = AirViscosityAt(SimTime);
+        const double kelvin = AirTemperatureAt(SimTime);
+        const double eta = AirViscosity(kelvin);
         const AirDrift drift = AirDriftAt(SimTime);
-        const double rhoAir = AirDensityAt(SimTime);
+        const double rhoAir = AirDensity(kelvin);
         Terms.Update(h, eta, rhoAir, dropletsMayHaveChanged);
         dropletsMayHaveChanged = false;
-        for (std::size_t i = 0; i < DropletCount; ++i) {
-            TDroplet& d = Drops[static_cast<int>(i) + 1];
-            if (d.Active > 0) Terms.Step(d, i, drift);
+        if (BrownianMotion) {
+            // √(2·D·h) with D = k_B·T / (6π·η·r): the part without the radius, once.
+            const double jitter = std::sqrt(2 * Boltzmann * kelvin * h / (Motion::SixPi * eta));
+            Noise::Generator& noise = Noise::Source();
+            const double* table = Noise::NormalTable();
+            for (std::size_t i = 0; i < DropletCount; ++i) {
+                TDroplet& d = Drops[static_cast<int>(i) + 1];
+                if (d.Active <= 0) continue;
+                Terms.Step(d, i, drift);
+                const Noise::NormalPair z = Noise::Normals(noise, table);
+                const double sigma = jitter * Terms.InverseSqrtRadius(i);
+                d.X += sigma * z.First;
+                d.Y += sigma * z.Second;
+            }
+        } else {
+            for (std::size_t i = 0; i < DropletCount; ++i) {
+                TDroplet& d = Drops[static_cast<int>(i) + 1];
+                if (d.Active > 0) Terms.Step(d, i, drift);
+            }
         }
         if (k % 10 == 1 && ViewRefreshHook) {
             ViewRefreshHook();

@@ -106,6 +106,12 @@ void TForm1::BuildMenu() {
     Mrs1->setObjectName("Mrs1");
     Jegyzfzet1 = Mrs1->addAction(QString::fromUtf8(MainLayout::NotebookItemText));
     Jegyzfzet1->setObjectName("Jegyzfzet1");
+    Mrs1->addSeparator();
+    Ionizls1 = Mrs1->addAction(QString::fromUtf8(MainLayout::IoniseItemText));
+    Ionizls1->setObjectName("Ionizls1");
+    Brownmozgs1 = Mrs1->addAction(QString::fromUtf8(MainLayout::BrownianItemText));
+    Brownmozgs1->setObjectName("Brownmozgs1");
+    Brownmozgs1->setCheckable(true);
     Sg1 = bar->addMenu(QString::fromUtf8(MainLayout::HelpMenuText));
     Sg1->setObjectName("Sg1");
     Nvjegy1 = Sg1->addAction(QString::fromUtf8(MainLayout::AboutItemText));
@@ -214,6 +220,7 @@ void TForm1::FormActivate() {
     Data::StartRun();
     DrawVoltmeter();
     UpdateThermometer();
+    ApplyTeacherSettings();
     OpenNotebook();
     Idozito->Setup(static_cast<std::uint32_t>(Data::TickPeriod / 0.001), &Data::SimulationTick);
     Idozito->Start();
@@ -241,6 +248,8 @@ void TForm1::ApplyCaptions() {
     Nyelv1->setText(text(18));
     Mrs1->setTitle(text(20));
     Jegyzfzet1->setText(text(21));
+    Ionizls1->setText(text(22));
+    Brownmozgs1->setText(text(23));
     BitBtn1->setText(text(11));
     BitBtn2->setText(text(12));
     BitBtn3->setText(text(13));

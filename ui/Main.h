@@ -85,8 +85,15 @@ public:
     void RecordTiming();
     /// The Notebook menu item: shows the notebook window or brings it to the front.
     void Jegyzfzet1Click();
+    /// The Ionise menu item (F9): one burst of the ionising source.
+    void Ionizls1Click();
+    /// The Brownian motion menu item: switches the droplets' thermal jitter on or off.
+    void Brownmozgs1Click();
     /// Opens the notebook kept for the identifier.
     void OpenNotebook();
+    /// A teacher's choices in the program folder's catalogue: Brownian motion from the start,
+    /// and whether the notebook works out radius and charge.
+    void ApplyTeacherSettings();
     NotebookStore* Notebook() const { return notebook_; }
     NotebookWindow* NotebookView() const { return notebookWindow_; }
 
@@ -128,6 +135,8 @@ public:
     QAction* Vge1 = nullptr;
     QMenu* Mrs1 = nullptr; ///< the Measurement menu
     QAction* Jegyzfzet1 = nullptr;
+    QAction* Ionizls1 = nullptr;
+    QAction* Brownmozgs1 = nullptr;
     QMenu* Sg1 = nullptr;
     QAction* Nvjegy1 = nullptr;
     QAction* Lers1 = nullptr;
@@ -165,5 +174,6 @@ private:
     TPasswordDlg* passwordDlg_ = nullptr;
     NotebookStore* notebook_ = nullptr;
     NotebookWindow* notebookWindow_ = nullptr;
+    bool burstSinceLastRow_ = false;
     DescriptionOpener* description_ = nullptr; ///< made at the first Description command
 };

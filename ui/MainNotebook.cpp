@@ -26,12 +26,13 @@ QString Text(int n) {
 void TForm1::SetUpMeasurement() {
     notebook_ = new NotebookStore(this);
     connect(Jegyzfzet1, &QAction::triggered, this, &TForm1::Jegyzfzet1Click);
+    connect(Ionizls1, &QAction::triggered, this, &TForm1::Ionizls1Click);
+    connect(Brownmozgs1, &QAction::triggered, this, &TForm1::Brownmozgs1Click);
     // The function keys work whichever of the program's windows has the focus.
     const std::pair<Qt::Key, void (TForm1::*)()> keys[] = {
-        {Qt::Key_F5, &TForm1::BitBtn4Click},
-        {Qt::Key_F6, &TForm1::BitBtn5Click},
-        {Qt::Key_F7, &TForm1::Jegyzfzet1Click},
-        {Qt::Key_F8, &TForm1::RecordTiming},
+        {Qt::Key_F5, &TForm1::BitBtn4Click},    {Qt::Key_F6, &TForm1::BitBtn5Click},
+        {Qt::Key_F7, &TForm1::Jegyzfzet1Click}, {Qt::Key_F8, &TForm1::RecordTiming},
+        {Qt::Key_F9, &TForm1::Ionizls1Click},
     };
     for (const auto& [key, handler] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
@@ -96,6 +97,8 @@ void TForm1::RecordTiming() {
                                                                : Data::MotionDirection::Fall;
     row.Voltage = Data::PlateVoltage;
     row.Celsius = std::round((Data::CurTemp - Data::CelsiusOffset) * 100) / 100;
+    row.AfterBurst = burstSinceLastRow_;
+    burstSinceLastRow_ = false;
     notebook_->Append(row);
 }
 
@@ -107,8 +110,25 @@ void TForm1::Jegyzfzet1Click() {
     notebookWindow_->ShowAndRaise();
 }
 
-void TForm1::OpenNotebook() {
+void TForm1::Ionizls1Click() {
+    Data::IoniseDroplets();
+    // The next timing is marked, so that the rows before and after the step stand apart.
+    burstSinceLastRow_ = true;
+}
+
+void TForm1::Brownmozgs1Click() {
+    Data::SetBrownianMotion(Brownmozgs1->isChecked());
+}
+
+void TForm1::ApplyTeacherSettings() {
+    // A teacher may switch the jitter on from the start, and leave radius and charge to the
+    // students, in the program folder's catalogue.
+    Data::SetBrownianMotion(Data::ProgramSwitch("Settings", "BrownianMotion", false));
+    Brownmozgs1->setChecked(Data::BrownianMotion);
     notebook_->SetCalculations(Data::ProgramSwitch("Notebook", "Calculations", true));
+}
+
+void TForm1::OpenNotebook() {
     notebook_->OpenFor(Identifier());
 }
 

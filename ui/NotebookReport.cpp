@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace NotebookReport {
 
@@ -103,7 +104,8 @@ void DrawTable(Layout& layout, const std::vector<Data::NotebookRow>& rows, bool 
             band = layout.Take(rowHeight);
         }
         p.drawText(QRect(band.left(), band.top(), numberWidth - pad, band.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(r + 1));
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   NotebookTableModel::RowLabel(static_cast<int>(r), rows[r].AfterBurst));
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const int c = columns[i];
             p.drawText(
@@ -140,6 +142,10 @@ bool Write(const QString& pdfPath, const QString& name, const std::vector<Data::
         layout.Skip(p.fontMetrics().height());
 
         DrawTable(layout, rows, calculations);
+        if (std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.AfterBurst; })) {
+            p.setFont(Font(8));
+            layout.Paragraph("⚡ " + Text(530));
+        }
 
         if (calculations) {
             layout.Skip(p.fontMetrics().height());

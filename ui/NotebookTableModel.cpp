@@ -122,9 +122,21 @@ QVariant NotebookTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant NotebookTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical) {
+        const auto& rows = store_->Rows();
+        const bool burst = section >= 0 && section < static_cast<int>(rows.size()) &&
+                           rows[static_cast<std::size_t>(section)].AfterBurst;
+        if (role == Qt::DisplayRole) return RowLabel(section, burst);
+        if (role == Qt::ToolTipRole && burst) return QString::fromStdString(Data::GetText(530));
+        return {};
+    }
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
     return titles_.value(section);
+}
+
+QString NotebookTableModel::RowLabel(int index, bool afterBurst) {
+    // A burst of the ionising source came before this timing: the charges may differ from here.
+    return QString::number(index + 1) + (afterBurst ? QStringLiteral(" ⚡") : QString());
 }
 
 Qt::ItemFlags NotebookTableModel::flags(const QModelIndex& index) const {

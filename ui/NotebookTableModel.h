@@ -32,6 +32,8 @@ public:
                             const QStringList& directionNames);
     /// The column titles and the direction names from the catalogue.
     static QStringList Titles();
+    /// The row's number as the table shows it, marked when a burst came before it.
+    static QString RowLabel(int index, bool afterBurst);
     static QStringList Directions();
 
     /// Loads the column titles and direction names from the catalogue.

@@ -9,6 +9,7 @@
 
 #include <QTableView>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -90,6 +91,10 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     EXPECT_FALSE(Data::StopwatchRunning);
     QTest::keyClick(window, Qt::Key_F8);
     form->ClearDropletSelection();
+    const double charge = Data::Drops[12].Charge;
+    for (int burst = 0; burst < 20 && Data::Drops[12].Charge == charge; ++burst)
+        QTest::keyClick(window, Qt::Key_F9); // the ionising source
+    EXPECT_NEAR(std::fabs(Data::Drops[12].Charge - charge), Data::ElemCharge, 1e-25);
     QTest::keyClick(window, Qt::Key_F8);
 
     const auto& rows = form->Notebook()->Rows();
@@ -101,6 +106,9 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     EXPECT_EQ(rows[0].Voltage, -420.0);
     EXPECT_EQ(rows[0].Celsius, 20.0);
     EXPECT_FALSE(rows[1].Droplet);
+    EXPECT_FALSE(rows[0].AfterBurst);
+    EXPECT_TRUE(rows[1].AfterBurst) << "the timing after a burst is marked";
+    EXPECT_TRUE(window->Table->model()->headerData(1, Qt::Vertical).toString().startsWith("2 "));
     EXPECT_EQ(window->Table->model()->rowCount(), 2);
     EXPECT_EQ(window->windowTitle(), "None   /   Kiss Péter");
 
@@ -114,9 +122,12 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     EXPECT_TRUE(file.readAll().contains("\r\n,12,120,3.4,rise,-420,20.00,35.29,,\r\n"));
 }
 
-TEST_F(NotebookWindowTest, ATeacherCanLeaveRadiusAndChargeToTheStudents) {
-    WriteCatalogue("S0500=Notebook\n[Notebook]\nCalculations=0\n");
+TEST_F(NotebookWindowTest, ATeacherCanSwitchOnTheJitterAndLeaveRadiusAndChargeToTheStudents) {
+    WriteCatalogue("S0500=Notebook\n[Notebook]\nCalculations=0\n[Settings]\nBrownianMotion=1\n");
+    form->ApplyTeacherSettings();
     form->OpenNotebook();
+    EXPECT_TRUE(Data::BrownianMotion);
+    EXPECT_TRUE(form->Brownmozgs1->isChecked());
     form->Jegyzfzet1Click();
     QTableView* table = form->NotebookView()->Table;
     EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::RadiusColumn));
