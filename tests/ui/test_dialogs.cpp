@@ -5,8 +5,8 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/PixelChecks.h"
 
-#include <QFontMetrics>
 #include <QTest>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -27,9 +27,19 @@ int ShowAnd(TModalDialog& dialog, const std::function<void()>& action) {
     return dialog.ShowModal();
 }
 
-/// The left edge that centres a label's text in a panel of the given width, truncated as div.
-int CentredLeft(const QLabel* label, int panelWidth) {
-    return (panelWidth - QFontMetrics(label->font()).horizontalAdvance(label->text())) / 2;
+/// Expects the ink of one line of the About box centred between the panel's inner edges (its
+/// border and bevel take two columns on each side), give or take the glyphs' side bearings and
+/// the heading's slant.
+void ExpectCentred(const TAboutDlg& about, const QLabel* line) {
+    const QImage panel = about.Panel1->grab().toImage();
+    int left = panel.width(), right = panel.width(); // blank columns beside the ink
+    for (int y = line->y(); y < line->y() + line->height(); ++y)
+        for (int x = 2; x < panel.width() - 2; ++x)
+            if (panel.pixel(x, y) != PixelChecks::White) {
+                left = std::min(left, x - 2);
+                right = std::min(right, panel.width() - 3 - x);
+            }
+    EXPECT_NEAR(left, right, 2) << line->objectName().toStdString();
 }
 
 using DialogTest = MainWindowTest;
@@ -147,7 +157,7 @@ TEST_F(DialogTest, AboutBoxShowsNoneOnEveryLineCentredInThePanel) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_EQ(label->text(), "None");
         EXPECT_EQ(label->parentWidget(), about->Panel1);
-        EXPECT_EQ(label->x(), CentredLeft(label, 313));
+        ExpectCentred(*about, label);
         EXPECT_EQ(label->y(), top);
     }
     // The bold heading is wider than the same word in the default font, so it sits further left.
@@ -167,16 +177,15 @@ TEST_F(DialogTest, AboutBoxLinesComeFromTheCatalogueAndWideTextsGoNegative) {
     EXPECT_EQ(about->Label5->text(), "Line four, somewhat longer than the others");
     EXPECT_EQ(about->Label2->text(), QString::fromStdString(wide));
     EXPECT_EQ(about->OKBtn->text(), "&Rendben");
-    for (QLabel* label :
-         {about->Label1, about->Label2, about->Label3, about->Label4, about->Label5})
-        EXPECT_EQ(label->x(), CentredLeft(label, 313)) << label->objectName().toStdString();
+    for (QLabel* label : {about->Label1, about->Label3, about->Label4, about->Label5})
+        ExpectCentred(*about, label);
     EXPECT_LT(about->Label2->x(), 0);
     EXPECT_GT(about->Label3->x(), about->Label5->x());
 
     // A later showing centres the new texts again.
     WriteCatalogue("S0403=A much longer second line of the About box\n");
     EXPECT_EQ(ShowAnd(*about, [&] { about->OKBtn->click(); }), mrOk);
-    EXPECT_EQ(about->Label3->x(), CentredLeft(about->Label3, 313));
+    ExpectCentred(*about, about->Label3);
     EXPECT_EQ(about->Label2->text(), "None");
 }
 
@@ -198,6 +207,20 @@ TEST_F(DialogTest, AboutBoxLookAndHeadingFont) {
     EXPECT_EQ(heading.family(), DesignFont("Arial", -19).family()); // Arial or its stand-in
     EXPECT_EQ(about->Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_FALSE(about->Label3->font().bold());
+}
+
+TEST_F(DialogTest, AboutBoxIsCentredOnTheScreenItFirstAppearsOn) {
+    // The test screens: 800 x 800 at the origin and 1024 x 768 below it; the box is 330 x 180.
+    const std::pair<QPoint, QPoint> placedAndCentred[] = {
+        {{0, 0}, {235, 310}},      // (800 - 330) div 2, (800 - 180) div 2
+        {{100, 900}, {347, 1094}}, // (1024 - 330) div 2, 800 + (768 - 180) div 2
+    };
+    for (const auto& [placed, centred] : placedAndCentred) {
+        TAboutDlg box;
+        box.move(placed);
+        EXPECT_EQ(ShowAnd(box, [&] { box.OKBtn->click(); }), mrOk);
+        EXPECT_EQ(box.pos(), centred);
+    }
 }
 
 // --- Language dialog ------------------------------------------------------------------------

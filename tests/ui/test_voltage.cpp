@@ -5,8 +5,9 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <cmath>
+#include <algorithm>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -15,12 +16,6 @@ using PixelChecks::Black;
 using PixelChecks::Grey;
 using PixelChecks::White;
 
-/// The dial's needle end for a plate voltage, as the dial computes it (truncated towards zero).
-QPoint NeedleEnd(double volts) {
-    const double a = volts / 1200.0;
-    return {72 + static_cast<int>(80 * std::sin(a)), static_cast<int>(78.75 - 80 * std::cos(a))};
-}
-
 /// Pixels that are black on `dial` but not on `reference`: what a needle added to the dial.
 std::set<std::pair<int, int>> AddedBlack(const QImage& dial, const QImage& reference) {
     std::set<std::pair<int, int>> added;
@@ -28,10 +23,6 @@ std::set<std::pair<int, int>> AddedBlack(const QImage& dial, const QImage& refer
         for (int x = 0; x < dial.width(); ++x)
             if (dial.pixel(x, y) == Black && reference.pixel(x, y) != Black) added.insert({x, y});
     return added;
-}
-
-bool AnyBlack(const QImage& image, int left, int top, int right, int bottom) {
-    return PixelChecks::Count(image, Black, left, top, right + 1, bottom + 1) > 0;
 }
 
 /// Steps a copy of a droplet exactly as one tick steps it from the current simulated time.
@@ -227,7 +218,6 @@ TEST_F(VoltageTest, DialBackgroundBandAndFrame) {
 }
 
 TEST_F(VoltageTest, NeedleAtZeroRunsUpTheCentreColumnToTheTopEdge) {
-    EXPECT_EQ(NeedleEnd(0), QPoint(72, -1));
     const QImage dial = Dial();
     for (int y = 0; y <= 78; ++y)
         EXPECT_EQ(dial.pixel(72, y), Black) << "row " << y;
@@ -238,25 +228,31 @@ TEST_F(VoltageTest, NeedleAtZeroRunsUpTheCentreColumnToTheTopEdge) {
     }
 }
 
-TEST_F(VoltageTest, NeedleAtPlus500LeansRightAndLeavesItsEndPointUndrawn) {
-    const QImage zeroDial = Dial();
-    form->Edit7->setText("500");
-    form->BitBtn3Click();
-    const QImage dial = Dial();
-    const QPoint end = NeedleEnd(500);
-    ASSERT_EQ(end, QPoint(104, 5));
-    EXPECT_EQ(dial.pixel(end), White); // the end point is not drawn
-    EXPECT_EQ(zeroDial.pixel(end), White);
-    EXPECT_TRUE(AnyBlack(dial, 102, 6, 104, 7));
-    EXPECT_EQ(dial.pixel(72, 40), White); // no longer vertical
-    const auto needle = AddedBlack(dial, zeroDial);
-    ASSERT_GT(needle.size(), 60u);
-    for (const auto& [x, y] : needle) {
-        EXPECT_GE(x, 72);
-        EXPECT_LE(x, 104);
-        EXPECT_GE(y, 5);
-        EXPECT_LE(y, 78);
-        EXPECT_NE(QPoint(x, y), end);
+TEST_F(VoltageTest, NeedleEndsAtThePointOfItsVoltage) {
+    // The needle is 80 pixels long, turned U / 1200 radians from vertical, and its end is
+    // truncated to whole pixels: at 500 V, x = 72 + 32.38 and y = 78.75 - 73.16; at 1000 V,
+    // x = 72 + 59.21 and y = 78.75 - 53.79. Volts, the end point and the last pixel drawn:
+    const std::tuple<double, QPoint, QPoint> cases[] = {{-1000, {13, 24}, {14, 25}},
+                                                        {-500, {40, 5}, {40, 6}},
+                                                        {0, {72, -1}, {72, 0}},
+                                                        {500, {104, 5}, {104, 6}},
+                                                        {1000, {131, 24}, {130, 25}}};
+    for (const auto& [volts, end, last] : cases) {
+        SCOPED_TRACE(volts);
+        Data::PlateVoltage = volts == 0 ? 1000 : -volts;
+        form->DrawVoltmeter();
+        const QImage elsewhere = Dial();
+        Data::PlateVoltage = volts;
+        form->DrawVoltmeter();
+        const QImage dial = Dial();
+        EXPECT_EQ(dial.pixel(last), Black);
+        // The end point itself is left as it was (at 0 V it lies above the dial).
+        EXPECT_EQ(dial.copy(QRect(end, end)), elsewhere.copy(QRect(end, end)));
+        // Every pixel the needle adds lies between the hub and the end point.
+        const QRect reach(QPoint(std::min(72, end.x()), end.y()),
+                          QPoint(std::max(72, end.x()), 78));
+        for (const auto& [x, y] : AddedBlack(dial, elsewhere))
+            EXPECT_TRUE(reach.contains(x, y)) << x << "," << y;
     }
 }
 
@@ -267,11 +263,6 @@ TEST_F(VoltageTest, NeedleAtMinus500IsTheMirrorImage) {
     const QImage plus = Dial();
     form->BitBtn2Click();
     const QImage minus = Dial();
-    const QPoint end = NeedleEnd(-500);
-    ASSERT_EQ(end, QPoint(40, 5));
-    // The end point lies on the "-500" label's ink, which the needle leaves as it was.
-    EXPECT_EQ(minus.pixel(end), zeroDial.pixel(end));
-    EXPECT_TRUE(AnyBlack(minus, 40, 6, 42, 7));
     // The needle is drawn last, so every pixel of one needle mirrored around column 72 is black
     // on the other dial.
     const auto plusNeedle = AddedBlack(plus, zeroDial);
