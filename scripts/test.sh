@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite in build/, the same
-# suite again under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and a short
-# run of every fuzzer.
+# Installs what is missing, builds, and runs every test: the whole suite in build/, the Debian
+# package checked by lintian, the same suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/, and a short run of every fuzzer.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
 tessilar_install_packages
 
 echo "== Build and test"
-tessilar_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+tessilar_configure_dev_build
+cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+echo "== The Debian package, checked by lintian"
+scripts/package.sh
+scripts/lint-package.sh build-release/tessilar_*.deb
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 tessilar_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSILAR_SANITIZE=ON \

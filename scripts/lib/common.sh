@@ -13,6 +13,7 @@ TESSILAR_PACKAGES=(
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
+  lintian man-db groff-base
 )
 
 tessilar_missing_packages() {
@@ -38,12 +39,22 @@ tessilar_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds the given build folder; extra arguments go to the configure step.
-tessilar_build() {
+# Configures the given build folder the first time; extra arguments go to the configure step.
+tessilar_configure() {
   local dir=$1
   shift
   if [[ ! -f $dir/CMakeCache.txt ]]; then
     cmake -S "$TESSILAR_ROOT" -B "$dir" "$@"
   fi
-  cmake --build "$dir" -j2
+}
+
+# Configures (once) and builds everything in the given build folder.
+tessilar_build() {
+  tessilar_configure "$@"
+  cmake --build "$1" -j2
+}
+
+# The development build in build/, one configuration for scripts/run.sh and scripts/test.sh.
+tessilar_configure_dev_build() {
+  tessilar_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 }
