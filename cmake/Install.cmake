@@ -8,6 +8,8 @@
 #   share/applications/      the desktop entry
 #   share/icons/hicolor/     the application icon, SVG and PNG sizes
 #   share/metainfo/          the AppStream description
+#   share/man/man1/          the manual page
+#   share/doc/tessilar/      the copyright file and the changelog
 #
 # Every rule here belongs to the component "tessilar", and the package takes that component only,
 # so a stray install rule elsewhere in the tree (a library, a test) cannot slip into the package;
@@ -21,6 +23,14 @@ set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 install(TARGETS tessilar
   RUNTIME DESTINATION ${TESSILAR_INSTALL_PROGRAM_DIR}
   COMPONENT ${TESSILAR_INSTALL_COMPONENT})
+# A stripped install (the package's) also drops the compiler's version notes, as Debian's own
+# packages do.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TESSILAR_INSTALL_PROGRAM_DIR}/tessilar\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()" COMPONENT ${TESSILAR_INSTALL_COMPONENT})
 
 # The same list of shipped files that app/ copies into the build's program folder.
 get_directory_property(shipped_files DIRECTORY ${PROJECT_SOURCE_DIR}/app
@@ -53,6 +63,8 @@ foreach(size IN ITEMS 16 24 32 48 64 128 256)
     DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT ${TESSILAR_INSTALL_COMPONENT})
 endforeach()
 
+include(${CMAKE_CURRENT_LIST_DIR}/PackageDocuments.cmake)
+
 # The Debian package (scripts/package.sh runs `cpack -G DEB` in a Release build).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessilar)
@@ -70,8 +82,15 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Hungarian and English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Only the program's component, from this build tree, installed at the package's root.
-set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};${TESSILAR_INSTALL_COMPONENT};/")
+# Lintian's overrides belong to the Debian package alone: a component of their own that only a
+# component install, as the package's, takes (EXCLUDE_FROM_ALL keeps it out of a plain
+# `cmake --install`).
+install(FILES ${packaging_dir}/lintian-overrides DESTINATION share/lintian/overrides
+  RENAME tessilar COMPONENT debian EXCLUDE_FROM_ALL)
+# Only the program's component and the overrides, from this build tree, at the package's root.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  "${CMAKE_BINARY_DIR};${PROJECT_NAME};${TESSILAR_INSTALL_COMPONENT};/"
+  "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessilar maintainers <maintainers@tessilar.example>")

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
+# Installs what is missing, builds the program and its folder (not the tests and benchmarks,
+# which scripts/test.sh builds in the same build/), and starts it; arguments go to the program.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
 tessilar_install_packages
-tessilar_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if [[ ! -x build/bin/tessilar ]]; then
-  echo "Built the simulation model and its tests; there is no program window yet."
-  exit 0
-fi
-exec build/bin/tessilar
+tessilar_configure_dev_build
+cmake --build build -j2 --target tessilar
+exec build/bin/tessilar "$@"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite in build/, the same
-# suite again under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and a short
-# run of every fuzzer.
+# Installs what is missing, builds, and runs every test: the whole suite in build/, the Debian
+# package checked by lintian, the same suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/, and a short run of every fuzzer.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
@@ -11,7 +11,8 @@ tessilar_install_packages
 strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 echo "== Build and test"
-tessilar_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$strict"
+tessilar_configure_dev_build "$strict"
+cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
 
 echo "== The Qt-free core for 64-bit ARM (cross-compiled, not run)"
@@ -19,6 +20,10 @@ tessilar_build build-arm64 -DCMAKE_BUILD_TYPE=RelWithDebInfo "$strict" \
   -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++ -DCMAKE_SYSTEM_NAME=Linux \
   -DCMAKE_SYSTEM_PROCESSOR=aarch64 -DTESSILAR_BUILD_UI=OFF -DTESSILAR_BUILD_TESTS=OFF \
   -DTESSILAR_BUILD_BENCH=OFF
+
+echo "== The Debian package, checked by lintian"
+scripts/package.sh "$strict"
+scripts/lint-package.sh build-release/tessilar_*.deb
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 tessilar_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSILAR_SANITIZE=ON \

@@ -14,7 +14,7 @@ TESSILAR_PACKAGES=(
   clang libclang-rt-14-dev
   g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
-  python3
+  python3 lintian man-db groff-base
 )
 
 tessilar_missing_packages() {
@@ -40,8 +40,16 @@ tessilar_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds the given build folder; extra arguments go to the configure step (which
-# is quick once the folder has been configured), then to `cmake --build` after a `--`.
+# Configures the given build folder (quick once it is configured); extra arguments go to the
+# configure step.
+tessilar_configure() {
+  local dir=$1
+  shift
+  cmake -S "$TESSILAR_ROOT" -B "$dir" "$@" >/dev/null
+}
+
+# Configures and builds the given build folder; extra arguments go to the configure step, those
+# after a `--` to `cmake --build`.
 tessilar_build() {
   local dir=$1
   shift
@@ -55,6 +63,12 @@ tessilar_build() {
     configure+=("$1")
     shift
   done
-  cmake -S "$TESSILAR_ROOT" -B "$dir" "${configure[@]}" >/dev/null
+  tessilar_configure "$dir" "${configure[@]}"
   cmake --build "$dir" -j2 "${build[@]}"
+}
+
+# The development build in build/, one configuration for scripts/run.sh and scripts/test.sh;
+# extra arguments go to the configure step.
+tessilar_configure_dev_build() {
+  tessilar_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }

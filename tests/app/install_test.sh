@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks the result: exactly the program folder, the
-# link in bin/, the desktop entry, the icons and the AppStream file, nothing else; the link is
-# relative and resolves to the executable; the shipped files are the build's own; and the program
-# started through the link finds its catalogue (the end-to-end test checks the Hungarian title,
-# which only the catalogue supplies).
+# link in bin/, the desktop entry, the icons, the AppStream file, the manual page, the copyright
+# file and the changelog, nothing else; the link is relative and resolves to the executable; the
+# shipped files are the build's own and the compressed documents the repository's text; and the
+# program started through the link finds its catalogue (the end-to-end test checks the Hungarian
+# title, which only the catalogue supplies).
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=${1:?build folder}
@@ -29,6 +30,9 @@ expected=(
   share/applications/tessilar.desktop
   share/metainfo/example.tessilar.Tessilar.metainfo.xml
   share/icons/hicolor/scalable/apps/tessilar.svg
+  share/man/man1/tessilar.1.gz
+  share/doc/tessilar/copyright
+  share/doc/tessilar/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/tessilar.png")
@@ -55,6 +59,14 @@ for file in Tessilar.ini Magyar/Tessilar.ini English/Tessilar.ini TESSILAR.rtf T
     fail "installed $file differs from the build's program folder"
   [[ ! -x $prefix/lib/tessilar/$file ]] || fail "installed $file is executable"
 done
+
+source=$(cd "$here/../.." && pwd)
+for document in share/man/man1/tessilar.1 share/doc/tessilar/changelog; do
+  cmp -s <(gzip -dc "$prefix/$document.gz") "$source/packaging/${document##*/}" ||
+    fail "installed $document.gz is not packaging/${document##*/}"
+done
+grep -q '^License: Expat$' "$prefix/share/doc/tessilar/copyright" ||
+  fail "the copyright file names no licence"
 
 # The AppStream file, desktop entry and icons as a whole tree (the metainfo's launchable must
 # name an installed desktop entry).

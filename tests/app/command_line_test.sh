@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The program's options, run with no display at all: what each prints and its exit status; Qt's
+# own single-dash options still reach Qt; and every option that --help lists is in the manual
+# page's OPTIONS section, and the page renders without a warning.
+#   command_line_test.sh PROGRAM MANPAGE VERSION
+set -euo pipefail
+program=${1:?program path}
+page=${2:?manual page source}
+version=${3:?project version}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+ulimit -c 0 # Qt aborts on an unknown platform: no core file
+
+# arguments | exit status ("any": Qt's own) | the stream that holds the text | the text; the
+# other stream stays empty.
+cases=(
+  "--help|0|out|Usage: tessilar"
+  "-h|0|out|--version"
+  "--version|0|out|tessilar $version"
+  "--bogus|2|err|unknown option '--bogus'"
+  "--help --bogus|2|err|'tessilar --help'"
+  "-platform nosuchplatform --version|0|out|tessilar $version"
+  "-platform nosuchplatform|any|err|nosuchplatform"
+)
+for case in "${cases[@]}"; do
+  IFS='|' read -r arguments status stream text <<<"$case"
+  read -ra argv <<<"$arguments"
+  got=0
+  # In a subshell of its own, whose report of Qt's abort goes nowhere.
+  ("$program" "${argv[@]}" >"$work/out" 2>"$work/err"; exit $?) 2>/dev/null || got=$?
+  [[ $status == any || $got == "$status" ]] ||
+    fail "tessilar $arguments: exit status $got, not $status; stderr: $(cat "$work/err")"
+  grep -qF -- "$text" "$work/$stream" ||
+    fail "tessilar $arguments: std$stream lacks '$text': $(cat "$work/$stream")"
+  other=$([[ $stream == out ]] && echo err || echo out)
+  [[ ! -s $work/$other ]] || fail "tessilar $arguments: unexpected std$other: $(cat "$work/$other")"
+done
+[[ $("$program" --version) == "tessilar $version" ]] || fail "--version prints more than its line"
+
+# Every option name in the help's option list (the lines that start with a dash).
+"$program" --help >"$work/help"
+mapfile -t options < <(grep -E '^ +-' "$work/help" | grep -oE '(^|[ ,])--?[[:alnum:]][[:alnum:]-]*' |
+  sed -E 's/^[ ,]+//')
+((${#options[@]} >= 3)) || fail "found only ${#options[@]} options in --help: $(cat "$work/help")"
+
+# The page as a reader sees it, and whatever groff or man complain of (lintian runs the same man).
+groff -man -Tutf8 -ww -z "$page" 2>"$work/groff.log"
+LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>>"$work/groff.log" >/dev/null
+[[ ! -s $work/groff.log ]] || fail "the manual page renders with warnings: $(cat "$work/groff.log")"
+# The OPTIONS section as a reader sees it: from its heading to the next one.
+LC_ALL=C.UTF-8 MANWIDTH=80 man -l -Tascii "$page" 2>/dev/null | col -b |
+  awk '/^[A-Z]/ { in_options = ($0 == "OPTIONS") } in_options' >"$work/options.txt"
+missing=()
+for option in "${options[@]}"; do
+  grep -qE -- "(^|[^-[:alnum:]])$option([^-[:alnum:]]|$)" "$work/options.txt" || missing+=("$option")
+done
+((${#missing[@]} == 0)) || fail "options missing from the manual page's OPTIONS: ${missing[*]}"
+echo "PASS: ${#options[@]} options (${options[*]}) answered and documented"
