@@ -1,6 +1,8 @@
 // The option table, the help built from it, and the parser that runs before the windows.
 #include "app/CommandLine.h"
 
+#include "app/ReportCommand.h"
+
 #include <algorithm>
 #include <ostream>
 #include <string>
@@ -58,6 +60,11 @@ std::span<const CommandLineOption> CommandLineOptions() {
     static const std::vector<CommandLineOption> options = {
         {"--help", "-h", {}, "print this help and exit", PrintHelp},
         {"--version", "", {}, "print the program's version and exit", PrintVersion},
+        {"--report",
+         "",
+         {"NOTEBOOK.csv", "REPORT.pdf"},
+         "write a notebook's PDF report, print the estimate of e, exit",
+         WriteReportCommand},
     };
     return options;
 }

@@ -76,20 +76,38 @@ void DrawTable(Layout& layout, const std::vector<Data::NotebookRow>& rows, bool 
             columns.push_back(c);
     const QStringList titles = NotebookTableModel::Titles();
     const QStringList directions = NotebookTableModel::Directions();
-    // A narrow first column for the row number, the rest shared out.
-    const int numberWidth = layout.Width() / 20;
-    const int width = (layout.Width() - numberWidth) / static_cast<int>(columns.size());
+    // Each column as wide as its longest title word or cell, the page shared out in proportion.
     p.setFont(Font(8));
     const int rowHeight = p.fontMetrics().height() * 3 / 2;
-    const int pad = p.fontMetrics().averageCharWidth() / 2;
+    const int pad = p.fontMetrics().averageCharWidth() * 2;
+    const int numberWidth = p.fontMetrics().horizontalAdvance("000 ⚡") + pad;
+    std::vector<int> needed;
+    QFont boldFont = Font(8, true);
+    const QFontMetrics bold(boldFont, layout.Painter().device());
+    const QFontMetrics plain(Font(8), layout.Painter().device());
+    for (int c : columns) {
+        int widest = 0;
+        for (const QString& word : titles.value(c).split(' '))
+            widest = std::max(widest, bold.horizontalAdvance(word));
+        for (const Data::NotebookRow& row : rows)
+            widest = std::max(
+                widest, plain.horizontalAdvance(NotebookTableModel::CellText(row, c, directions)));
+        needed.push_back(widest + pad);
+    }
+    const double total = std::accumulate(needed.begin(), needed.end(), 0.0);
+    std::vector<int> left = {numberWidth};
+    for (int w : needed)
+        left.push_back(left.back() + static_cast<int>(w * (layout.Width() - numberWidth) / total));
+    const auto cell = [&](const QRect& band, std::size_t i) {
+        return QRect(band.left() + left[i], band.top(), left[i + 1] - left[i] - pad / 2,
+                     band.height());
+    };
     const auto header = [&] {
         p.setFont(Font(8, true));
         const int titleHeight = p.fontMetrics().height() * 3 + pad;
         const QRect band = layout.Take(titleHeight);
         for (std::size_t i = 0; i < columns.size(); ++i)
-            p.drawText(QRect(band.left() + numberWidth + static_cast<int>(i) * width, band.top(),
-                             width - pad, band.height()),
-                       Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap,
+            p.drawText(cell(band, i), Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap,
                        titles.value(columns[i]));
         p.drawLine(band.bottomLeft(), band.bottomRight());
         p.setFont(Font(8));
@@ -103,14 +121,13 @@ void DrawTable(Layout& layout, const std::vector<Data::NotebookRow>& rows, bool 
             header();
             band = layout.Take(rowHeight);
         }
-        p.drawText(QRect(band.left(), band.top(), numberWidth - pad, band.height()),
+        p.drawText(QRect(band.left(), band.top(), numberWidth - pad / 2, band.height()),
                    Qt::AlignRight | Qt::AlignVCenter,
                    NotebookTableModel::RowLabel(static_cast<int>(r), rows[r].AfterBurst));
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const int c = columns[i];
             p.drawText(
-                QRect(band.left() + numberWidth + static_cast<int>(i) * width, band.top(),
-                      width - pad, band.height()),
+                cell(band, i),
                 (c == NotebookTableModel::DirectionColumn ? Qt::AlignHCenter : Qt::AlignRight) |
                     Qt::AlignVCenter,
                 NotebookTableModel::CellText(rows[r], c, directions));

@@ -40,6 +40,29 @@ for case in "${cases[@]}"; do
 done
 [[ $("$program" --version) == "tessilar $version" ]] || fail "--version prints more than its line"
 
+# --report: a student's notebook (the computed cells deliberately wrong: they are worked out
+# again) gives a PDF and the estimate's line; a damaged or missing one gives neither.
+printf '%s\r\n' "droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C" \
+  "1,59,590,12.9,fall,0,20.00,1,1,1" "1,49,490,13.7,rise,-391,20.00,1,1,1" \
+  "2,37,370,13.8,fall,0,20.00,,," "2,36,360,5.9,rise,-482,20.00,,," \
+  "3,59,590,15.6,fall,0,20.00,,," "3,46,460,8.3,rise,-406,20.00,,," \
+  "4,54,540,17.7,fall,0,20.00,,," "4,30,300,5.6,rise,-330,20.00,,,9.9" >"$work/anna.csv"
+"$program" --report "$work/anna.csv" "$work/anna.pdf" >"$work/out" 2>"$work/err" ||
+  fail "--report: exit status $?; stderr: $(cat "$work/err")"
+[[ $(cat "$work/out") == "e = 1.613e-19 C +- 2e-22 C from 4 charges" ]] ||
+  fail "--report printed: $(cat "$work/out")"
+[[ ! -s $work/err && $(head -c 5 "$work/anna.pdf") == "%PDF-" ]] || fail "--report wrote no PDF"
+sed -i '5s/rise/sideways/' "$work/anna.csv"
+for notebook in "$work/anna.csv:line 5" "$work/none.csv:$work/none.csv"; do
+  IFS=: read -r file named <<<"$notebook"
+  status=0
+  "$program" --report "$file" "$work/bad.pdf" >"$work/out" 2>"$work/err" || status=$?
+  [[ $status == 2 && ! -e $work/bad.pdf && ! -s $work/out ]] ||
+    fail "--report on $file: status $status, output $(cat "$work/out")"
+  grep -qF "$file" "$work/err" && grep -qF "$named" "$work/err" ||
+    fail "--report on $file: the message does not name the file and $named: $(cat "$work/err")"
+done
+
 # Every option name in the help's option list (the lines that start with a dash).
 "$program" --help >"$work/help"
 mapfile -t options < <(grep -E '^ +-' "$work/help" | grep -oE '(^|[ ,])--?[[:alnum:]][[:alnum:]-]*' |
