@@ -3,17 +3,38 @@
 # 100 droplets injected, the supply on at 500 V, the stopwatch running. Prints the process's
 # CPU share over the measuring time, its resident memory, and the time from start to the
 # identity prompt on screen.
-#   scripts/measure-program.sh [PROGRAM] [SECONDS]
+#   scripts/measure-program.sh [PROGRAM] [SECONDS] [SCENE]
+# SCENE is one of
+#   running    the scenario above (the default)
+#   idle       before the first injection: the window open, nothing changing in it
+#   minimised  the scenario, with the window then minimised (unmapped, as a window manager does)
+#   covered    the scenario, with the window then fully covered by another window
+#   notebook   the scenario, with the notebook window open showing 50 rows and the histogram
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/bin/tessilar}
 seconds=${2:-20}
+scene=${3:-running}
 source "$root/tests/app/x11.sh"
+work=$(mktemp -d)
 start_xvfb
-trap stop_xvfb EXIT
+trap 'stop_xvfb; rm -rf "$work"' EXIT
 
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# The notebook scene's 50 rows: 25 droplets, each timed falling and then sinking in the field.
+export XDG_DATA_HOME=$work/data
+if [[ $scene == notebook ]]; then
+  mkdir -p "$XDG_DATA_HOME/tessilar/notebooks"
+  {
+    echo "droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C"
+    for i in $(seq 25); do
+      echo "$i,30,300,$((40 + i % 7)).$((i % 10)),fall,0,20.00,,,"
+      echo "$i,30,300,$((9 + i % 5)).$((i % 10)),rise,-$((400 + 20 * (i % 9))),20.00,,,"
+    done
+  } >"$XDG_DATA_HOME/tessilar/notebooks/measure.csv"
+fi
 
 t0=$(date +%s%N)
 "$program" >/dev/null 2>&1 &
@@ -32,14 +53,26 @@ xdotool type --delay 20 "measure"
 xdotool key Return
 main=$(wait_window_named "/   measure" 60) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$main")"
-screen_shot /tmp/tessilar-measure.png
-ctop=$(client_top_of /tmp/tessilar-measure.png $((X + 2)) "$Y")
+screen_shot "$work/main.png"
+ctop=$(client_top_of "$work/main.png" $((X + 2)) "$Y")
 click() { xdotool mousemove $((X + $1)) $((ctop + $2)) click 1; }
-click $((601 + 24 + 60)) $((24 + 16 + 12))            # injection
-xdotool mousemove $((X + 602 + 72 + 30)) $((ctop + 240 + 8 + 10)) click --repeat 3 1
-xdotool type --delay 20 "500"                          # voltage field
-click $((602 + 104 + 24)) $((240 + 152 + 12))          # supply on
-click $((602 + 12 + 37)) $((88 + 104 + 12))            # stopwatch Start/Reset
+if [[ $scene != idle ]]; then
+  click $((601 + 24 + 60)) $((24 + 16 + 12))            # injection
+  xdotool mousemove $((X + 602 + 72 + 30)) $((ctop + 240 + 8 + 10)) click --repeat 3 1
+  xdotool type --delay 20 "500"                          # voltage field
+  click $((602 + 104 + 24)) $((240 + 152 + 12))          # supply on
+  click $((602 + 12 + 37)) $((88 + 104 + 12))            # stopwatch Start/Reset
+  started=$(date +%s%N)
+fi
+case $scene in
+  minimised) xdotool windowunmap "$main" ;;
+  covered) xmessage -geometry 1280x900+0+0 "covering the program" & ;;
+  notebook)
+    xdotool windowfocus --sync "$main"
+    xdotool key F7
+    wait_window_named "/   measure" 60 >/dev/null
+    ;;
+esac
 sleep 1
 
 c0=$(cpu_ticks "$APP_PID")
@@ -48,6 +81,22 @@ sleep "$seconds"
 c1=$(cpu_ticks "$APP_PID")
 w1=$(date +%s%N)
 rss=$(awk '/VmRSS/ {print $2}' "/proc/$APP_PID/status")
+echo "scene $scene"
+# Simulated time against wall time, read off the stopwatch the way a student does: stopped with
+# F6 and recorded in the notebook with F8.
+if [[ $scene == minimised || $scene == covered ]]; then
+  [[ $scene == minimised ]] && xdotool windowmap --sync "$main"
+  [[ $scene == covered ]] && kill %1
+  xdotool windowfocus --sync "$main"
+  xdotool key F6
+  stopped=$(date +%s%N)
+  xdotool key F8
+  notebook=$XDG_DATA_HOME/tessilar/notebooks/measure.csv
+  for _ in $(seq 100); do [[ -s $notebook ]] && break; sleep 0.1; done
+  reading=$(tail -n 1 "$notebook" | cut -d, -f4)
+  awk -v r="$reading" -v w="$((stopped - started))" 'BEGIN {
+    printf "sim_per_wall %.4f (10/11 = 0.9091)\n", r / (w / 1e9) }'
+fi
 awk -v c="$((c1 - c0))" -v hz="$ticks" -v w="$((w1 - w0))" -v rss="$rss" \
     -v start="$((t1 - t0))" 'BEGIN {
   printf "cpu_percent %.2f\n", 100 * (c / hz) / (w / 1e9);
