@@ -451,6 +451,10 @@ def write(d, F):
              "the notebook file and the report then leave those columns empty.")
     d.bullet("**BrownianMotion=1** in the **[Settings]** section switches Brownian motion on from the "
              "start (section 11.2); it can still be switched off in the Measurement menu.")
+    d.p("The command **tessilar --report NOTEBOOK.csv REPORT.pdf** writes the report of a student's "
+        "notebook file as a PDF without opening a window (the identifier in it is the file's name) "
+        "and prints the estimate of //e//. For a notebook that cannot be read it names the file and "
+        "the line and writes no PDF.")
 
     d.h1("9. Estimating the elementary charge")
     d.p("The notebook estimates //e// from all the charges in its table, as you would from the "

@@ -452,6 +452,10 @@ def write(d, F):
              "jegyzőfüzet fájlja és a jelentés ilyenkor ezeket az oszlopokat üresen hagyja.")
     d.bullet("A **[Settings]** szakaszban a **BrownianMotion=1** a Brown-mozgást már induláskor "
              "bekapcsolja (11.2. szakasz); a Mérés menüben ezután is kikapcsolható.")
+    d.p("A **tessilar --report NOTEBOOK.csv REPORT.pdf** parancs ablak nélkül elkészíti egy tanuló "
+        "jegyzőfüzet-fájljának (NOTEBOOK.csv) PDF-jelentését (REPORT.pdf; az azonosító helyén a "
+        "fájl neve áll), és kiírja //e// becslését. Ha a jegyzőfüzet nem olvasható, megnevezi a "
+        "fájlt és a hibás sort, PDF-et pedig nem készít.")
 
     d.h1("9. Az elemi töltés becslése")
     d.p("A jegyzőfüzet a táblázat összes töltéséből becsli meg //e//-t, úgy, ahogyan te is tennéd a "
