@@ -15,7 +15,9 @@ def write(d, F):
         "each droplet's radius and charge, and from the charges the elementary charge.")
     d.p(f"Tessilar simulates this experiment. The chamber holds {F('constant_DropletCount')} droplets at a time; you set the plate "
         "voltage between 0 and 1000~V and the chamber temperature between 0 and 100~°C, and you time the "
-        "droplets with the program's stopwatch. The program works with the physical constants and laws "
+        "droplets with the program's stopwatch. Every timing goes into the program's notebook, which "
+        "works out each droplet's radius and charge and estimates the elementary charge from them; you "
+        "can work them out by hand as well. The program works with the physical constants and laws "
         "given in section 4, so your results can be checked against them exactly.")
 
     d.h1("2. Starting the program")
@@ -25,13 +27,17 @@ def write(d, F):
         "window ends the program. The identifier appears in the title bar of the main window "
         "(“Tessilar-kísérlet~~~/~~~identifier”, with the English texts “Tessilar "
         "experiment~~~/~~~identifier”), so a screenshot shows who made the measurement.")
-    d.note("**Important:** the program saves nothing. Write every reading into your lab notebook at "
-           "once; everything is lost when the program ends.")
+    d.note("**Important:** the identifier also names your notebook. Every timing you record goes "
+           "into it at once and is kept on the computer, and when you start the program again with "
+           "the same identifier, spelt the same way, the notebook comes back (section 8). Nothing "
+           "else is kept: the droplets, the voltage and the temperature start afresh every time. "
+           "Write down in your own notes what you did as well; the notebook holds only the readings.")
 
     d.h1("3. The apparatus and its controls")
     d.p("On the left of the main window is the round field of the microscope with its two scroll bars; "
         "next to it the thermostat with the thermometer column; on the right, one below the other, the "
-        "panels of the injection, the stopwatch, the voltage supply and the exit. The button and panel "
+        "panels of the injection, the stopwatch, the voltage supply and the exit. The notebook has a window "
+        "of its own (section 8). The button and panel "
         "names below are those of the English texts, with the Hungarian texts, which the program starts "
         "with, in brackets.")
 
@@ -53,6 +59,13 @@ def write(d, F):
         "in millimetres, from 0.000 to 0.400~mm (0.200~mm in the middle; depending on the system "
         "the readout may show a decimal comma, 0,200~mm). Moving a bar's thumb right "
         "(down) moves the droplets right (down) in the view.")
+    d.p("**Following a droplet.** Click a droplet in the field to follow it: a click within 6~pixels "
+        "of a droplet's centre picks the nearest droplet, and its dot turns red. The program numbers "
+        "its droplets from 1 to 100, and the number of the droplet you follow goes into every timing "
+        "you record, so the notebook knows which rows belong to the same droplet (section 8). A click "
+        "on an empty part of the field, or Esc in the main window, ends the following. The droplet "
+        "stays red when you scroll the view, and when it leaves the field and comes back; an "
+        "injection ends the following, as the droplets are new.")
 
     d.h2("3.2. Injection")
     d.p("The **Inject droplets** button (“Befecskendezés”) sprays 100 new oil droplets into the chamber; the "
@@ -66,7 +79,8 @@ def write(d, F):
         f"constant of {F('constant_DriftTau')}~s; in all, the droplets are carried about "
         f"{F('drift_path')}~mm to the left. After 2–3~s it is hardly noticeable, and "
         f"{F('drift_stop')}~s after the injection it has stopped completely. An injection also sets the view back to its "
-        "home position and the scroll bars back to their centre (0.200~mm).")
+        "home position and the scroll bars back to their centre (0.200~mm), and no droplet is "
+        "followed any more.")
 
     d.h2("3.3. The voltage supply")
     d.p("The **Voltage** panel (“Feszültség”) is the power supply of the capacitor. The plates are "
@@ -112,22 +126,42 @@ def write(d, F):
         f"(for example {F('stopwatch_example')} is 1~minute 15.3~s). **Start/Reset** starts the watch from zero (pressed "
         "while it runs, it starts again from zero); **Stop** stops it and the display keeps the last "
         "value. The display cuts the time off at the tenth of a second, so a reading is at most 0.1~s "
-        "short, on top of your reaction time.")
+        "short, on top of your reaction time. The keys **F5** (Start/Reset) and **F6** (Stop) work "
+        "the same from any of the program's windows, and **F8** records the reading as a new row of "
+        "the notebook (section 8).")
     d.note("The stopwatch measures the **simulation's own time**, in simulated seconds. The simulation "
            "runs somewhat slower than real time (at most 10/11 of real speed), slower still on a busy "
-           "computer. It keeps running while a menu is open or while you read this guide, and it **stands "
-           "still** only while the About box or the language dialog is open. Always time droplets with "
-           "the program's stopwatch, never with your own watch.")
+           "computer. It keeps running while a menu is open, while the notebook window is open or while "
+           "you read this guide, and it **stands still** only while the About box, the language dialog "
+           "or a file dialog of the notebook (Export CSV…, Save report…) is open. Always time droplets "
+           "with the program's stopwatch, never with your own watch.")
 
-    d.h2("3.6. Menu and exit")
+    d.h2("3.6. Menus, function keys and exit")
     d.bullet("The **Exit** menu item, the **Exit** button of the exit panel (both “Vége”) or closing the "
-             "window: ends the program.")
+             "window: ends the program. The notebook needs no saving: it is written after every change.")
+    d.bullet("The **Measurement** menu (“Mérés”): **Notebook…** (“Jegyzőfüzet…”, F7) opens the "
+             "notebook window or brings it to the front (section 8); **Ionise** (“Ionizálás”, F9) "
+             "fires one burst of the ionising source (section 10); **Brownian motion** "
+             "(“Brown-mozgás”) switches the thermal jitter of the droplets on and off (section 11.2). "
+             "A tick beside it shows that it is on; at start it is off.")
     d.bullet("The **Help** menu (“Súgó”): **About** (“Névjegy”) shows the program's details (the "
              "simulation stands still while it is open); **Description** (“Leírás”) opens this guide with "
              "the system's viewer for RTF documents or, where the system has none, in a window of the "
              "program's own; **Language…** (“Nyelv…”) chooses the language of the texts from the folders "
              "beside the program: choose “English” for the English texts, “Magyar” for the Hungarian "
              "ones.")
+    d.p("The function keys F5 to F9 work from any of the program's windows, Esc and Del where the "
+        "table says:")
+    d.table([
+        ["Key", "What it does"],
+        ["F5", "starts the stopwatch from zero (Start/Reset)"],
+        ["F6", "stops the stopwatch (Stop)"],
+        ["F7", "opens the notebook window or brings it to the front"],
+        ["F8", "records the stopwatch reading as a new row of the notebook"],
+        ["F9", "fires one burst of the ionising source"],
+        ["Esc", "in the main window: follows no droplet any more"],
+        ["Del", "in the notebook's table: deletes the selected rows"],
+    ], [1300, 6500], align=["c", "l"])
 
     d.h1("4. The forces on a droplet")
     d.p("Take an oil droplet of radius //r// and charge //q// that moves at speed //v// relative to the "
@@ -252,6 +286,46 @@ def write(d, F):
         "off and on you can move the same droplet up and down several times and repeat the "
         "measurement.")
 
+    d.h2("(c) How the notebook works out radius and charge")
+    d.p("The notebook (section 8) uses the formulas of section 5 with one sign rule for every row:")
+    d.formula("//v//_{0}~=~2~//r//^{2}~(ρ_{oil}~−~ρ_{air})~//g//~/~(9~η)~~~~~⇒~~~~~"
+              "//r//~=~√(9~η~//v//_{0}~/~(2~(ρ_{oil}~−~ρ_{air})~//g//))")
+    d.formula("//v//~=~//v//_{0}~+~//q U//~/~(6~π~η~//r//·//d//)~~~~~⇒~~~~~"
+              "//q//~=~6~π~η~//r//·//d//·(//v//~−~//v//_{0})~/~//U//")
+    d.p("Here //v// is the speed of the row counted **positive with gravity** (“fall”, up in the "
+        "view), **negative against it** (“rise”, down in the view) and 0 when the droplet is held "
+        "still (“balanced”); //U// is the **signed** plate voltage, negative with reversed polarity. "
+        "With these signs one formula serves both methods. For a balanced droplet (//v//~=~0, "
+        "//U//~<~0) it gives the charge of method (a), because 6~π~η~//r v//_{0} is the apparent "
+        "weight. For a droplet that sinks in a reversed field (//v//~=~−//v//_{1}, //U//~=~−|//U//|) "
+        "it gives //q//~=~6~π~η~//r//~(//v//_{0}~+~//v//_{1})~//d//~/~|//U//| of method (b). The "
+        "table works row by row:")
+    d.bullet("**Speed:** //N//~×~10~µm divided by the time; 0 for a balanced row.")
+    d.bullet("**Radius:** every “fall” row of a droplet with the supply off (voltage 0) gives a radius, "
+             "at that row's own temperature. The mean of these radii is the droplet's radius, shown "
+             "on every row of that droplet; the rows of a droplet are those with the same droplet "
+             "number.")
+    d.bullet("**Charge:** every row of the droplet with the supply on, timed or balanced, gives a "
+             "charge from the droplet's radius and the row's own direction, speed, voltage and "
+             "temperature (η, ρ_{air} and //v//_{0} at that temperature).")
+    d.bullet("A cell that cannot be worked out yet stays empty: a row without a droplet number, or a "
+             "droplet that has no fall with the supply off, has no radius and no charge.")
+    d.p("The droplet of the worked example (section 7), recorded as droplet 7, gives these two rows:")
+    d.table([
+        ["Droplet", "Ticks (//N//)", "Distance (µm)", "Time (s)", "Direction", "//U// (V)",
+         "//t// (°C)", "Speed (µm/s)", "Radius (µm)", "Charge (10^{−19}~C)"],
+        ["7", "30", "300", F.reading("example_rise_reading"), "fall", F.num(0), F.num(20, 2),
+         F("notebook_fall_speed"), F("notebook_radius"), ""],
+        ["7", "10", "100", F.reading("example_fall_reading"), "rise", F.num(-500), F.num(20, 2),
+         F("notebook_rise_speed"), F("notebook_radius"), F("notebook_charge")],
+    ], [900, 800, 950, 650, 1050, 700, 700, 900, 850, 1050], align=["c"] * 10)
+    d.p(f"The first row gives //r//~=~√(9~η~×~{F('notebook_fall_speed')}~µm/s~/~"
+        f"(2~(ρ_{{oil}}~−~ρ_{{air}})~//g//))~=~{F('notebook_radius')}~µm. In the second the droplet "
+        f"moves against gravity, so //v//~=~−{F('notebook_rise_speed')}~µm/s, and //U//~=~−500~V:")
+    d.formula(f"//q//~=~6~π~η~//r//·//d//·(−{F('notebook_rise_speed')}~−~{F('notebook_fall_speed')})"
+              f"~µm/s~/~(−500~V)~=~{F('notebook_charge')}×10^{{−19}}~C~≈~{F('notebook_charge_e')}~//e//,")
+    d.p("the result of method (b) in section 7, to the rounding of the speeds.")
+
     d.h1("7. Worked example")
     d.p(f"The measurement was made at 20~°C (η~=~{F('viscosity_20')}~Pa·s, "
         f"ρ_{{oil}}~−~ρ_{{air}}~=~{F('density_difference_20')}~kg/m^{{3}}). The readings below are the "
@@ -292,7 +366,211 @@ def write(d, F):
         f"speed by about {F('change_per_e_10')}~µm/s: to {F('speed_10_1e_reversed')}~µm/s with reversed "
         f"polarity and to {F('speed_10_1e_positive')}~µm/s with positive polarity.")
 
-    d.h1("8. Practical hints")
+    d.h1("8. The measurement notebook")
+    d.p("The notebook window (Measurement → Notebook…, or F7) keeps your timings in a table, one row "
+        "per timing, and works out speed, radius and charge from them. The window does not stop the "
+        "simulation: keep it open beside the main window while you measure.")
+
+    d.h2("8.1. Recording a timing")
+    d.num("1.", "Click the droplet you want to time, so that it turns red (section 3.1).")
+    d.num("2.", "Press F5 as the droplet passes a tick, and F6 when it has covered //N// ticks.")
+    d.num("3.", "Press F8: a new row appears at the end of the table with the stopwatch reading and "
+          "the voltage and temperature of that moment.")
+    d.num("4.", "Check the droplet number, the number of ticks and the direction in the new row, and "
+          "correct them where needed: double-click the cell, or select it and type.")
+    d.p("F8 takes what the stopwatch shows at that moment, also while it runs; stop it first. Only "
+        "the droplet, the ticks and the direction can be changed in the table; the time, the voltage "
+        "and the temperature are the readings themselves.")
+
+    d.h2("8.2. The columns")
+    d.table([
+        ["Column", "What it holds"],
+        ["Droplet (“Csepp”)", "the number of the droplet you followed, or empty when you followed "
+         "none; you may type a number from 1 to 100, or clear the cell"],
+        ["Ticks //N// (“Osztás”)", "the ticks covered: at first the previous row's number, 30 in "
+         "the first row; type the number you counted. The distance (“Út”) beside it is "
+         "//N//~×~10~µm."],
+        ["Time (“Idő”)", "the stopwatch reading as shown, in seconds"],
+        ["Direction (“Irány”)", "**fall** (“esés”): with gravity, up in the view; **rise** "
+         "(“emelkedés”): against gravity, down in the view; **balanced** (“lebegés”): held still, "
+         "speed 0. A new row says rise when the supply is on with reversed polarity and fall "
+         "otherwise; choose from the list when the droplet went the other way or stood still."],
+        ["Voltage (“Feszültség”)", "the signed plate voltage when you recorded, V: 0 with the supply "
+         "off, negative with reversed polarity"],
+        ["Temperature (“Hőmérséklet”)", "the chamber temperature when you recorded, °C, with two "
+         "decimals"],
+        ["Speed, Radius, Charge (“Sebesség”, “Sugár”, “Töltés”)", "worked out as in section 6 (c): "
+         "the speed in µm/s, the radius in µm, the charge in 10^{−19}~C; empty where they cannot "
+         "be worked out yet"],
+    ], [2600, 6400], align=["l", "l"])
+    d.note("“Fall” and “rise” name the real motion, not the view: in the inverted view a falling "
+           "droplet moves **up**. A droplet that still moves up in a reversed field is falling, "
+           "only more slowly.")
+
+    d.h2("8.3. Buttons, histogram and estimate")
+    d.bullet("**Delete selected rows** (“Kijelölt sorok törlése”), or the Del key in the table: deletes "
+             "the rows you have selected (click a row number; Ctrl or Shift adds more rows).")
+    d.bullet("**Export CSV…** (“Exportálás CSV-be…”): saves the table as a CSV file wherever you choose "
+             "(the format is in section 8.4).")
+    d.bullet("**Save report…** (“Jelentés mentése…”): saves an A4 PDF with a title, your identifier, "
+             "the date and time, the table, the histogram and the estimate. This is what you hand in.")
+    d.p("Under the table a **histogram** shows the charges by their size, in bins of "
+        "0.1×10^{−19}~C, from 0 to at least 6×10^{−19}~C (further when a charge is larger); faint "
+        "dashed lines mark the whole multiples of the estimate. Below it stands the **estimate** of "
+        "the elementary charge with its uncertainty, the number of charges it rests on and its "
+        f"deviation from the accepted {F('constant_ElemCharge')}~C; section 9 tells how it is made.")
+
+    d.h2("8.4. Where the notebook is kept")
+    d.p("Each identifier has a notebook of its own, the file <identifier>.csv in the folder "
+        "$XDG_DATA_HOME/tessilar/notebooks, or $HOME/.local/share/tessilar/notebooks when the "
+        "variable XDG_DATA_HOME is not set (characters that cannot stand in a file name, such as "
+        "“/”, become “_”). The program writes the file after every change, in one step, so that it "
+        "always holds either the old table or the new one, and reads it back when the same "
+        "identifier starts the program again.")
+    d.bullet("A notebook that cannot be read (damaged, or edited by hand into another form) is never "
+             "overwritten: it is renamed in the same folder to "
+             "<identifier>.damaged-<date-time>.csv, a message says so, and an empty notebook starts. "
+             "If even the renaming fails, the file is left as it is, and the rows of this session "
+             "stay in memory only: save them with Export CSV….")
+    d.bullet("When the folder cannot be written, a message says so once; the table keeps working, "
+             "and you can save its rows elsewhere with Export CSV….")
+    d.p("The file is a CSV table (UTF-8, with “.” as the decimal point) that spreadsheet programs "
+        "open. Its first line is")
+    d.formula("droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,"
+              "radius_um,charge_1e-19C")
+    d.p("and every further line is a row of the table, with the direction written as fall, rise or "
+        "balanced. When the program reads a notebook back, it takes the droplet, ticks, time, "
+        "direction, voltage and temperature and works out the rest again. The ⚡ mark of section 10 "
+        "is not kept in the file.")
+
+    d.h2("8.5. For teachers")
+    d.p("Two settings in the Tessilar.ini file of the program folder (not of a language folder) "
+        "adjust the program for a class:")
+    d.bullet("**Calculations=0** in the **[Notebook]** section hides the radius and charge columns, "
+             "the histogram and the estimate, so that the students work them out by hand (section 6); "
+             "the notebook file and the report then leave those columns empty.")
+    d.bullet("**BrownianMotion=1** in the **[Settings]** section switches Brownian motion on from the "
+             "start (section 11.2); it can still be switched off in the Measurement menu.")
+    d.p("The command **tessilar --report NOTEBOOK.csv REPORT.pdf** writes the report of a student's "
+        "notebook file as a PDF without opening a window (the identifier in it is the file's name) "
+        "and prints the estimate of //e//. For a notebook that cannot be read it names the file and "
+        "the line and writes no PDF.")
+
+    d.h1("9. Estimating the elementary charge")
+    d.p("The notebook estimates //e// from all the charges in its table, as you would from the "
+        "histogram: it looks for the largest portion of charge of which nearly every measured charge "
+        "is a whole multiple. Which charges count:")
+    d.bullet("Charges smaller than 0.3×10^{−19}~C in size belong to uncharged droplets (what is "
+             "measured is only the error) and are left out.")
+    d.bullet("A negative charge counts by its size.")
+    d.bullet("With fewer than 3 charges left, or fewer than 3 close to whole multiples of the value "
+             "found, the window says that there is not enough data.")
+    d.p("The method, step by step:")
+    d.num("1.", "The candidate value //e// starts at 1.2 times the smallest charge and is lowered in "
+          "small steps (0.1% at a time). The first candidate, that is the largest, for which at least "
+          "90% of the charges lie within 0.2~//e// of a whole multiple //n e// (//n//~=~1, 2, 3, …) is "
+          "kept. If no candidate gets that far, the one that fits the most charges is kept.")
+    d.num("2.", "Each charge that lies that close is divided by its //n//, and the mean of these "
+          "//q/////n// values becomes the new //e//. This step is done twice, because the new //e// "
+          "may change which charges lie close to a multiple.")
+    d.num("3.", "The uncertainty is the standard error of the //q/////n// values: their standard "
+          "deviation divided by the square root of their number. The window also shows how many "
+          f"charges were used and the deviation from {F('constant_ElemCharge')}~C.")
+    d.p("Why the largest candidate? Charges that are whole multiples of //e// are whole multiples of "
+        "//e///2, //e///3, … as well; the data can only show the largest portion that all of them "
+        "share. The method therefore has limits, and you should know them:")
+    d.bullet("**Only even multiples.** If every droplet you measured carries 2~//e// or 4~//e//, the "
+             "charges are whole multiples of 2~//e// just as well, and the estimate is 2~//e//. No "
+             "method can tell //e// from 2~//e// from such data. Look for droplets whose charges lie "
+             "between the groups, or change a droplet's charge by one //e// with the ionising source "
+             "(section 10).")
+    d.bullet("**Nearly all one multiple.** Data in which nearly every charge is the same multiple "
+             "(for example all near 2~//e//) is just as ambiguous: the estimate is that multiple. "
+             "Measure many different droplets.")
+    d.bullet("**Large droplets with small charges.** The field changes a large droplet's speed only a "
+             f"little: a droplet of 1.5~µm falls at {F('speed_15')}~µm/s with the supply off, and one "
+             f"elementary charge at 500~V changes that by only {F('change_per_e_15')}~µm/s. Its charge "
+             "is then the small difference of two large speeds, and the timing errors dominate it. "
+             "Prefer small droplets, and a reversed voltage that makes the droplet clearly sink "
+             "(move down in the view).")
+    d.p("Check the estimate against the histogram: the bars should stand on the dashed lines. A bar "
+        "half-way between two lines is a charge to measure again.")
+
+    d.h1("10. The ionising source")
+    d.p("An ionising source (a weak X-ray or radioactive source in the real experiment) makes ions "
+        "in the air, and droplets that pick them up change their charge. In the program one burst "
+        "(F9, or Measurement → Ionise) works like this: each droplet in the chamber, with a "
+        "probability of 1/3, gains or loses exactly one elementary charge, either with equal chance; "
+        "the others keep their charge. The burst moves nothing: positions, speeds and radii stay as "
+        "they are, but in a field a droplet whose charge changed takes up its new speed at once.")
+    d.p("A charge can thus become 0 (the droplet no longer reacts to the field) or negative. The "
+        "electric force //q U/////d// changes its sign with //q//: the reversed field that pushes a "
+        "positive droplet against gravity pushes a negative one with gravity. A negative droplet "
+        "therefore moves the other way in the field: with reversed polarity it falls faster, up in the "
+        "view, and only positive polarity can balance it. For example, at −500~V a droplet of 1~µm "
+        f"with one elementary charge moves up in the view at {F('speed_10_1e_reversed')}~µm/s, with "
+        f"one negative elementary charge at {F('speed_10_minus1e_reversed')}~µm/s. The notebook gives "
+        "such a droplet a negative charge; the estimate counts it by its size.")
+    d.p("The first row you record after a burst is marked ⚡ beside its row number, in the table and "
+        "in the report: the charges before and after it may differ.")
+    d.p("**An experiment: a charge changes by one //e//.**")
+    d.num("1.", "Follow one droplet (click it) and time its fall with the supply off (F5, F6, F8): "
+          "this gives its radius.")
+    d.num("2.", "Switch on a reversed voltage, for example 500~V, and time the droplet in the field: "
+          "its charge appears in the notebook.")
+    d.num("3.", "Fire bursts (F9) one at a time and watch the droplet until its speed in the field "
+          "changes in a step. At 500~V one elementary charge changes the speed by "
+          f"{F('change_per_e_05')}~µm/s for a droplet of 0.5~µm and by {F('change_per_e_10')}~µm/s for "
+          "one of 1~µm. A burst changes a given droplet's charge only one time in three on average.")
+    d.num("4.", "Time the droplet in the field again: its new charge differs from the old one by one "
+          "elementary charge, whatever the number of charges it carried. Repeat it a few times.")
+
+    d.h1("11. Errors of measurement")
+    d.h2("11.1. Timing")
+    d.p("The stopwatch display cuts the time off at the tenth of a second (section 3.5), and your "
+        "reactions at the start and the stop add more. Both weigh less the longer the timing: time "
+        "over many ticks, and repeat. The program's own speeds are a little lower than the formula's, "
+        f"by {F('shortfall_10')}% for a droplet of 1~µm and at most {F('shortfall_largest')}% "
+        "(section 5). Time only after the drift of an injection has stopped, and after a change of "
+        "temperature wait until the thermometer stands still; the notebook takes each row's "
+        "temperature into account.")
+
+    d.h2("11.2. Brownian motion")
+    d.p("Droplets this small are knocked about by the molecules of the air: they jitter. The program "
+        "leaves this out unless you switch on Measurement → Brownian motion (a teacher may switch "
+        "it on from the start, section 8.5). Then in every 1~ms step of the simulation each droplet "
+        "moves by an extra random amount in X and in Y, independently, drawn from a normal "
+        "distribution with standard deviation √(2~//D h//), where //h//~=~1~ms and")
+    d.formula(f"//D//~=~//k//_{{B}}~//T//~/~(6~π~η~//r//),~~~~~//k//_{{B}}~=~"
+              f"{F('constant_Boltzmann')}~J/K")
+    d.p("is the droplet's diffusion coefficient, with the temperature //T// and the viscosity η of "
+        "that moment. The steps add up: after a time //t// the displacement along one axis has a "
+        "spread of √(2~//D t//), largest for small droplets and warm air. At 20~°C:")
+    d.table([["//r// (µm)", "√(2~//D t//) after 1~s (µm)", "30~ticks with the supply off (s)",
+              "jitter over the 30~ticks (µm)", "relative error of the speed (%)"]] + [
+        [F.num(r, 1), F(f"brownian_{k}"), F(f"brownian_time_{k}"), F(f"brownian_path_{k}"),
+         F(f"brownian_relative_{k}")]
+        for r, k in ((0.5, "05"), (1.0, "10"), (1.5, "15"))
+    ], [1100, 2000, 2000, 2000, 2000], align=["c"] * 5)
+    d.p("**What it means for a timing.** A droplet timed over a path //L// at speed //v// is on its "
+        "way for //L/////v//; in that time the jitter adds about √(2~//D L/////v//) to the path or "
+        "takes it away, so the speed has a relative error of about √(2~//D//~/~(//L v//)). For a "
+        f"droplet of 0.5~µm timed over 30~ticks this is {F('brownian_relative_05')}%, far more than "
+        "the stopwatch's error.")
+    d.p("**How to average it out.** The jitter is random, so it averages out:")
+    d.bullet("Time over a longer path: the relative error falls as 1/√//L//, so four times the path "
+             "halves it.")
+    d.bullet("Repeat the timing and take the mean: //n// timings make the error √//n// times smaller. "
+             "The notebook already takes the mean of a droplet's radii from all its falls with the "
+             "supply off.")
+    d.bullet("Larger droplets jitter less and move faster, so their relative error is smaller; in the "
+             "field, a voltage that makes the droplet clearly sink makes the speed difference large "
+             "against the jitter.")
+    d.p(f"A balanced droplet wanders as well: one of 0.5~µm strays about {F('brownian_05_watch')}~µm "
+        "in 25~s. With Brownian motion on, judge the balance by whether the droplet drifts steadily "
+        "one way, not by whether it stays on a tick.")
+
+    d.h1("12. Practical hints")
     d.bullet("After an injection wait for the drift to stop: measure only when the droplets move "
              "straight up or down, parallel to the vertical line of the reticle.")
     d.bullet("With the supply off the larger droplets leave the field within a few seconds. To keep "
@@ -304,16 +582,22 @@ def write(d, F):
              "0.1~s reading error matters. With the balancing method the relative error of the charge is "
              "about one and a half times the relative error of the speed.")
     d.bullet("A droplet that does not react when you switch the supply on and off is uncharged.")
+    d.bullet("Click the droplet before you time it, and give every droplet at least one fall with the "
+             "supply off: without it the notebook cannot work out its radius and charge.")
+    d.bullet("Stop the stopwatch (F6) before you record the timing (F8), and check the direction of "
+             "the new row.")
     d.bullet("After a change of temperature wait about a minute until "
              "the thermometer column stands still, and use the η and ρ_{air} of the new temperature in "
              "your calculation.")
+    d.bullet("With Brownian motion on, time over long paths and repeat every timing (section 11.2).")
 
-    d.h1("9. Exercises")
+    d.h1("13. Exercises")
     d.num("1.", "**Quantisation of charge.** Measure the charge of at least 10 (better 20) different "
-          "droplets with either method. Plot the charges on a number line or as a histogram. Show that "
+          "droplets with either method. Plot the charges on a number line or as a histogram (the "
+          "notebook draws one). Show that "
           "the values fall into groups and that these are whole-number multiples of one common portion "
-          "of charge. Determine the elementary charge and its uncertainty from them and compare it with "
-          f"{F('constant_ElemCharge')}~C.")
+          "of charge. Determine the elementary charge and its uncertainty from them, compare it with "
+          f"the notebook's estimate and with {F('constant_ElemCharge')}~C.")
     d.num("2.", "**Comparing the two methods.** Measure the charge of the same droplet by balancing and "
           "by timing. Which is more precise, and why?")
     d.num("3.", "**The effect of temperature.** Balance a droplet at 20~°C and measure //v//_{0}; then set "
@@ -331,8 +615,17 @@ def write(d, F):
     d.num("5.", "**The limit of balancing.** Work out the largest radius at which a droplet with 1, 2 or "
           "3 elementary charges can still be balanced with 1000~V. (Answer: about "
           f"{F('largest_balanced_1e')}, {F('largest_balanced_2e')} and {F('largest_balanced_3e')}~µm.)")
+    d.num("6.", "**A charge changes.** Do the experiment of section 10 with two droplets. Show that "
+          "every step of the charge is one elementary charge, whichever way it goes.")
+    d.num("7.", "**Brownian motion.** Switch Brownian motion on. Time a small, slow droplet ten times "
+          "over 30~ticks with the supply off, and work out the mean and the standard deviation of "
+          "the speeds. Compare the relative standard deviation with √(2~//D//~/~(//L v//)) for the "
+          "droplet's radius (for a droplet of 0.5~µm it is about "
+          f"{F('brownian_relative_05')}%). Then time it ten times over 10~ticks: how does the spread "
+          "change?")
 
     d.h2("Record sheet")
+    d.p("For working by hand, for example when the notebook's calculations are switched off:")
     d.table([
         ["Droplet", "//N// (ticks)", "//t//_{0} (s)", "//v//_{0} (µm/s)", "//r// (µm)",
          "//U// (V)", "//v//_{1} (µm/s)", "//q// (10^{−19}~C)", "//q/////e//"],

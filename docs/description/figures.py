@@ -5,6 +5,7 @@ answers) is made here and recorded with its inputs, the text as printed and the 
 build.py writes the record to figures.tsv; tests/model/test_guide_figures.cpp recomputes each
 figure with the model's routines, so a changed constant or law, or a figure edited by hand, fails.
 """
+import decimal
 import math
 
 # The program's constants (model/Data.h, model/DropletMotion.h).
@@ -24,13 +25,14 @@ SUB_STEP = 0.001  # s
 CELSIUS_OFFSET = 273.0  # K
 DROPLET_COUNT = 100
 SIX_PI = 18.849555921538759
+BOLTZMANN = 1.380649e-23  # J/K
 
 CONSTANTS = {
     "ElemCharge": ELEM_CHARGE, "Gravity": GRAVITY, "OilDensity": OIL_DENSITY,
     "AirDensity0": AIR_DENSITY0, "RefTemp": REF_TEMP, "ThermalTau": THERMAL_TAU,
     "ViscOffset": VISC_OFFSET, "ViscSlope": VISC_SLOPE, "DriftVX": DRIFT_VX,
     "DriftTau": DRIFT_TAU, "PlateGap": PLATE_GAP, "PixelSize": PIXEL_SIZE,
-    "CelsiusOffset": CELSIUS_OFFSET, "DropletCount": DROPLET_COUNT,
+    "CelsiusOffset": CELSIUS_OFFSET, "DropletCount": DROPLET_COUNT, "Boltzmann": BOLTZMANN,
 }
 
 # Units as the figure file names them, with their size in SI units.
@@ -38,7 +40,7 @@ UNITS = {
     "": 1.0, "K": 1.0, "Pa*s": 1.0, "kg/m3": 1.0, "m/s2": 1.0, "m": 1.0, "cm": 1e-2, "mm": 1e-3,
     "um": 1e-6, "us": 1e-6, "s": 1.0, "m/s": 1.0, "mm/s": 1e-3, "um/s": 1e-6,
     "um/min": 1e-6 / 60, "V": 1.0, "V/m": 1.0, "C": 1.0, "e": ELEM_CHARGE, "N": 1.0,
-    "N*s/m": 1.0, "%": 1e-2,
+    "N*s/m": 1.0, "%": 1e-2, "1e-19C": 1e-19,
 }
 
 
@@ -140,6 +142,37 @@ def drift_stop():
     return 20 * DRIFT_TAU
 
 
+# --- The notebook's analysis (model/Analysis.cpp) and the Brownian motion (model/Tick.cpp) ------
+
+def notebook_radius(celsius, fall_speed):
+    """A droplet's radius from its speed with the supply off, m: the terminal-speed formula
+    turned round."""
+    return radius_from_speed(celsius, fall_speed)
+
+
+def notebook_charge(celsius, radius, velocity, volts):
+    """The charge from a motion in the field, C: v = v₀ + qU/(6πηr·d) turned round, with v
+    positive with gravity and the signed plate voltage U."""
+    eta = viscosity(celsius)
+    fall_speed = 2 * radius ** 2 * (OIL_DENSITY - air_density(celsius)) * GRAVITY / (9 * eta)
+    return SIX_PI * eta * radius * PLATE_GAP * (velocity - fall_speed) / volts
+
+
+def diffusion(celsius, radius):
+    """The droplet's diffusion coefficient D = k_B·T/(6πηr), m²/s."""
+    return BOLTZMANN * kelvin(celsius) / stokes_coefficient(celsius, radius)
+
+
+def brownian_jitter(celsius, radius, seconds):
+    """The spread (standard deviation) of the Brownian displacement along one axis, m."""
+    return math.sqrt(2 * diffusion(celsius, radius) * seconds)
+
+
+def brownian_path_error(celsius, radius, path):
+    """The jitter a timing over `path` (m) collects with the supply off, m: √(2·D·L/v)."""
+    return brownian_jitter(celsius, radius, path / abs(droplet_speed(celsius, radius)))
+
+
 # --- The record of printed figures --------------------------------------------------------------
 
 def number(value, decimals, lang):
@@ -161,7 +194,8 @@ class Figure:
     """One printed figure: the number in `unit`, rounded to `decimals` decimals or to `digits`
     significant digits (written with a power of ten); or, with relation "text", a text."""
 
-    def __init__(self, name, kind, inputs, value, unit, decimals=None, digits=None, relation="="):
+    def __init__(self, name, kind, inputs, value, unit, decimals=None, digits=None, relation="=",
+                 half_up=False):
         assert unit in UNITS, unit
         assert relation in ("=", ">", "text"), relation
         self.name, self.kind, self.inputs, self.unit = name, kind, inputs, unit
@@ -178,6 +212,12 @@ class Figure:
             decimals = digits - 1
         self.decimals = decimals
         self.mantissa = round(value / 10 ** self.exponent, decimals)
+        if half_up:
+            # As the notebook window shows numbers: half away from zero, on the value as it would
+            # be typed (12 digits leave out the last bit of a double).
+            typed = decimal.Decimal("%.12g" % value)
+            self.mantissa = float(typed.quantize(decimal.Decimal(1).scaleb(-decimals),
+                                                 rounding=decimal.ROUND_HALF_UP))
 
     def printed(self, lang):
         """The figure as the guide prints it in `lang` ("en" or "hu"), in the guide's markup."""
@@ -205,10 +245,13 @@ class Figures:
     def __init__(self):
         self.items = {}
 
-    def add(self, name, kind, inputs, value, unit="", decimals=None, digits=None, relation="="):
+    def add(self, name, kind, inputs, value, unit="", decimals=None, digits=None, relation="=",
+            half_up=False):
         assert name not in self.items, name
         assert relation == "text" or (decimals is None) != (digits is None), name
-        self.items[name] = Figure(name, kind, inputs, value, unit, decimals, digits, relation)
+        assert not half_up or digits is None, name
+        self.items[name] = Figure(name, kind, inputs, value, unit, decimals, digits, relation,
+                                  half_up)
 
     def number(self, name):
         """The number as printed, in the figure's unit."""
@@ -261,6 +304,11 @@ EXAMPLE_FALL_TICKS = 10
 EXAMPLE_VOLTS = 500
 TICK = 10  # µm
 
+# Brownian motion: a timing over 30 ticks with the supply off, and how far a balanced droplet
+# wanders while it is watched for 25 s.
+BROWNIAN_TICKS = 30
+BALANCE_WATCH = 25  # s
+
 
 def key(radius):
     return ("%.1f" % radius).replace(".", "")
@@ -290,6 +338,7 @@ def build():
     constant("ThermalTau", "s", decimals=0)
     constant("DriftTau", "s", decimals=1)
     constant("DriftVX", "mm/s", negated=True, decimals=1)
+    constant("Boltzmann", digits=7)
     f.add("field_500", "field_strength", {"volts": 500}, 500 / PLATE_GAP, "V/m", decimals=0)
 
     # The chamber air.
@@ -364,10 +413,56 @@ def build():
           {"celsius": ROOM, "charges": 3, "volts": MAX_VOLTS},
           largest_balanced_radius(ROOM, 3, MAX_VOLTS), "um", decimals=1)
 
+    # A negative droplet in a reversed field is pushed with gravity, as a positive one is by a
+    # positive field.
+    f.add("speed_10_minus1e_reversed", "droplet_speed",
+          dict(one, charges=-1, volts=-500), droplet_speed(ROOM, UM, -1, -500), "um/s", decimals=1)
+
+    brownian_motion(f)
     worked_example(f)
     f.add("stopwatch_example", "stopwatch_text", {"seconds": 75.35}, stopwatch_text(75.35),
           relation="text")
     return f
+
+
+def brownian_motion(f):
+    for r in SPEED_RADII:
+        base = {"celsius": ROOM, "radius_um": r}
+        f.add("brownian_" + key(r), "brownian_jitter", dict(base, seconds=1),
+              brownian_jitter(ROOM, r * UM, 1), "um", decimals=1)
+        timing = dict(base, charges=0, volts=0, path_um=BROWNIAN_TICKS * TICK)
+        path = BROWNIAN_TICKS * TICK * UM
+        f.add("brownian_time_" + key(r), "travel_time", timing,
+              travel_time(ROOM, r * UM, 0, 0, path), "s", decimals=1)
+        f.add("brownian_path_" + key(r), "brownian_path_error", timing,
+              brownian_path_error(ROOM, r * UM, path), "um", decimals=1)
+        f.add("brownian_relative_" + key(r), "brownian_path_error", dict(timing, relative=1),
+              brownian_path_error(ROOM, r * UM, path) / path, "%", decimals=1)
+    seconds = BALANCE_WATCH
+    f.add("brownian_05_watch", "brownian_jitter",
+          {"celsius": ROOM, "radius_um": 0.5, "seconds": seconds},
+          brownian_jitter(ROOM, 0.5 * UM, seconds), "um", decimals=0)
+
+
+def notebook_rows(f, rise, rise_reading, fall, fall_reading):
+    """The worked example's two timings as the notebook shows them: the fall with the supply off
+    gives the radius, the sinking in the reversed field the charge."""
+    fall_speed = EXAMPLE_RISE_TICKS * TICK / stopwatch_seconds(rise_reading)  # µm/s
+    f.add("notebook_fall_speed", "reading_speed", rise, fall_speed * UM, "um/s", decimals=2,
+          half_up=True)
+    # Against gravity: down in the view.
+    rise_speed = EXAMPLE_FALL_TICKS * TICK / stopwatch_seconds(fall_reading)
+    f.add("notebook_rise_speed", "reading_speed", fall, rise_speed * UM, "um/s", decimals=2,
+          half_up=True)
+    measured = {"celsius": ROOM, "speed_um_s": fall_speed}
+    radius = notebook_radius(ROOM, fall_speed * UM)
+    f.add("notebook_radius", "notebook_radius", measured, radius, "um", decimals=3, half_up=True)
+    motion = {"celsius": ROOM, "radius_um": radius / UM, "velocity_um_s": -rise_speed,
+              "volts": -EXAMPLE_VOLTS}
+    charge = notebook_charge(ROOM, radius, -rise_speed * UM, -EXAMPLE_VOLTS)
+    f.add("notebook_charge", "notebook_charge", motion, charge, "1e-19C", decimals=3,
+          half_up=True)
+    f.add("notebook_charge_e", "notebook_charge", motion, charge, "e", decimals=2)
 
 
 def worked_example(f):
@@ -425,6 +520,8 @@ def worked_example(f):
     inputs = dict(student, v0_um_s=v0 / UM, v1_um_s=v1 / UM, volts=EXAMPLE_VOLTS)
     f.add("example_q_timing", "timing_charge", inputs, q_timing, "C", digits=3)
     f.add("example_q_timing_e", "timing_charge", inputs, q_timing, "e", decimals=2)
+
+    notebook_rows(f, rise, rise_reading, fall, fall_reading)
 
 
 FIGURES = build()

@@ -15,7 +15,9 @@ def write(d, F):
         "kiszámítható a cseppek sugara és töltése, a töltésekből pedig az elemi töltés.")
     d.p(f"A Tessilar program ezt a kísérletet szimulálja. A kamrában egyszerre {F('constant_DropletCount')} csepp lebeg; a "
         "lemezfeszültséget 0 és 1000~V között állíthatod, a kamra hőmérsékletét 0 és 100~°C között, a "
-        "cseppek mozgását pedig a program stopperórájával méred. A program a 4. fejezetben megadott "
+        "cseppek mozgását pedig a program stopperórájával méred. Minden időmérés bekerül a program "
+        "jegyzőfüzetébe, amely kiszámítja a cseppek sugarát és töltését, és ezekből megbecsüli az "
+        "elemi töltést; mindezt kézzel is kiszámíthatod. A program a 4. fejezetben megadott "
         "fizikai állandókkal és összefüggésekkel számol, ezért a méréseid eredménye ezekkel pontosan "
         "ellenőrizhető.")
 
@@ -24,13 +26,17 @@ def write(d, F):
         "mérőcsoport jelét. Az OK gombbal (vagy Enterrel) továbblépsz, a „Mégse” gombbal (vagy az ablak "
         "bezárásával) a program kilép. Az azonosító a főablak címsorában jelenik meg („Tessilar-kísérlet~~~/~~~azonosító”), "
         "így egy képernyőképen is látszik, ki végezte a mérést.")
-    d.note("**Fontos:** a program semmit sem ment el. A mért értékeket azonnal írd be a "
-           "jegyzőkönyvedbe, mert kilépéskor minden adat elvész.")
+    d.note("**Fontos:** az azonosítód egyben a jegyzőfüzeted neve is. Minden felvett mérés azonnal "
+           "bekerül a jegyzőfüzetbe, és a gépen megmarad; ha a programot később ugyanazzal az "
+           "azonosítóval (ugyanúgy leírva) indítod, a jegyzőfüzet újra előkerül (8. fejezet). Más "
+           "nem marad meg: a cseppek, a feszültség és a hőmérséklet minden indításkor elölről "
+           "kezdődik. Azt, hogy mit csináltál, a saját jegyzeteidben is írd le; a jegyzőfüzet csak "
+           "a leolvasásokat tartalmazza.")
 
     d.h1("3. A berendezés és a kezelőszervek")
     d.p("A főablak bal oldalán a mikroszkóp kerek látómezeje látható a két gördítősávval, mellette a "
         "termosztát és a hőmérő oszlopa, jobb oldalon pedig egymás alatt a befecskendezés, a stopperóra, "
-        "a feszültségforrás és a kilépés panelje.")
+        "a feszültségforrás és a kilépés panelje. A jegyzőfüzetnek külön ablaka van (8. fejezet).")
 
     d.h2("3.1. A mérőmikroszkóp és a látómező")
     d.p("A mikroszkóp fekete, kör alakú látómezejében a cseppek kis sárga pontokként látszanak. A képen "
@@ -50,6 +56,14 @@ def write(d, F):
         "0,000 és 0,400~mm között (középen 0,200~mm; a rendszer beállításától függően tizedespont is "
         "állhat a vessző helyén: 0.200~mm). A csúszkát jobbra (lefelé) tolva a cseppek a képen "
         "jobbra (lefelé) mozdulnak el.")
+    d.p("**Egy csepp követése.** Ha egy cseppet követni szeretnél, kattints rá a látómezőben: a csepp "
+        "középpontjától legfeljebb 6~képpontnyira tett kattintás a legközelebbi cseppet jelöli ki, és "
+        "a csepp pirosra vált. A program a cseppjeit 1-től 100-ig számozza, és a követett csepp "
+        "száma minden felvett mérésbe bekerül, így a jegyzőfüzet tudja, mely sorok tartoznak "
+        "ugyanahhoz a csepphez (8. fejezet). Ha a látómező üres részére kattintasz, vagy a főablakban "
+        "Esc-et nyomsz, a követés megszűnik. A csepp akkor is piros marad, ha a látómezőt "
+        "elgördíted, vagy ha a csepp kimegy a látómezőből, majd visszatér; a befecskendezés a "
+        "követést megszünteti, hiszen a cseppek újak.")
 
     d.h2("3.2. Befecskendezés")
     d.p("A **„Befecskendezés”** gomb 100 új olajcseppet porlaszt a kamrába; az előző cseppek eltűnnek. "
@@ -62,7 +76,7 @@ def write(d, F):
         f"{F('constant_DriftTau')}~s időállandóval gyorsan csillapodik; a cseppek összesen kb. "
         f"{F('drift_path')}~mm-t tolódnak balra. 2–3~s múlva már alig érezhető, {F('drift_stop')}~s "
         "múlva pedig teljesen megszűnik. A befecskendezés a látómezőt is a kamra közepére állítja vissza, "
-        "és a gördítősávokat is középre (0,200~mm) állítja.")
+        "a gördítősávokat is középre (0,200~mm) állítja, és megszünteti a csepp követését.")
 
     d.h2("3.3. A feszültségforrás")
     d.p("A **„Feszültség”** panel a kondenzátor tápegysége. A lemezek távolsága "
@@ -109,20 +123,42 @@ def write(d, F):
         f"{F('stopwatch_example')} = 1~perc 15,3~s). A **„Start/Reset”** gomb nulláról indítja az órát (futás közben "
         "megnyomva nulláról újraindítja), a **„Stop”** gomb megállítja, és a kijelző az utolsó értéket "
         "mutatja tovább. A kijelző a tizedmásodpercnél kisebb részt elhagyja (nem kerekít), így egy "
-        "leolvasás legfeljebb 0,1~s-mal kevesebb a valódi időnél; ehhez jön még a reakcióidőd.")
+        "leolvasás legfeljebb 0,1~s-mal kevesebb a valódi időnél; ehhez jön még a reakcióidőd. Az "
+        "**F5** (Start/Reset) és az **F6** (Stop) billentyű ugyanezt teszi a program bármelyik "
+        "ablakából, az **F8** pedig a stopper állását új sorként felveszi a jegyzőfüzetbe "
+        "(8. fejezet).")
     d.note("A stopperóra a **szimuláció saját idejét** méri (szimulált másodpercekben). A szimuláció a "
            "valós időnél kissé lassabban (legfeljebb a valós sebesség 10/11 részével), terhelt gépen "
-           "még lassabban fut. Akkor is fut, amikor egy menü nyitva van, vagy amikor ezt a leírást "
-           "olvasod, és csak addig **áll**, amíg a Névjegy vagy a nyelvválasztó ablak nyitva van. Az "
-           "időt ezért mindig a program stopperórájával mérd, ne a saját órádon.")
+           "még lassabban fut. Akkor is fut, amikor egy menü vagy a jegyzőfüzet ablaka nyitva van, vagy "
+           "amikor ezt a leírást olvasod, és csak addig **áll**, amíg a Névjegy, a nyelvválasztó "
+           "ablak vagy a jegyzőfüzet valamelyik fájlválasztó ablaka (Exportálás CSV-be…, Jelentés "
+           "mentése…) nyitva van. Az időt ezért mindig a program stopperórájával mérd, ne a saját "
+           "órádon.")
 
-    d.h2("3.6. Menü és kilépés")
+    d.h2("3.6. Menük, funkcióbillentyűk és kilépés")
     d.bullet("A **„Vége”** menüpont, a kilépés panel **„Vége”** gombja vagy az ablak bezárása: a program "
-             "befejezése.")
+             "befejezése. A jegyzőfüzetet nem kell elmenteni: minden változás után kiíródik.")
+    d.bullet("**„Mérés”** menü: **„Jegyzőfüzet…”** (F7) – megnyitja a jegyzőfüzet ablakát, vagy "
+             "előtérbe hozza (8. fejezet); **„Ionizálás”** (F9) – az ionizáló forrás egy "
+             "sugárlökése (10. fejezet); **„Brown-mozgás”** – a cseppek hőmozgásból eredő "
+             "remegésének be- és kikapcsolása (11.2. szakasz). Bekapcsolt állapotát pipa jelzi; "
+             "induláskor ki van kapcsolva.")
     d.bullet("**„Súgó”** menü: **„Névjegy”** – a program adatai (amíg az ablak nyitva van, a szimuláció "
              "áll); **„Leírás”** – ezt a leírást nyitja meg a rendszer RTF-megjelenítőjével, vagy ha a "
              "rendszerben nincs ilyen, a program saját ablakában; **„Nyelv…”** – a feliratok nyelvének "
              "kiválasztása a program melletti mappák közül („Magyar” vagy „English”).")
+    d.p("Az F5–F9 funkcióbillentyűk a program bármelyik ablakából működnek, az Esc és a Del ott, "
+        "ahol a táblázat mondja:")
+    d.table([
+        ["Billentyű", "Hatása"],
+        ["F5", "nulláról indítja a stopperórát (Start/Reset)"],
+        ["F6", "megállítja a stopperórát (Stop)"],
+        ["F7", "megnyitja a jegyzőfüzet ablakát, vagy előtérbe hozza"],
+        ["F8", "a stopper állását új sorként felveszi a jegyzőfüzetbe"],
+        ["F9", "az ionizáló forrás egy sugárlökése"],
+        ["Esc", "a főablakban: megszünteti a csepp követését"],
+        ["Del", "a jegyzőfüzet táblázatában: törli a kijelölt sorokat"],
+    ], [1300, 6500], align=["c", "l"])
 
     d.h1("4. A cseppre ható erők")
     d.p("Tekintsünk egy //r// sugarú, //q// töltésű olajcseppet, amely a levegőhöz képest //v// "
@@ -249,6 +285,47 @@ def write(d, F):
         "cseppet a tápegység ki- és bekapcsolásával többször is felfelé és lefelé mozgathatod, és a "
         "méréseket megismételheted.")
 
+    d.h2("c) Hogyan számítja ki a jegyzőfüzet a sugarat és a töltést?")
+    d.p("A jegyzőfüzet (8. fejezet) az 5. fejezet képleteit használja, minden sorra ugyanazzal az "
+        "előjelszabállyal:")
+    d.formula("//v//_{0}~=~2~//r//^{2}~(ρ_{olaj}~−~ρ_{levegő})~//g//~/~(9~η)~~~~~⇒~~~~~"
+              "//r//~=~√(9~η~//v//_{0}~/~(2~(ρ_{olaj}~−~ρ_{levegő})~//g//))")
+    d.formula("//v//~=~//v//_{0}~+~//q U//~/~(6~π~η~//r//·//d//)~~~~~⇒~~~~~"
+              "//q//~=~6~π~η~//r//·//d//·(//v//~−~//v//_{0})~/~//U//")
+    d.p("Itt //v// a sor sebessége, amely **a nehézségi erő irányában pozitív** („esés”, a képen "
+        "felfelé), **vele szemben negatív** („emelkedés”, a képen lefelé), és 0, ha a csepp áll "
+        "(„lebegés”); //U// a lemezek **előjeles** feszültsége, fordított polaritásnál negatív. "
+        "Ezekkel az előjelekkel egyetlen képlet szolgálja ki mindkét módszert. Lebegő cseppre "
+        "(//v//~=~0, //U//~<~0) az a) módszer töltését adja, mert 6~π~η~//r v//_{0} éppen a "
+        "látszólagos súly. Fordított térben süllyedő cseppre (//v//~=~−//v//_{1}, "
+        "//U//~=~−|//U//|) a b) módszer képletét adja: "
+        "//q//~=~6~π~η~//r//~(//v//_{0}~+~//v//_{1})~//d//~/~|//U//|. A táblázat soronként számol:")
+    d.bullet("**Sebesség:** //N//~·~10~µm osztva az idővel; lebegő cseppnél 0.")
+    d.bullet("**Sugár:** egy csepp minden kikapcsolt tápegység mellett (0~V-nál) mért „esés” sora ad "
+             "egy sugarat, a sor saját hőmérsékletén. Ezek átlaga a csepp sugara, amely a csepp "
+             "minden során megjelenik; egy csepphez az azonos cseppszámú sorok tartoznak.")
+    d.bullet("**Töltés:** a csepp minden bekapcsolt tápegység melletti sora – mért vagy lebegő – ad "
+             "egy töltést a csepp sugarából és a sor saját irányából, sebességéből, feszültségéből "
+             "és hőmérsékletéből (η, ρ_{levegő} és //v//_{0} ezen a hőmérsékleten).")
+    d.bullet("Ami még nem számítható ki, az üresen marad: a cseppszám nélküli sornak, és annak a "
+             "cseppnek, amelynek nincs kikapcsolt tápegység melletti esése, nincs sugara és töltése.")
+    d.p("A kidolgozott példa (7. fejezet) cseppje 7-es számmal felvéve ezt a két sort adja:")
+    d.table([
+        ["Csepp", "Osztás (//N//)", "Út (µm)", "Idő (s)", "Irány", "//U// (V)", "//t// (°C)",
+         "Sebesség (µm/s)", "Sugár (µm)", "Töltés (10^{−19}~C)"],
+        ["7", "30", "300", F.reading("example_rise_reading"), "esés", F.num(0), F.num(20, 2),
+         F("notebook_fall_speed"), F("notebook_radius"), ""],
+        ["7", "10", "100", F.reading("example_fall_reading"), "emelkedés", F.num(-500),
+         F.num(20, 2), F("notebook_rise_speed"), F("notebook_radius"), F("notebook_charge")],
+    ], [900, 800, 700, 600, 1150, 700, 700, 1000, 800, 1050], align=["c"] * 10)
+    d.p(f"Az első sorból //r//~=~√(9~η~·~{F('notebook_fall_speed')}~µm/s~/~"
+        f"(2~(ρ_{{olaj}}~−~ρ_{{levegő}})~//g//))~=~{F('notebook_radius')}~µm. A másodikban a csepp a "
+        f"nehézségi erővel szemben mozog, ezért //v//~=~−{F('notebook_rise_speed')}~µm/s, és "
+        "//U//~=~−500~V:")
+    d.formula(f"//q//~=~6~π~η~//r//·//d//·(−{F('notebook_rise_speed')}~−~{F('notebook_fall_speed')})"
+              f"~µm/s~/~(−500~V)~=~{F('notebook_charge')}·10^{{−19}}~C~≈~{F('notebook_charge_e')}~//e//,")
+    d.p("ami a sebességek kerekítésétől eltekintve a 7. fejezet b) módszerének eredménye.")
+
     d.h1("7. Kidolgozott példa")
     d.p(f"A mérés 20~°C-on történt (η~=~{F('viscosity_20')}~Pa·s, "
         f"ρ_{{olaj}}~−~ρ_{{levegő}}~=~{F('density_difference_20')}~kg/m^{{3}}). Az alábbi leolvasások "
@@ -289,7 +366,215 @@ def write(d, F):
         f"polaritásnál {F('speed_10_1e_reversed')}, pozitív polaritásnál "
         f"{F('speed_10_1e_positive')}~µm/s lesz.")
 
-    d.h1("8. Gyakorlati tanácsok")
+    d.h1("8. A mérési jegyzőfüzet")
+    d.p("A jegyzőfüzet ablaka (Mérés → Jegyzőfüzet…, vagy F7) táblázatban őrzi az időméréseidet, "
+        "mérésenként egy sorban, és kiszámítja belőlük a sebességet, a sugarat és a töltést. Az "
+        "ablak nem állítja meg a szimulációt: mérés közben nyugodtan maradhat nyitva a főablak "
+        "mellett.")
+
+    d.h2("8.1. Egy mérés felvétele")
+    d.num("1.", "Kattints a mérni kívánt cseppre, hogy pirosra váltson (3.1. szakasz).")
+    d.num("2.", "Nyomd meg az F5-öt, amikor a csepp egy osztásvonalon áthalad, és az F6-ot, amikor "
+          "//N// osztást megtett.")
+    d.num("3.", "Nyomd meg az F8-at: a táblázat végén új sor jelenik meg a stopper állásával és az "
+          "abban a pillanatban érvényes feszültséggel és hőmérséklettel.")
+    d.num("4.", "Ellenőrizd az új sorban a csepp számát, az osztások számát és az irányt, és ha kell, "
+          "javítsd ki őket: kattints duplán a cellára, vagy jelöld ki, és kezdj el gépelni.")
+    d.p("Az F8 azt veszi fel, amit a stopper abban a pillanatban mutat, akkor is, ha még fut; előbb "
+        "tehát állítsd meg. A táblázatban csak a csepp száma, az osztások száma és az irány "
+        "változtatható; az idő, a feszültség és a hőmérséklet maga a leolvasás.")
+
+    d.h2("8.2. Az oszlopok")
+    d.table([
+        ["Oszlop", "Tartalma"],
+        ["Csepp", "a követett csepp száma, vagy üres, ha nem követtél cseppet; beírhatsz 1 és 100 "
+         "közötti számot, vagy törölheted"],
+        ["Osztás (//N//)", "a megtett osztások száma: kezdetben az előző sor értéke, az első sorban "
+         "30; írd be, amennyit számoltál. A mellette álló út (µm) //N//~·~10~µm."],
+        ["Idő (s)", "a stopper állása, ahogy a kijelző mutatta, másodpercben"],
+        ["Irány", "**esés**: a nehézségi erő irányában, a képen felfelé; **emelkedés**: a nehézségi "
+         "erővel szemben, a képen lefelé; **lebegés**: a csepp áll, sebessége 0. Az új sor "
+         "„emelkedés”, ha a tápegység fordított polaritással be van kapcsolva, egyébként „esés”; "
+         "ha a csepp másfelé ment vagy állt, válaszd ki a listából a helyeset."],
+        ["Feszültség (V)", "a lemezek előjeles feszültsége a felvétel pillanatában: kikapcsolt "
+         "tápegységnél 0, fordított polaritásnál negatív"],
+        ["Hőmérséklet (°C)", "a kamra hőmérséklete a felvétel pillanatában, két tizedesjeggyel"],
+        ["Sebesség, Sugár, Töltés", "a 6. fejezet c) része szerint számítva: a sebesség µm/s-ban, "
+         "a sugár µm-ben, a töltés 10^{−19}~C-ban; üres, amíg nem számítható ki"],
+    ], [2600, 6400], align=["l", "l"])
+    d.note("Az „esés” és az „emelkedés” a valódi mozgást nevezi meg, nem a képet: a fordított képen "
+           "az eső csepp **felfelé** mozog. Az a csepp, amely fordított térben is felfelé megy a "
+           "képen, esik, csak lassabban.")
+
+    d.h2("8.3. Gombok, hisztogram és becslés")
+    d.bullet("**„Kijelölt sorok törlése”**, vagy a táblázatban a Del billentyű: törli a kijelölt "
+             "sorokat (kattints a sor számára; a Ctrl vagy a Shift lenyomásával több sort is "
+             "kijelölhetsz).")
+    d.bullet("**„Exportálás CSV-be…”**: a táblázatot CSV-fájlba menti, ahová választod (a formátumot "
+             "a 8.4. szakasz írja le).")
+    d.bullet("**„Jelentés mentése…”**: A4-es PDF-fájlt ment címmel, az azonosítóddal, a dátummal és "
+             "az idővel, a táblázattal, a hisztogrammal és a becsléssel. Ezt kell beadnod.")
+    d.p("A táblázat alatt a **hisztogram** a töltéseket nagyságuk szerint mutatja, "
+        "0,1·10^{−19}~C-os osztályokban, 0-tól legalább 6·10^{−19}~C-ig (nagyobb töltésnél tovább); "
+        "halvány szaggatott vonalak jelzik a becslés egész számú többszöröseit. Alatta áll az elemi "
+        "töltés **becslése** a hibájával, azzal, hogy hány töltésen alapul, és az elfogadott "
+        f"{F('constant_ElemCharge')}~C-tól való eltérésével; hogy hogyan készül, azt a 9. fejezet írja "
+        "le.")
+
+    d.h2("8.4. Hol őrzi a program a jegyzőfüzetet?")
+    d.p("Minden azonosítónak saját jegyzőfüzete van: az <azonosító>.csv fájl a "
+        "$XDG_DATA_HOME/tessilar/notebooks mappában, vagy ha az XDG_DATA_HOME változó nincs "
+        "beállítva, a $HOME/.local/share/tessilar/notebooks mappában (a fájlnévben nem megengedett "
+        "karakterek, például a „/”, „_” jellé válnak). A program minden változás után, egy lépésben "
+        "írja ki a fájlt, így az mindig vagy a régi, vagy az új táblázatot tartalmazza, és "
+        "visszaolvassa, amikor ugyanazzal az azonosítóval indítod a programot.")
+    d.bullet("A nem olvasható (sérült vagy kézzel más alakúra írt) jegyzőfüzetet a program soha nem "
+             "írja felül: ugyanabban a mappában <azonosító>.damaged-<dátum-idő>.csv névre nevezi "
+             "át, üzenetben jelzi, és új, üres jegyzőfüzetet kezd. Ha az átnevezés sem sikerül, a "
+             "fájlt érintetlenül hagyja, és az aktuális futás sorai csak a memóriában maradnak: "
+             "mentsd el őket az „Exportálás CSV-be…” gombbal.")
+    d.bullet("Ha a mappa nem írható, a program ezt egyszer üzenetben jelzi; a táblázat tovább "
+             "működik, a sorait pedig az „Exportálás CSV-be…” gombbal máshová mentheted.")
+    d.p("A fájl CSV-táblázat (UTF-8 kódolással, tizedespontként „.” jellel), amelyet a "
+        "táblázatkezelők is megnyitnak. Az első sora:")
+    d.formula("droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,"
+              "radius_um,charge_1e-19C")
+    d.p("a további sorok pedig a táblázat sorai; az irány angolul áll benne: fall (esés), rise "
+        "(emelkedés) vagy balanced (lebegés). Visszaolvasáskor a program a cseppszámot, az "
+        "osztásokat, az időt, az irányt, a feszültséget és a hőmérsékletet veszi át, a többit újra "
+        "kiszámítja. A 10. fejezetben leírt ⚡ jel nem kerül a fájlba.")
+
+    d.h2("8.5. Tanároknak")
+    d.p("A program mappájában (nem a nyelvi mappákban) lévő Tessilar.ini fájl két beállítása a "
+        "programot az órához igazítja:")
+    d.bullet("A **[Notebook]** szakaszban a **Calculations=0** elrejti a sugár és a töltés "
+             "oszlopát, a hisztogramot és a becslést, így a tanulók kézzel számolnak (6. fejezet); a "
+             "jegyzőfüzet fájlja és a jelentés ilyenkor ezeket az oszlopokat üresen hagyja.")
+    d.bullet("A **[Settings]** szakaszban a **BrownianMotion=1** a Brown-mozgást már induláskor "
+             "bekapcsolja (11.2. szakasz); a Mérés menüben ezután is kikapcsolható.")
+    d.p("A **tessilar --report NOTEBOOK.csv REPORT.pdf** parancs ablak nélkül elkészíti egy tanuló "
+        "jegyzőfüzet-fájljának (NOTEBOOK.csv) PDF-jelentését (REPORT.pdf; az azonosító helyén a "
+        "fájl neve áll), és kiírja //e// becslését. Ha a jegyzőfüzet nem olvasható, megnevezi a "
+        "fájlt és a hibás sort, PDF-et pedig nem készít.")
+
+    d.h1("9. Az elemi töltés becslése")
+    d.p("A jegyzőfüzet a táblázat összes töltéséből becsli meg //e//-t, úgy, ahogyan te is tennéd a "
+        "hisztogram alapján: azt a legnagyobb töltésadagot keresi, amelynek szinte minden mért töltés "
+        "egész számú többszöröse. Ezek a töltések számítanak:")
+    d.bullet("A 0,3·10^{−19}~C-nál kisebb nagyságú töltések töltés nélküli cseppekhez tartoznak (amit "
+             "mérünk, az csak a hiba), ezért kimaradnak.")
+    d.bullet("A negatív töltés a nagyságával számít.")
+    d.bullet("Ha 3-nál kevesebb töltés marad, vagy 3-nál kevesebb van közel a talált érték egész "
+             "számú többszöröseihez, az ablak jelzi, hogy nincs elég adat.")
+    d.p("A módszer lépésről lépésre:")
+    d.num("1.", "A jelölt //e// érték a legkisebb töltés 1,2-szereséről indul, és kis lépésekben "
+          "(egyszerre 0,1%-kal) csökken. Az első, vagyis a legnagyobb jelöltet tartja meg, amelynél "
+          "a töltések legalább 90%-a legfeljebb 0,2~//e//-re van valamelyik //n e// egész számú "
+          "többszöröstől (//n//~=~1, 2, 3, …). Ha egyik jelölt sem ér el idáig, azt tartja meg, "
+          "amelyikhez a legtöbb töltés illeszkedik.")
+    d.num("2.", "Minden ilyen közeli töltést eloszt a hozzá tartozó //n//-nel, és ezeknek a "
+          "//q/////n// értékeknek az átlaga lesz az új //e//. Ezt a lépést kétszer végzi el, mert az "
+          "új //e// megváltoztathatja, mely töltések vannak közel egy többszöröshöz.")
+    d.num("3.", "A hiba a //q/////n// értékek átlagának standard hibája: a szórásuk osztva a számuk "
+          "négyzetgyökével. Az ablak azt is kiírja, hány töltést használt, és mennyi az eltérés az "
+          f"{F('constant_ElemCharge')}~C értéktől.")
+    d.p("Miért a legnagyobb jelölt? Ha a töltések //e// egész számú többszörösei, akkor "
+        "//e///2, //e///3, … egész számú többszörösei is; az adatokból csak a legnagyobb közös "
+        "adag olvasható ki. Ezért a módszernek korlátai vannak, és ezeket ismerned kell:")
+    d.bullet("**Csak páros többszörösök.** Ha minden mért csepp töltése 2~//e// vagy 4~//e//, akkor a "
+             "töltések 2~//e//-nek is egész számú többszörösei, és a becslés 2~//e// lesz. Ilyen "
+             "adatokból semmilyen módszer nem tudja //e//-t és 2~//e//-t megkülönböztetni. Keress "
+             "olyan cseppeket, amelyek töltése a csoportok közé esik, vagy változtasd meg egy csepp "
+             "töltését egy //e//-vel az ionizáló forrással (10. fejezet).")
+    d.bullet("**Szinte mind ugyanaz a többszörös.** Ha szinte minden töltés ugyanannyiszorosa "
+             "//e//-nek (például mind 2~//e// körüli), az ugyanilyen kétértelmű: a becslés ez a "
+             "többszörös lesz. Mérj sok különböző cseppet.")
+    d.bullet("**Nagy csepp, kis töltés.** A tér a nagy csepp sebességét csak kicsit változtatja meg: "
+             f"egy 1,5~µm-es csepp kikapcsolt tápegységnél {F('speed_15')}~µm/s-mal esik, és egy "
+             f"elemi töltés 500~V-nál ezen csak {F('change_per_e_15')}~µm/s-ot változtat. A töltése "
+             "így két nagy sebesség kis különbsége, amelyben az időmérés hibája a döntő. Inkább kis "
+             "cseppeket mérj, és olyan fordított polaritású feszültséget, amelynél a csepp "
+             "határozottan süllyed (a képen lefelé mozog).")
+    d.p("Vesd össze a becslést a hisztogrammal: az oszlopoknak a szaggatott vonalakon kell állniuk. "
+        "A két vonal között félúton álló oszlop olyan töltés, amelyet érdemes újra megmérni.")
+
+    d.h1("10. Az ionizáló forrás")
+    d.p("Az ionizáló forrás (a valódi kísérletben gyenge röntgen- vagy radioaktív sugárforrás) "
+        "ionokat kelt a levegőben, és az ezeket befogó cseppek töltése megváltozik. A programban "
+        "egy sugárlökés (F9, vagy Mérés → Ionizálás) így hat: a kamra minden cseppje 1/3 "
+        "valószínűséggel pontosan egy elemi töltést kap vagy veszít (a kettő egyforma eséllyel); "
+        "a többi csepp töltése nem változik. A sugárlökés semmit sem mozdít el: a helyzet, a "
+        "sebesség és a sugár változatlan marad, de a térben az a csepp, amelynek a töltése "
+        "megváltozott, azonnal felveszi az új sebességét.")
+    d.p("A töltés így 0 is lehet (a csepp nem reagál többé a térre), sőt negatív is. A "
+        "//q U/////d// elektromos erő előjele //q// előjelével együtt változik: az a fordított tér, "
+        "amely a pozitív cseppet a nehézségi erővel szemben tolja, a negatívat a nehézségi erő "
+        "irányába hajtja. A negatív csepp ezért a térben fordítva mozog: fordított polaritásnál "
+        "gyorsabban esik (a képen felfelé), és csak pozitív polaritással lebegtethető. Például "
+        "−500~V-nál egy 1~µm-es, egy elemi töltésű csepp "
+        f"{F('speed_10_1e_reversed')}~µm/s-mal, egy negatív elemi töltésű pedig "
+        f"{F('speed_10_minus1e_reversed')}~µm/s-mal mozog a képen felfelé. A jegyzőfüzet az ilyen "
+        "cseppnek negatív töltést ad; a becslés a nagyságával számol.")
+    d.p("Egy sugárlökés után az első felvett sor száma mellett ⚡ jel áll, a táblázatban és a "
+        "jelentésben is: előtte és utána a töltések különbözhetnek.")
+    d.p("**Egy kísérlet: a töltés egy //e//-vel változik.**")
+    d.num("1.", "Kövess egy cseppet (kattints rá), és mérd meg az esését kikapcsolt tápegységnél "
+          "(F5, F6, F8): ebből adódik a sugara.")
+    d.num("2.", "Kapcsolj be fordított polaritású feszültséget, például 500~V-ot, és mérd meg a "
+          "csepp mozgását a térben: a töltése megjelenik a jegyzőfüzetben.")
+    d.num("3.", "Adj le egyenként sugárlökéseket (F9), és figyeld a cseppet, amíg a térbeli "
+          "sebessége ugrásszerűen meg nem változik. 500~V-nál egy elemi töltés egy 0,5~µm-es csepp "
+          f"sebességét {F('change_per_e_05')}~µm/s-mal, egy 1~µm-esét {F('change_per_e_10')}~µm/s-mal "
+          "változtatja meg. Egy sugárlökés egy adott csepp töltését átlagosan csak minden "
+          "harmadik alkalommal változtatja meg.")
+    d.num("4.", "Mérd meg újra a cseppet a térben: az új töltése egy elemi töltéssel tér el a "
+          "régitől, akárhány töltése volt is. Ismételd meg néhányszor.")
+
+    d.h1("11. Mérési hibák")
+    d.h2("11.1. Az időmérés")
+    d.p("A stopperóra kijelzője a tizedmásodperc alatti részt elhagyja (3.5. szakasz), és az "
+        "indításkor és megállításkor a reakcióidőd is hozzáadódik. Mindkettő annál kevésbé számít, "
+        "minél hosszabb a mérés: mérj sok osztáson, és ismételd a mérést. A program sebességei kissé "
+        f"kisebbek a képletből adódónál: 1~µm-es cseppnél {F('shortfall_10')}%-kal, legfeljebb "
+        f"{F('shortfall_largest')}%-kal (5. fejezet). Csak a befecskendezés utáni sodródás "
+        "megszűnése után mérj, hőmérséklet-változtatás után pedig várd meg, amíg a hőmérő megáll; a "
+        "jegyzőfüzet minden sor saját hőmérsékletével számol.")
+
+    d.h2("11.2. A Brown-mozgás")
+    d.p("Az ilyen kis cseppeket a levegő molekulái ide-oda lökdösik: a cseppek remegnek. A program "
+        "ezt csak akkor veszi figyelembe, ha a Mérés → Brown-mozgás menüpontot bekapcsolod (a "
+        "tanár induláskor is bekapcsolhatja, 8.5. szakasz). Ekkor a szimuláció minden 1~ms-os "
+        "lépésében minden csepp X és Y irányban egymástól függetlenül egy-egy véletlen "
+        "elmozdulást is kap, amely √(2~//D h//) szórású normális eloszlásból származik; itt "
+        "//h//~=~1~ms és")
+    d.formula(f"//D//~=~//k//_{{B}}~//T//~/~(6~π~η~//r//),~~~~~//k//_{{B}}~=~"
+              f"{F('constant_Boltzmann')}~J/K")
+    d.p("a csepp diffúziós együtthatója, az adott pillanat //T// hőmérsékletével és η "
+        "viszkozitásával. A lépések összeadódnak: //t// idő alatt az egy tengely menti elmozdulás "
+        "szórása √(2~//D t//), amely a kis cseppeknél és a meleg levegőben a legnagyobb. 20~°C-on:")
+    d.table([["//r// (µm)", "√(2~//D t//) 1~s alatt (µm)", "30~osztás kikapcsolt tápegységnél (s)",
+              "remegés a 30~osztás alatt (µm)", "a sebesség relatív hibája (%)"]] + [
+        [F.num(r, 1), F(f"brownian_{k}"), F(f"brownian_time_{k}"), F(f"brownian_path_{k}"),
+         F(f"brownian_relative_{k}")]
+        for r, k in ((0.5, "05"), (1.0, "10"), (1.5, "15"))
+    ], [1100, 2000, 2000, 2000, 2000], align=["c"] * 5)
+    d.p("**Mit jelent ez az időmérésre?** Ha egy csepp //v// sebességgel //L// utat tesz meg, "
+        "//L/////v// ideig van úton; ezalatt a remegés kb. √(2~//D L/////v//) utat ad hozzá vagy "
+        "vesz el, így a sebesség relatív hibája kb. √(2~//D//~/~(//L v//)). Egy 0,5~µm-es csepp "
+        f"30~osztáson mérve ez {F('brownian_relative_05')}%, sokkal több a stopperóra hibájánál.")
+    d.p("**Hogyan átlagolható ki?** A remegés véletlenszerű, ezért kiátlagolódik:")
+    d.bullet("Mérj hosszabb úton: a relatív hiba 1/√//L// szerint csökken, négyszeres úton a felére.")
+    d.bullet("Ismételd a mérést, és vedd az átlagot: //n// mérés √//n//-ed részére csökkenti a hibát. "
+             "A jegyzőfüzet a csepp sugarát eleve az összes kikapcsolt tápegység melletti esésének "
+             "átlagából számítja.")
+    d.bullet("A nagyobb cseppek kevésbé remegnek és gyorsabban mozognak, ezért a relatív hibájuk "
+             "kisebb; a térben pedig az a feszültség, amelynél a csepp határozottan süllyed, a "
+             "remegéshez képest nagy sebességkülönbséget ad.")
+    d.p(f"A lebegő csepp is elvándorol: egy 0,5~µm-es csepp 25~s alatt kb. "
+        f"{F('brownian_05_watch')}~µm-re is eltávolodhat a helyétől. Bekapcsolt Brown-mozgásnál ezért azt figyeld, hogy "
+        "a csepp egyenletesen sodródik-e valamerre, ne azt, hogy egy osztáson marad-e.")
+
+    d.h1("12. Gyakorlati tanácsok")
     d.bullet("A befecskendezés után várd meg, hogy a sodródás megszűnjön: akkor mérhetsz, amikor a "
              "cseppek már csak függőlegesen mozognak, a függőleges szállal párhuzamosan.")
     d.bullet("Kikapcsolt tápegységnél a nagyobb cseppek néhány másodperc alatt kifutnak a "
@@ -301,16 +586,25 @@ def write(d, F):
              "leolvasás 0,1~s-os hibájának hatása. A töltés hibája a lebegtetéses módszernél a "
              "sebesség relatív hibájának kb. másfélszerese.")
     d.bullet("Az a csepp, amelyik a tápegység ki- és bekapcsolására nem reagál, töltés nélküli.")
+    d.bullet("Mérés előtt kattints a cseppre, és minden cseppet mérj meg legalább egyszer esés "
+             "közben kikapcsolt tápegységnél: enélkül a jegyzőfüzet nem tudja kiszámítani a sugarát "
+             "és a töltését.")
+    d.bullet("A mérés felvétele (F8) előtt állítsd meg a stoppert (F6), és ellenőrizd az új sor "
+             "irányát.")
     d.bullet("Hőmérséklet-változtatás után várj kb. egy "
              "percet, amíg a hőmérő oszlopa megáll, és a számításban az új hőmérséklethez tartozó "
              "η és ρ_{levegő} értéket használd.")
+    d.bullet("Bekapcsolt Brown-mozgásnál hosszú úton mérj, és minden mérést ismételj meg "
+             "(11.2. szakasz).")
 
-    d.h1("9. Feladatok")
+    d.h1("13. Feladatok")
     d.num("1.", "**A töltés kvantáltsága.** Mérd meg legalább 10 (inkább 20) különböző csepp töltését "
           "valamelyik módszerrel. Ábrázold a töltéseket egy számegyenesen vagy gyakorisági "
-          "diagramon. Mutasd meg, hogy az értékek csoportokba rendeződnek, és hogy ezek egy közös "
+          "diagramon (a jegyzőfüzet is rajzol egyet). Mutasd meg, hogy az értékek csoportokba "
+          "rendeződnek, és hogy ezek egy közös "
           "töltésadag egész számú többszörösei! Határozd meg ebből az elemi töltést és a hibáját, és "
-          f"hasonlítsd össze az {F('constant_ElemCharge')}~C értékkel.")
+          "hasonlítsd össze a jegyzőfüzet becslésével és az "
+          f"{F('constant_ElemCharge')}~C értékkel.")
     d.num("2.", "**A két módszer összehasonlítása.** Mérd meg ugyanannak a cseppnek a töltését "
           "lebegtetéssel és időméréssel is. Melyik pontosabb, és miért?")
     d.num("3.", "**A hőmérséklet hatása.** Lebegtess egy cseppet 20~°C-on, mérd meg //v//_{0}-t, majd "
@@ -327,8 +621,17 @@ def write(d, F):
     d.num("5.", "**A lebegtethetőség határa.** Számítsd ki, mekkora a legnagyobb sugár, amelynél egy "
           "1, 2, illetve 3 elemi töltésű csepp még lebegtethető 1000~V-tal! (Eredmény: kb. "
           f"{F('largest_balanced_1e')}, {F('largest_balanced_2e')} és {F('largest_balanced_3e')}~µm.)")
+    d.num("6.", "**A töltés változása.** Végezd el a 10. fejezet kísérletét két cseppel. Mutasd meg, "
+          "hogy a töltés minden ugrása egy elemi töltés, akármelyik irányba változik!")
+    d.num("7.", "**A Brown-mozgás.** Kapcsold be a Brown-mozgást. Mérj meg egy kis, lassú cseppet "
+          "tízszer 30~osztáson kikapcsolt tápegységnél, és számítsd ki a sebességek átlagát és "
+          "szórását. Vesd össze a relatív szórást a csepp sugarához tartozó "
+          "√(2~//D//~/~(//L v//)) értékkel (0,5~µm-es cseppnél ez kb. "
+          f"{F('brownian_relative_05')}%). Ezután mérd meg tízszer 10~osztáson is: hogyan változik "
+          "a szórás?")
 
     d.h2("Jegyzőkönyv-minta")
+    d.p("Kézi számoláshoz, például ha a jegyzőfüzet számításai ki vannak kapcsolva:")
     d.table([
         ["Csepp", "//N// (osztás)", "//t//_{0} (s)", "//v//_{0} (µm/s)", "//r// (µm)",
          "//U// (V)", "//v//_{1} (µm/s)", "//q// (10^{−19}~C)", "//q/////e//"],

@@ -1,6 +1,7 @@
 // The laboratory guide's figures: every number the guide prints about the physics, as recorded
 // in docs/description/figures.tsv, is what the model's own routines give, to the precision
 // printed. A changed constant or law, or a figure edited by hand, fails here.
+#include "model/Analysis.h"
 #include "model/DropletMotion.h"
 #include "tests/model/ModelTestSupport.h"
 
@@ -71,21 +72,24 @@ std::vector<Figure> ReadFigures(const std::string& path) {
 
 double UnitSize(const std::string& unit) {
     static const std::map<std::string, double> sizes = {
-        {"", 1},     {"K", 1},         {"Pa*s", 1},    {"kg/m3", 1},   {"m/s2", 1},
-        {"m", 1},    {"cm", 1e-2},     {"mm", 1e-3},   {"um", 1e-6},   {"us", 1e-6},
-        {"s", 1},    {"m/s", 1},       {"mm/s", 1e-3}, {"um/s", 1e-6}, {"um/min", 1e-6 / 60},
-        {"V", 1},    {"V/m", 1},       {"C", 1},       {"N", 1},       {"N*s/m", 1},
-        {"%", 1e-2}, {"e", ElemCharge}};
+        {"", 1},     {"K", 1},          {"Pa*s", 1},      {"kg/m3", 1},   {"m/s2", 1},
+        {"m", 1},    {"cm", 1e-2},      {"mm", 1e-3},     {"um", 1e-6},   {"us", 1e-6},
+        {"s", 1},    {"m/s", 1},        {"mm/s", 1e-3},   {"um/s", 1e-6}, {"um/min", 1e-6 / 60},
+        {"V", 1},    {"V/m", 1},        {"C", 1},         {"N", 1},       {"N*s/m", 1},
+        {"%", 1e-2}, {"e", ElemCharge}, {"1e-19C", 1e-19}};
     return sizes.at(unit);
 }
 
 double Constant(const std::string& name) {
     static const std::map<std::string, double> constants = {
-        {"ElemCharge", ElemCharge},       {"Gravity", Gravity},          {"OilDensity", OilDensity},
-        {"AirDensity0", AirDensity0},     {"RefTemp", RefTemp},          {"ThermalTau", ThermalTau},
-        {"ViscOffset", ViscOffset},       {"ViscSlope", ViscSlope},      {"DriftVX", DriftVX},
-        {"DriftTau", DriftTau},           {"PlateGap", PlateGap},        {"PixelSize", PixelSize},
-        {"CelsiusOffset", CelsiusOffset}, {"DropletCount", DropletCount}};
+        {"ElemCharge", ElemCharge},    {"Gravity", Gravity},
+        {"OilDensity", OilDensity},    {"AirDensity0", AirDensity0},
+        {"RefTemp", RefTemp},          {"ThermalTau", ThermalTau},
+        {"ViscOffset", ViscOffset},    {"ViscSlope", ViscSlope},
+        {"DriftVX", DriftVX},          {"DriftTau", DriftTau},
+        {"PlateGap", PlateGap},        {"PixelSize", PixelSize},
+        {"Boltzmann", Boltzmann},      {"CelsiusOffset", CelsiusOffset},
+        {"DropletCount", DropletCount}};
     return constants.at(name);
 }
 
@@ -157,6 +161,15 @@ protected:
     /// Gravity less buoyancy, from the field that balances one elementary charge, N.
     static double ApparentWeight(double radius) {
         return ElemCharge * BalancingVoltage(radius, 1) / PlateGap;
+    }
+
+    /// Spread of the Brownian displacement along one axis after `seconds`, m: √(2·D·t) with
+    /// D = k_B·T / (6π·η·r) of the chamber air.
+    static double BrownianJitter(double radius, double seconds) {
+        const double kelvin = AirTemperatureAt(0);
+        const double diffusion =
+            Boltzmann * kelvin / (Motion::SixPi * AirViscosity(kelvin) * radius);
+        return std::sqrt(2 * diffusion * seconds);
     }
 
     static double TravelTime(const Figure& f) {
@@ -246,6 +259,19 @@ protected:
              [&] {
                  const double speeds = (f.In("v0_um_s") + f.In("v1_um_s")) * 1e-6;
                  return StokesCoefficient(radius()) * speeds * PlateGap / f.In("volts");
+             }},
+            {"notebook_radius",
+             [&] { return RadiusFromFallSpeed(f.In("speed_um_s") * 1e-6, f.In("celsius")); }},
+            {"notebook_charge",
+             [&] {
+                 return ChargeFromMotion(radius(), f.In("velocity_um_s") * 1e-6, f.In("volts"),
+                                         f.In("celsius"));
+             }},
+            {"brownian_jitter", [&] { return BrownianJitter(radius(), f.In("seconds")); }},
+            {"brownian_path_error",
+             [&] {
+                 const double jitter = BrownianJitter(radius(), TravelTime(f));
+                 return f.Has("relative") ? jitter / (f.In("path_um") * 1e-6) : jitter;
              }},
         };
         const auto kind = kinds.find(f.kind);
