@@ -1,7 +1,9 @@
 #include "model/Notebook.h"
 
 #include "model/Analysis.h"
+#include "model/Data.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -45,6 +47,13 @@ std::map<int, double> DropletRadii(const std::vector<NotebookRow>& rows) {
     return radii;
 }
 } // namespace
+
+int SprayNumberOffset(const std::vector<NotebookRow>& rows) {
+    int highest = 0;
+    for (const NotebookRow& row : rows)
+        if (row.Droplet) highest = std::max(highest, std::min(*row.Droplet, LargestDropletNumber));
+    return (highest + DropletCount - 1) / DropletCount * DropletCount;
+}
 
 std::optional<double> Distance(const NotebookRow& row) {
     if (!row.Ticks) return std::nullopt;

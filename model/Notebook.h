@@ -35,8 +35,15 @@ struct NotebookRow {
     std::optional<double> Charge; ///< 1e-19 C, signed
 };
 
-constexpr int DefaultTicks = 30;  ///< the first row's ticks
+constexpr int DefaultTicks = 30; ///< the first row's ticks
+/// The largest droplet number a notebook holds.
+constexpr int LargestDropletNumber = 999'999;
 constexpr double TickLength = 10; ///< µm between two reticle ticks
+
+/// What a new spray's droplets add to their numbers 1 to 100 in the notebook, so that they are
+/// never paired with droplets of earlier sprays: the next multiple of 100 above the highest
+/// droplet number the notebook holds, or 0 for a notebook that names no droplet.
+int SprayNumberOffset(const std::vector<NotebookRow>& rows);
 
 /// The distance of a row, µm.
 std::optional<double> Distance(const NotebookRow& row);

@@ -133,8 +133,11 @@ std::variant<std::vector<Data::NotebookRow>, CsvProblem> FromCsv(std::string_vie
         const auto& f = *fields;
         Data::NotebookRow row;
         const auto direction = Data::DirectionNamed(f[4]);
-        if (!ReadCell(f[0], row.Droplet) || (row.Droplet && *row.Droplet < 1))
-            return CsvProblem{line, "the droplet is not a number from 1 up: " + Quoted(f[0])};
+        if (!ReadCell(f[0], row.Droplet) ||
+            (row.Droplet && (*row.Droplet < 1 || *row.Droplet > Data::LargestDropletNumber)))
+            return CsvProblem{line, "the droplet is not a number from 1 to " +
+                                        std::to_string(Data::LargestDropletNumber) + ": " +
+                                        Quoted(f[0])};
         if (!ReadCell(f[1], row.Ticks) || (row.Ticks && *row.Ticks < 0))
             return CsvProblem{line, "the ticks are not a whole number: " + Quoted(f[1])};
         if (!ReadCell(f[3], row.Time) || (row.Time && *row.Time < 0))

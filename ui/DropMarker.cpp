@@ -10,5 +10,8 @@ DropMarker::DropMarker(QWidget* parent) : TShape(parent) {
 }
 
 void DropMarker::SetSelected(bool selected) {
+    // Asked for every marker at every tick: only a change costs anything.
+    if (selected == selected_) return;
+    selected_ = selected;
     SetBrushColor(QColor(selected ? Colors::Red : Colors::Yellow));
 }

@@ -12,4 +12,7 @@ public:
     explicit DropMarker(QWidget* parent);
     /// Red while selected, yellow otherwise.
     void SetSelected(bool selected);
+
+private:
+    bool selected_ = false;
 };

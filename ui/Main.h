@@ -175,5 +175,6 @@ private:
     NotebookStore* notebook_ = nullptr;
     NotebookWindow* notebookWindow_ = nullptr;
     bool burstSinceLastRow_ = false;
+    int sprayNumberOffset_ = 0; ///< added to the droplets' numbers 1 to 100 in the notebook
     DescriptionOpener* description_ = nullptr; ///< made at the first Description command
 };

@@ -2,6 +2,8 @@
 // bars that shift the view with their millimetre readouts.
 #include "model/Data.h"
 #include "model/FieldParsing.h"
+#include "model/Notebook.h"
+#include "notebook/NotebookStore.h"
 #include "ui/DropMarker.h"
 #include "ui/Main.h"
 
@@ -58,6 +60,8 @@ void TForm1::PlaceDropletMarkers() {
 
 void TForm1::BitBtn1Click() {
     Data::InjectAllDroplets();
+    // New droplets get notebook numbers of their own, never those of an earlier spray's.
+    sprayNumberOffset_ = Data::SprayNumberOffset(notebook_->Rows());
     ApplyVoltage();
     // The view is recentred, so the scroll bars go back to the centre too; otherwise their
     // readouts would show a position the view no longer has.

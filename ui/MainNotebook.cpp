@@ -88,7 +88,7 @@ void TForm1::ClearDropletSelection() {
 
 void TForm1::RecordTiming() {
     Data::NotebookRow row;
-    if (Data::SelectedDroplet > 0) row.Droplet = Data::SelectedDroplet;
+    if (Data::SelectedDroplet > 0) row.Droplet = Data::SelectedDroplet + sprayNumberOffset_;
     const auto& rows = notebook_->Rows();
     row.Ticks = rows.empty() || !rows.back().Ticks ? Data::DefaultTicks : *rows.back().Ticks;
     row.Time = Data::StopwatchReading();

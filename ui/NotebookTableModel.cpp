@@ -154,7 +154,7 @@ bool NotebookTableModel::setData(const QModelIndex& index, const QVariant& value
     Data::NotebookRow row = store_->Rows()[static_cast<std::size_t>(index.row())];
     switch (index.column()) {
     case DropletColumn:
-        if (!ReadWhole(value, Data::DropletArray::Low, Data::DropletArray::High, row.Droplet))
+        if (!ReadWhole(value, Data::DropletArray::Low, Data::LargestDropletNumber, row.Droplet))
             return false;
         break;
     case TicksColumn:

@@ -91,3 +91,20 @@ TEST(Notebook, PairsEachDropletsFallsWithItsTimingsInTheField) {
     }
     EXPECT_EQ(rows[0].Speed, 50.0);
 }
+
+TEST(Notebook, ANewSpraysDropletsAreNumberedAfterEveryDropletAlreadyInIt) {
+    struct Case {
+        std::vector<std::optional<int>> droplets;
+        int offset;
+    };
+    const Case cases[] = {
+        {{}, 0},      {{std::nullopt}, 0}, {{7, std::nullopt}, 100},
+        {{100}, 100}, {{3, 101}, 200},     {{999'999}, 1'000'000},
+    };
+    for (const Case& c : cases) {
+        std::vector<NotebookRow> rows;
+        for (const auto& droplet : c.droplets)
+            rows.push_back(Row(droplet, 30, 5.0, Fall, 0));
+        EXPECT_EQ(SprayNumberOffset(rows), c.offset) << c.droplets.size();
+    }
+}

@@ -115,11 +115,17 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     // A change in the table is worked out and written at once.
     QAbstractItemModel* table = window->Table->model();
     EXPECT_TRUE(table->setData(table->index(1, NotebookTableModel::TicksColumn), "12"));
-    EXPECT_FALSE(table->setData(table->index(1, NotebookTableModel::DropletColumn), "101"));
+    EXPECT_FALSE(table->setData(table->index(1, NotebookTableModel::DropletColumn), "0"));
     EXPECT_EQ(rows[1].Ticks, 12);
     QFile file(form->Notebook()->Path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\r\n,12,120,3.4,rise,-420,20.00,35.29,,\r\n"));
+
+    // A new spray's droplets are never taken for the earlier ones.
+    form->BitBtn1Click();
+    Data::SelectDroplet(12);
+    QTest::keyClick(window, Qt::Key_F8);
+    EXPECT_EQ(rows.back().Droplet, 112);
 }
 
 TEST_F(NotebookWindowTest, ATeacherCanSwitchOnTheJitterAndLeaveRadiusAndChargeToTheStudents) {
