@@ -62,7 +62,10 @@ def write(d, F):
     d.p("**Following a droplet.** Click a droplet in the field to follow it: a click within 6~pixels "
         "of a droplet's centre picks the nearest droplet, and its dot turns red. The program numbers "
         "its droplets from 1 to 100, and the number of the droplet you follow goes into every timing "
-        "you record, so the notebook knows which rows belong to the same droplet (section 8). A click "
+        "you record, so the notebook knows which rows belong to the same droplet (section 8). Once "
+        "the notebook holds timings, the droplets of a new injection are numbered on from the next "
+        "hundred (101, 102, ... or 201, 202, ...), so that a new droplet is never taken for an "
+        "earlier one with the same number. A click "
         "on an empty part of the field, or Esc in the main window, ends the following. The droplet "
         "stays red when you scroll the view, and when it leaves the field and comes back; an "
         "injection ends the following, as the droplets are new.")
@@ -386,7 +389,7 @@ def write(d, F):
     d.table([
         ["Column", "What it holds"],
         ["Droplet (“Csepp”)", "the number of the droplet you followed, or empty when you followed "
-         "none; you may type a number from 1 to 100, or clear the cell"],
+         "none; you may type another number, or clear the cell"],
         ["Ticks //N// (“Osztás”)", "the ticks covered: at first the previous row's number, 30 in "
          "the first row; type the number you counted. The distance (“Út”) beside it is "
          "//N//~×~10~µm."],

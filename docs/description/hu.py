@@ -60,7 +60,10 @@ def write(d, F):
         "középpontjától legfeljebb 6~képpontnyira tett kattintás a legközelebbi cseppet jelöli ki, és "
         "a csepp pirosra vált. A program a cseppjeit 1-től 100-ig számozza, és a követett csepp "
         "száma minden felvett mérésbe bekerül, így a jegyzőfüzet tudja, mely sorok tartoznak "
-        "ugyanahhoz a csepphez (8. fejezet). Ha a látómező üres részére kattintasz, vagy a főablakban "
+        "ugyanahhoz a csepphez (8. fejezet). Ha a jegyzőfüzetben már vannak mérések, egy új "
+        "befecskendezés cseppjei a következő száztól kapnak számot (101, 102, … vagy 201, 202, …), "
+        "így egy új csepp sosem keveredik össze egy korábbi, azonos számú cseppel. Ha a látómező üres "
+        "részére kattintasz, vagy a főablakban "
         "Esc-et nyomsz, a követés megszűnik. A csepp akkor is piros marad, ha a látómezőt "
         "elgördíted, vagy ha a csepp kimegy a látómezőből, majd visszatér; a befecskendezés a "
         "követést megszünteti, hiszen a cseppek újak.")
@@ -387,8 +390,8 @@ def write(d, F):
     d.h2("8.2. Az oszlopok")
     d.table([
         ["Oszlop", "Tartalma"],
-        ["Csepp", "a követett csepp száma, vagy üres, ha nem követtél cseppet; beírhatsz 1 és 100 "
-         "közötti számot, vagy törölheted"],
+        ["Csepp", "a követett csepp száma, vagy üres, ha nem követtél cseppet; beírhatsz más "
+         "számot, vagy törölheted"],
         ["Osztás (//N//)", "a megtett osztások száma: kezdetben az előző sor értéke, az első sorban "
          "30; írd be, amennyit számoltál. A mellette álló út (µm) //N//~·~10~µm."],
         ["Idő (s)", "a stopper állása, ahogy a kijelző mutatta, másodpercben"],
