@@ -110,14 +110,17 @@ void TIdozito::Start() {
     if (IntervalMs == 0) {
         Running = false;
     } else {
+        bool waited = false;
         do {
-            ProcessPendingMessages();
+            // Waiting has just processed whatever arrived while it slept; a second pass straight
+            // after it would only ask the system again for nothing.
+            if (!waited) ProcessPendingMessages();
             NowMs = clock_();
             if (Due()) {
                 LastMs = NowMs;
                 if (Callback) Callback();
             }
-            if (Running && waiting_ == Waiting::UntilDue) WaitUntilDueOrMessage();
+            waited = Running && waiting_ == Waiting::UntilDue && WaitUntilDueOrMessage();
         } while (Running);
     }
     ProcessPendingMessages();
@@ -127,11 +130,11 @@ void TIdozito::Stop() {
     Running = false;
 }
 
-void TIdozito::WaitUntilDueOrMessage() {
+bool TIdozito::WaitUntilDueOrMessage() {
     using namespace std::chrono;
     const std::uint32_t now = clock_();
     const std::uint32_t elapsed = now - LastMs;
-    if (elapsed > IntervalMs) return; // due already
+    if (elapsed > IntervalMs) return false; // due already
     // The firing falls due when the clock first reads LastMs + IntervalMs + 1.
     const std::uint32_t left = IntervalMs + 1 - elapsed;
     if (!alarm_) alarm_ = std::make_unique<Alarm>();
@@ -145,4 +148,5 @@ void TIdozito::WaitUntilDueOrMessage() {
         alarm_->At(steadyNow + milliseconds(left));
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return true;
 }

@@ -49,7 +49,9 @@ public:
 
 private:
     bool Due() const;
-    void WaitUntilDueOrMessage();
+    /// Sleeps until a message arrives or the next firing is due, and processes what arrived;
+    /// false, at once, when the firing is due already.
+    bool WaitUntilDueOrMessage();
 
     Clock clock_;
     bool ownClock_ = true; ///< clock_ is MonotonicMs, whose milliseconds are the steady clock's

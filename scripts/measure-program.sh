@@ -10,6 +10,8 @@
 #   minimised  the scenario, with the window then minimised (unmapped, as a window manager does)
 #   covered    the scenario, with the window then fully covered by another window
 #   notebook   the scenario, with the notebook window open showing 50 rows and the histogram
+# With PROFILE=FILE set, Debian's linux-perf samples the program over the measuring time into
+# FILE (perf report -i FILE shows where the time goes).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/bin/tessilar}
@@ -66,7 +68,10 @@ if [[ $scene != idle ]]; then
 fi
 case $scene in
   minimised) xdotool windowunmap "$main" ;;
-  covered) xmessage -geometry 1280x900+0+0 "covering the program" & ;;
+  covered)
+    xmessage -geometry 1280x900+0+0 "covering the program" &
+    cover=$!
+    ;;
   notebook)
     xdotool windowfocus --sync "$main"
     xdotool key F7
@@ -77,7 +82,11 @@ sleep 1
 
 c0=$(cpu_ticks "$APP_PID")
 w0=$(date +%s%N)
-sleep "$seconds"
+if [[ -n ${PROFILE:-} ]]; then
+  perf record -e cpu-clock -F 997 --call-graph dwarf,16384 -p "$APP_PID" -o "$PROFILE" -- sleep "$seconds" 2>/dev/null
+else
+  sleep "$seconds"
+fi
 c1=$(cpu_ticks "$APP_PID")
 w1=$(date +%s%N)
 rss=$(awk '/VmRSS/ {print $2}' "/proc/$APP_PID/status")
@@ -86,7 +95,7 @@ echo "scene $scene"
 # F6 and recorded in the notebook with F8.
 if [[ $scene == minimised || $scene == covered ]]; then
   [[ $scene == minimised ]] && xdotool windowmap --sync "$main"
-  [[ $scene == covered ]] && kill %1
+  [[ $scene == covered ]] && kill "$cover"
   xdotool windowfocus --sync "$main"
   xdotool key F6
   stopped=$(date +%s%N)

@@ -16,6 +16,7 @@
 #include "ui/layer/Captions.h"
 #include "ui/layer/Fonts.h"
 #include "ui/layer/MessagePump.h"
+#include "ui/layer/WindowVisibility.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -153,10 +154,7 @@ void TForm1::FormCreate() {
     Idozito = new TIdozito(this);
     CreateDropletMarkers();
     Data::StopStopwatch();
-    Data::ViewRefreshHook = [this] {
-        PlaceDropletMarkers();
-        UpdateThermometer();
-    };
+    Data::ViewRefreshHook = [this] { RefreshView(); };
     Data::StopwatchDisplayHook = [this](const std::string& text) { ShowStopwatch(text); };
     BitBtn1->setFocus(); // the injection button has the focus when the window opens
     Image3->SetPicture(MicroscopeFieldPicture());
@@ -222,6 +220,7 @@ void TForm1::FormActivate() {
     UpdateThermometer();
     ApplyTeacherSettings();
     OpenNotebook();
+    visibility_ = new WindowVisibility(this);
     Idozito->Setup(static_cast<std::uint32_t>(Data::TickPeriod / 0.001), &Data::SimulationTick);
     Idozito->Start();
 }

@@ -28,6 +28,7 @@ class TPasswordDlg;
 class QAction;
 class QMenu;
 class QShortcut;
+class WindowVisibility;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -60,6 +61,9 @@ public:
     void BitBtn4Click();
     void BitBtn5Click();
     void ShowStopwatch(const std::string& text);
+    /// The tick's view refresh: the droplet markers, then the thermometer column. While nobody
+    /// can see the window nothing is drawn; it is all brought up to date once it can be seen.
+    void RefreshView();
 
     // Voltage supply.
     void Edit7Change();
@@ -176,5 +180,8 @@ private:
     NotebookWindow* notebookWindow_ = nullptr;
     bool burstSinceLastRow_ = false;
     int sprayNumberOffset_ = 0; ///< added to the droplets' numbers 1 to 100 in the notebook
+    WindowVisibility* visibility_ = nullptr;
+    bool viewBehind_ = false; ///< refreshes were left out while the window could not be seen
+    QString stopwatchBehind_; ///< the stopwatch text not shown while the window was unseen
     DescriptionOpener* description_ = nullptr; ///< made at the first Description command
 };

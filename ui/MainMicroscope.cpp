@@ -6,6 +6,7 @@
 #include "notebook/NotebookStore.h"
 #include "ui/DropMarker.h"
 #include "ui/Main.h"
+#include "ui/layer/WindowVisibility.h"
 
 #include <cmath>
 
@@ -27,6 +28,20 @@ void TForm1::CreateDropletMarkers() {
         marker->move(0, 0);
         marker->show();
         d.Marker = marker;
+    }
+}
+
+void TForm1::RefreshView() {
+    if (visibility_ && !visibility_->Seen()) {
+        viewBehind_ = true;
+        return;
+    }
+    PlaceDropletMarkers();
+    UpdateThermometer();
+    if (viewBehind_) {
+        viewBehind_ = false;
+        if (!stopwatchBehind_.isEmpty()) Edit1->setText(stopwatchBehind_);
+        stopwatchBehind_.clear();
     }
 }
 
@@ -54,7 +69,7 @@ void TForm1::PlaceDropletMarkers() {
             }
         }
         // Only changes of visibility cost a repaint; a marker that stays shown is just moved.
-        if (marker->isVisibleTo(client_) != shown) marker->setVisible(shown);
+        if (marker->isHidden() == shown) marker->setVisible(shown);
     }
 }
 

@@ -1,6 +1,7 @@
 // The stopwatch panel: Start/Reset, Stop and the display, in simulated time.
 #include "model/Data.h"
 #include "ui/Main.h"
+#include "ui/layer/WindowVisibility.h"
 
 void TForm1::BitBtn4Click() {
     // Restarting while running counts from zero again; the display changes at the next tick.
@@ -13,6 +14,10 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::ShowStopwatch(const std::string& text) {
     const QString shown = QString::fromStdString(text);
+    if (visibility_ && !visibility_->Seen()) {
+        stopwatchBehind_ = shown; // shown once the window can be seen again
+        return;
+    }
     // Most ticks do not change the tenths; leave the field alone then.
     if (Edit1->text() != shown) Edit1->setText(shown);
 }

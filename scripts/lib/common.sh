@@ -8,7 +8,7 @@ TESSILAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 TESSILAR_PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
