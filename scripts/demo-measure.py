@@ -265,6 +265,7 @@ def ionise_and_time(program):
     baseline = None
     phases = sinking_speeds(program, supply_on=True)
     for speed, burst in phases:
+        say(f"sinking at {speed:.1f} px/s")
         if baseline is None:
             baseline = speed
         elif abs(speed - baseline) > 6 and speed > 12:
@@ -272,7 +273,9 @@ def ionise_and_time(program):
             break
         burst.append(True)  # one burst as the next sinking starts
     else:
+        say("the droplet was lost before its charge changed")
         return False
+    say("its speed changed: timing it again")
     # The supply went off at the bottom: up it goes; on again at the top, and time it sinking.
     for track in follow(program, 30):
         if track[-1][2] < TOP_LINE - 30:

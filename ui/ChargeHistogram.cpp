@@ -38,13 +38,6 @@ void DrawChargeHistogram(QPainter& painter, const QRect& area, const std::vector
     const auto y = [&](double n) { return plot.bottom() - n / most * plot.height(); };
 
     painter.fillRect(area, Qt::white);
-    // Faint lines at the whole multiples of the estimate, behind the bars.
-    if (estimate.value > 0) {
-        painter.setPen(QPen(QColor(0, 0, 255, 70), 0, Qt::DashLine));
-        const double e = estimate.value / Unit;
-        for (int n = 1; n * e <= largest; ++n)
-            painter.drawLine(QPointF(x(n * e), plot.top()), QPointF(x(n * e), plot.bottom()));
-    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 128, 128));
     for (int b = 0; b < bins; ++b)
@@ -52,6 +45,13 @@ void DrawChargeHistogram(QPainter& painter, const QRect& area, const std::vector
             painter.drawRect(
                 QRectF(QPointF(x(b * BinWidth), y(counts[static_cast<std::size_t>(b)])),
                        QPointF(x((b + 1) * BinWidth), y(0))));
+    // Faint lines at the whole multiples of the estimate, seen through the bars too.
+    if (estimate.value > 0) {
+        painter.setPen(QPen(QColor(0, 0, 255, 90), 0, Qt::DashLine));
+        const double e = estimate.value / Unit;
+        for (int n = 1; n * e <= largest; ++n)
+            painter.drawLine(QPointF(x(n * e), plot.top()), QPointF(x(n * e), plot.bottom()));
+    }
     // Axes, the charges every 1e-19 C and the counts.
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);

@@ -63,7 +63,10 @@ void TForm1::PlaceDropletMarkers() {
                 const int px = static_cast<int>(dx); // truncated towards zero
                 const int py = static_cast<int>(dy);
                 if (px * px + py * py < FieldRadius * FieldRadius) {
-                    marker->move(cx + px - marker->width() / 2, cy + py - marker->height() / 2);
+                    const QPoint at(cx + px - marker->width() / 2, cy + py - marker->height() / 2);
+                    // Most markers stay on their pixel for a few ticks; Qt makes every move
+                    // count, even to where the marker already is.
+                    if (marker->pos() != at) marker->move(at);
                     shown = true;
                 }
             }

@@ -52,5 +52,7 @@ void TForm1::UpdateThermometer() {
     // Truncated towards zero; kept within a range where the conversion is always defined.
     const double rise = std::clamp((Data::CurTemp - Data::CelsiusOffset) * 3, -1e6, 1e6);
     const int top = ZeroDegreeTop - static_cast<int>(std::isnan(rise) ? 0 : rise);
-    Shape2->setGeometry(Shape2->x(), top, Shape2->width(), std::max(ColumnBottom - top, 0));
+    const QRect column(Shape2->x(), top, Shape2->width(), std::max(ColumnBottom - top, 0));
+    // Called at every tick; the column moves a pixel now and then, and only that costs a repaint.
+    if (Shape2->geometry() != column) Shape2->setGeometry(column);
 }
