@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
         if (busy) form.Scheduler()->SetWaiting(TIdozito::Waiting::Never);
         // Once the simulation runs: the student's set-up, then a second to settle.
         QTimer::singleShot(300, &form, [&form] {
+            Data::SeedRandom(20261208); // the same droplets in every run, for comparable runs
             form.BitBtn1->click();
             form.Edit7->setText("500");
             form.BitBtn3->click();

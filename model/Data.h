@@ -158,6 +158,14 @@ std::string FormatStopwatch(double x);
 /// The reading FormatStopwatch shows for x seconds, in seconds (whole tenths).
 double StopwatchSeconds(double x);
 
+// What the next ticks can show, so that the program need not wake for ticks that show nothing.
+/// How many of the next `most` ticks run before the stopwatch display changes, the last of them
+/// changing it; `most` while the stopwatch is stopped.
+int TicksUntilStopwatchChanges(int most);
+/// True when no droplet in the chamber can come within `radius` view pixels of the view centre
+/// during the next `ticks` ticks, at the speed it has now (and the jitter, with Brownian motion).
+bool DropletsStayOutOfView(int ticks, double radius);
+
 /// The tick's two ways out to the user interface; both do nothing until the window sets them.
 extern std::function<void()> ViewRefreshHook;
 extern std::function<void(const std::string&)> StopwatchDisplayHook;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 
 #ifdef __linux__
@@ -116,11 +117,23 @@ void TIdozito::Start() {
             // after it would only ask the system again for nothing.
             if (!waited) ProcessPendingMessages();
             NowMs = clock_();
-            if (Due()) {
-                LastMs = NowMs;
-                if (Callback) Callback();
+            const std::uint32_t together = FiringsTogether();
+            if (together == 1) {
+                if (Due()) {
+                    LastMs = NowMs;
+                    if (Callback) Callback();
+                }
+            } else {
+                // Each firing stands for one interval that has passed, as if fired on time.
+                const std::uint32_t passed =
+                    static_cast<std::uint32_t>(NowMs - LastMs) / (IntervalMs + 1);
+                for (std::uint32_t k = 0; k < std::min(passed, together) && Running; ++k) {
+                    LastMs += IntervalMs + 1;
+                    if (Callback) Callback();
+                }
+                if (passed > together) LastMs = NowMs; // a late wake is not made up
             }
-            waited = Running && waiting_ == Waiting::UntilDue && WaitUntilDueOrMessage();
+            waited = Running && waiting_ == Waiting::UntilDue && WaitUntilDueOrMessage(together);
         } while (Running);
     }
     ProcessPendingMessages();
@@ -130,13 +143,24 @@ void TIdozito::Stop() {
     Running = false;
 }
 
-bool TIdozito::WaitUntilDueOrMessage() {
+std::uint32_t TIdozito::FiringsTogether() const {
+    if (!firingsTogether_) return 1;
+    return std::clamp<std::uint32_t>(firingsTogether_(), 1, MostFiringsTogether);
+}
+
+void TIdozito::SetFiringsTogether(std::function<std::uint32_t()> firings) {
+    firingsTogether_ = std::move(firings);
+}
+
+bool TIdozito::WaitUntilDueOrMessage(std::uint32_t together) {
     using namespace std::chrono;
     const std::uint32_t now = clock_();
     const std::uint32_t elapsed = now - LastMs;
-    if (elapsed > IntervalMs) return false; // due already
-    // The firing falls due when the clock first reads LastMs + IntervalMs + 1.
-    const std::uint32_t left = IntervalMs + 1 - elapsed;
+    const std::uint32_t span = together * (IntervalMs + 1) - 1;
+    if (elapsed > span) return false; // due already
+    // The firing falls due when the clock first reads LastMs + IntervalMs + 1 (or, firing
+    // together, when the last of them would have).
+    const std::uint32_t left = span + 1 - elapsed;
     if (!alarm_) alarm_ = std::make_unique<Alarm>();
     const auto steadyNow = steady_clock::now();
     if (ownClock_) {

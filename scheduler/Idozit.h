@@ -33,6 +33,13 @@ public:
     /// Ends the polling loop at the end of the current pass.
     void Stop();
 
+    /// The most firings the program lets happen together, after one wake-up.
+    static constexpr std::uint32_t MostFiringsTogether = 5;
+    /// Asked before every sleep: how many firings may happen together after one wake-up, each
+    /// standing for one interval (1, the default, fires each on its own). The program allows
+    /// more while nothing anyone can see depends on each firing; fewer wake-ups cost less.
+    void SetFiringsTogether(std::function<std::uint32_t()> firings);
+
     /// Replaces the millisecond clock (a wrapping unsigned counter); an empty one restores the
     /// default, MonotonicMs.
     void SetClock(Clock clock);
@@ -49,12 +56,14 @@ public:
 
 private:
     bool Due() const;
-    /// Sleeps until a message arrives or the next firing is due, and processes what arrived;
-    /// false, at once, when the firing is due already.
-    bool WaitUntilDueOrMessage();
+    /// Sleeps until a message arrives or the next firing is due (the last of `together`), and
+    /// processes what arrived; false, at once, when the firing is due already.
+    bool WaitUntilDueOrMessage(std::uint32_t together);
+    std::uint32_t FiringsTogether() const;
 
     Clock clock_;
     bool ownClock_ = true; ///< clock_ is MonotonicMs, whose milliseconds are the steady clock's
+    std::function<std::uint32_t()> firingsTogether_;
     Waiting waiting_ = Waiting::UntilDue;
     class Alarm;
     std::unique_ptr<Alarm> alarm_;

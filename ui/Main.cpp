@@ -9,6 +9,7 @@
 #include "model/FieldParsing.h"
 #include "ui/AbtDlg.h"
 #include "ui/DescriptionOpener.h"
+#include "ui/DropMarker.h"
 #include "ui/Language.h"
 #include "ui/MainLayout.h"
 #include "ui/NotebookWindow.h"
@@ -222,6 +223,9 @@ void TForm1::FormActivate() {
     OpenNotebook();
     visibility_ = new WindowVisibility(this);
     Idozito->Setup(static_cast<std::uint32_t>(Data::TickPeriod / 0.001), &Data::SimulationTick);
+    // Ticks that show nothing may come a few at a time, as long as every one that changes the
+    // view comes on its own time: simulated time keeps its pace, the program wakes less often.
+    Idozito->SetFiringsTogether([this] { return TicksTogether(); });
     Idozito->Start();
 }
 

@@ -18,8 +18,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <memory>
 
 class DescriptionOpener;
+class MarkerLayer;
 class NotebookStore;
 class NotebookWindow;
 class TAboutDlg;
@@ -64,6 +66,10 @@ public:
     /// The tick's view refresh: the droplet markers, then the thermometer column. While nobody
     /// can see the window nothing is drawn; it is all brought up to date once it can be seen.
     void RefreshView();
+    /// How many of the next ticks may run together after one wake-up, all but the last showing
+    /// nothing: while the window cannot be seen, or no droplet can come into view, the
+    /// temperature is settled and the stopwatch's next change is a few ticks away.
+    std::uint32_t TicksTogether() const;
 
     // Voltage supply.
     void Edit7Change();
@@ -181,6 +187,7 @@ private:
     bool burstSinceLastRow_ = false;
     int sprayNumberOffset_ = 0; ///< added to the droplets' numbers 1 to 100 in the notebook
     WindowVisibility* visibility_ = nullptr;
+    std::unique_ptr<MarkerLayer> markerLayer_; ///< draws the droplet markers over the field
     bool viewBehind_ = false; ///< refreshes were left out while the window could not be seen
     QString stopwatchBehind_; ///< the stopwatch text not shown while the window was unseen
     DescriptionOpener* description_ = nullptr; ///< made at the first Description command

@@ -23,12 +23,19 @@ QString OffsetReadout(int position) {
 
 void TForm1::CreateDropletMarkers() {
     Data::ClearDroplets();
-    for (Data::TDroplet& d : Data::Drops) {
-        auto* marker = new DropMarker(client_);
-        marker->move(0, 0);
-        marker->show();
-        d.Marker = marker;
-    }
+    markerLayer_ = std::make_unique<MarkerLayer>(client_, Image3, Data::DropletCount);
+    for (int i = Data::DropletArray::Low; i <= Data::DropletArray::High; ++i)
+        Data::Drops[i].Marker = markerLayer_->Marker(i - Data::DropletArray::Low);
+}
+
+std::uint32_t TForm1::TicksTogether() const {
+    const int most = static_cast<int>(TIdozito::MostFiringsTogether);
+    if (visibility_ && !visibility_->Seen()) return most;
+    // A relaxing chamber moves the thermometer column now and then; a droplet near the field
+    // may step onto a new pixel at any tick.
+    if (Data::CurTemp != Data::AmbientTemp || !Data::DropletsStayOutOfView(most, FieldRadius))
+        return 1;
+    return static_cast<std::uint32_t>(Data::TicksUntilStopwatchChanges(most));
 }
 
 void TForm1::RefreshView() {

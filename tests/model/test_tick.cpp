@@ -271,3 +271,49 @@ TEST_F(TickTest, DropletChangedByTheViewRefreshIsSteppedWithItsNewValues) {
     const DropletArray plain = run(&Reference::LiteralSimulationTick);
     EXPECT_TRUE(BitIdentical(fast, plain));
 }
+
+TEST_F(TickTest, LookaheadFindsTheTickThatChangesTheStopwatchAndDropletsThatMayComeIntoView) {
+    std::vector<std::string> shown;
+    StopwatchDisplayHook = [&](const std::string& text) { shown.push_back(text); };
+    EXPECT_EQ(TicksUntilStopwatchChanges(5), 5) << "stopped: nothing changes";
+    StartStopwatch();
+    for (int i = 0; i < 3; ++i) // so that some changes fall inside a group of five
+        SimulationTick();
+    int shortGroups = 0;
+    for (int group = 0; group < 30; ++group) {
+        const int k = TicksUntilStopwatchChanges(5);
+        const std::string before = FormatStopwatch(StopwatchShown);
+        shown.clear();
+        for (int i = 0; i < k; ++i)
+            SimulationTick();
+        // Every tick of the group but the last shows what was shown before; the last changes
+        // it, unless the change lies beyond five ticks.
+        for (int i = 0; i + 1 < k; ++i)
+            EXPECT_EQ(shown[static_cast<std::size_t>(i)], before) << group;
+        if (k < 5) {
+            EXPECT_NE(shown.back(), before) << group;
+            ++shortGroups;
+        }
+    }
+    EXPECT_GE(shortGroups, 1);
+
+    struct Case {
+        double x, vx; // µm, µm/s
+        bool brownian, out;
+    };
+    const Case cases[] = {
+        {300, 0, false, true}, {300, -1500, false, true}, {260, -12000, false, false},
+        {206, 0, false, true}, {206, 0, true, false},     {150, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        Drops[1] = Droplet(1e-6);
+        Drops[1].X = c.x * PixelSize;
+        Drops[1].VX = c.vx * 1e-6;
+        Drops[1].VY = 0;
+        BrownianMotion = c.brownian;
+        EXPECT_EQ(DropletsStayOutOfView(5, 200), c.out);
+    }
+    Drops[1].X = std::nan("");
+    EXPECT_TRUE(DropletsStayOutOfView(5, 200)) << "a droplet that is nowhere is never seen";
+}

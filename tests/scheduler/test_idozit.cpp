@@ -140,3 +140,23 @@ TEST(Scheduler, NothingFiresWhileAModalDialogRunsInsideTheLoop) {
     EXPECT_EQ(firingsAfter, 5); // firing resumes once the dialog has closed
     EXPECT_GT(firings, 5);
 }
+
+TEST(Scheduler, FiringsAllowedTogetherComeAfterOneWakeUpAtTheSamePace) {
+    TIdozito t;
+    std::vector<std::uint32_t> at;
+    t.SetFiringsTogether([] { return 5u; });
+    t.Setup(10, [&] {
+        at.push_back(t.NowMs);
+        if (at.size() == 40) t.Stop();
+    });
+    const std::uint32_t start = TIdozito::MonotonicMs();
+    t.Start();
+    ASSERT_EQ(at.size(), 40u);
+    // Eight wake-ups of five firings each, and no firing before its interval has passed: the
+    // fortieth comes no sooner than 40 × 11 ms after the start.
+    std::size_t wakeUps = 1;
+    for (std::size_t i = 1; i < at.size(); ++i)
+        wakeUps += at[i] != at[i - 1];
+    EXPECT_LE(wakeUps, 10u);
+    EXPECT_GE(at.back() - start, 40u * 11 - 1);
+}

@@ -112,7 +112,7 @@ protected:
         int shown = 0;
         for (int i = 1; i <= Data::DropletCount; ++i) {
             const Data::TDroplet& d = Data::Drops[i];
-            const QWidget* marker = d.Marker;
+            const DropMarker* marker = d.Marker;
             if (!marker->isVisibleTo(form->Client())) continue;
             ++shown;
             EXPECT_FALSE(hidden[static_cast<std::size_t>(i)]) << "droplet " << i;

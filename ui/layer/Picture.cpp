@@ -23,6 +23,11 @@ QImage& TImage::NewBitmap(int width, int height) {
 
 void TImage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect area = event->rect() & image_.rect();
-    if (!area.isEmpty()) p.drawImage(area.topLeft(), image_, area);
+    // Rectangle by rectangle: markers moving all over the field leave many small rectangles
+    // whose bounding box is nearly the whole picture.
+    for (const QRect& rect : event->region()) {
+        const QRect area = rect & image_.rect();
+        if (!area.isEmpty()) p.drawImage(area.topLeft(), image_, area);
+    }
+    if (overlay_) overlay_(p, event->rect());
 }

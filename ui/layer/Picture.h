@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class TImage : public QWidget {
     Q_OBJECT
@@ -20,10 +21,16 @@ public:
     const QImage& Bitmap() const { return image_; }
     /// Repaints after the program has drawn on the bitmap.
     void Changed() { update(); }
+    /// Draws over the picture at every repaint (control coordinates; only `area` needs it),
+    /// for what moves over it too often to be a control of its own.
+    void SetOverlay(std::function<void(QPainter&, const QRect& area)> overlay) {
+        overlay_ = std::move(overlay);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
+    std::function<void(QPainter&, const QRect&)> overlay_;
 };

@@ -32,29 +32,34 @@ void TShape::resizeEvent(QResizeEvent*) {
 
 void TShape::Render() {
     // Drawn once per change of look, then copied at every repaint.
-    image_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    image_.fill(Qt::transparent);
-    if (!image_.isNull()) {
-        TCanvas canvas(image_);
-        canvas.BrushColor = brush_;
-        canvas.PenColor = pen_.isValid() ? pen_ : brush_;
-        if (kind_ == Kind::Rectangle) {
-            canvas.FillRect(0, 0, width(), height());
-            if (pen_.isValid()) {
-                canvas.MoveTo(0, 0);
-                canvas.LineTo(width() - 1, 0);
-                canvas.LineTo(width() - 1, height() - 1);
-                canvas.LineTo(0, height() - 1);
-                canvas.LineTo(0, 0);
-            }
-        } else {
-            // A circle is the largest square's inscribed circle, centred in the control.
-            const int side = std::min(width(), height());
-            const int x = (width() - side) / 2, y = (height() - side) / 2;
-            canvas.Ellipse(x, y, x + side, y + side);
-        }
-    }
+    image_ = Picture(kind_, size(), brush_, pen_);
     update();
+}
+
+QImage TShape::Picture(Kind kind, QSize size, const QColor& brush, const QColor& pen) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (image.isNull()) return image;
+    const int width = size.width(), height = size.height();
+    TCanvas canvas(image);
+    canvas.BrushColor = brush;
+    canvas.PenColor = pen.isValid() ? pen : brush;
+    if (kind == Kind::Rectangle) {
+        canvas.FillRect(0, 0, width, height);
+        if (pen.isValid()) {
+            canvas.MoveTo(0, 0);
+            canvas.LineTo(width - 1, 0);
+            canvas.LineTo(width - 1, height - 1);
+            canvas.LineTo(0, height - 1);
+            canvas.LineTo(0, 0);
+        }
+    } else {
+        // A circle is the largest square's inscribed circle, centred in the control.
+        const int side = std::min(width, height);
+        const int x = (width - side) / 2, y = (height - side) / 2;
+        canvas.Ellipse(x, y, x + side, y + side);
+    }
+    return image;
 }
 
 void TShape::paintEvent(QPaintEvent*) {

@@ -20,6 +20,10 @@ public:
     /// The outline colour; an invalid colour means no outline.
     void SetPenColor(const QColor& color);
 
+    /// The pixels of a shape of that size and look, transparent outside it: what the control
+    /// draws.
+    static QImage Picture(Kind kind, QSize size, const QColor& brush, const QColor& pen);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
