@@ -24,11 +24,11 @@ bool DropletsStayOutOfView(int ticks, double radius) {
     const double seconds = ticks * TickPeriod;
     for (const TDroplet& d : Drops) {
         if (d.Active <= 0) continue;
-        const double distance = std::hypot(d.X - ViewOffsetX, d.Y - ViewOffsetY) / PixelSize;
+        const double dx = (d.X - ViewOffsetX) / PixelSize, dy = (d.Y - ViewOffsetY) / PixelSize;
         const double reach = seconds * (std::fabs(d.VX) + std::fabs(d.VY)) / PixelSize + margin;
         // Written so that a position or speed that is not a number keeps the droplet out, as the
         // view never shows it.
-        if (distance - reach < radius) return false;
+        if (dx * dx + dy * dy < (radius + reach) * (radius + reach)) return false;
     }
     return true;
 }
