@@ -133,7 +133,9 @@ void TIdozito::Start() {
                 }
                 if (passed > together) LastMs = NowMs; // a late wake is not made up
             }
-            waited = Running && waiting_ == Waiting::UntilDue && WaitUntilDueOrMessage(together);
+            // Asked again: the firings just made may have changed what the next ones show.
+            waited = Running && waiting_ == Waiting::UntilDue &&
+                     WaitUntilDueOrMessage(FiringsTogether());
         } while (Running);
     }
     ProcessPendingMessages();
