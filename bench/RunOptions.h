@@ -7,16 +7,20 @@
 
 namespace Bench {
 
-/// `[--busy] [SECONDS]`: poll without sleeping, and how long to measure.
+/// `[--busy | --bare] [SECONDS]`: poll without sleeping, or measure the bare wake-ups alone;
+/// and how long to measure.
 struct RunOptions {
     bool Busy = false;
+    bool Bare = false;
     double Seconds = 0;
 
     static RunOptions Parse(int argc, char** argv, double defaultSeconds) {
-        RunOptions options{false, defaultSeconds};
+        RunOptions options{false, false, defaultSeconds};
         for (int i = 1; i < argc; ++i) {
             if (std::strcmp(argv[i], "--busy") == 0)
                 options.Busy = true;
+            else if (std::strcmp(argv[i], "--bare") == 0)
+                options.Bare = true;
             else
                 options.Seconds = std::stod(argv[i]);
         }

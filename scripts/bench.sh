@@ -24,6 +24,8 @@ echo
 echo "== the scheduler alone at a 10 ms interval, 10 s"
 QT_QPA_PLATFORM=offscreen "$bin/bench_scheduler_run" 10
 QT_QPA_PLATFORM=offscreen "$bin/bench_scheduler_run" --busy 10
+echo "-- the machine's own floor: a process doing nothing but waking every 11 ms"
+"$bin/bench_scheduler_run" --bare 10
 
 echo
 echo "== 3. the tick (100 active droplets), against the plain per-droplet evaluation"
