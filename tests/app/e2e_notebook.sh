@@ -7,10 +7,7 @@ set -euo pipefail
 program=${1:?program path}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11.sh"
-work=$(mktemp -d)
-echo "logs in $work"
-trap 'stop_xvfb; [[ -n ${KEEP_LOGS:-} ]] || rm -rf "$work"' EXIT
-start_xvfb
+start_x11_test
 export XDG_DATA_HOME=$work/data
 notebook=$XDG_DATA_HOME/tessilar/notebooks/e2e-notebook.csv
 

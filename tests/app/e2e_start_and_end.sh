@@ -8,11 +8,7 @@ set -euo pipefail
 program=${1:?program path}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11.sh"
-work=$(mktemp -d)
-echo "logs in $work"
-trap 'stop_xvfb; [[ -n ${KEEP_LOGS:-} ]] || rm -rf "$work"' EXIT
-start_xvfb
-trap 'stop_xvfb; [[ -n ${KEEP_LOGS:-} ]] || rm -rf "$work"' EXIT
+start_x11_test
 
 # Run 1: identifier, title, stopwatch, End.
 "$program" >"$work/run1.log" 2>&1 &

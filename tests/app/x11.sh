@@ -33,6 +33,16 @@ stop_xvfb() {
   XVFB_PID=""
 }
 
+# A test's own folder, $work (kept when KEEP_LOGS is set), and a virtual X server; at exit the
+# program and the server are stopped and the folder removed. A cleanup step that fails (the
+# program already gone) does not skip the rest.
+start_x11_test() {
+  work=$(mktemp -d)
+  echo "logs in $work"
+  trap 'set +e; stop_xvfb; [[ -n ${KEEP_LOGS:-} ]] || rm -rf "$work"' EXIT
+  start_xvfb
+}
+
 # Waits (up to $2 seconds, default 60) for a visible window of process $1; prints its id.
 wait_window_of() {
   local pid=$1 limit=${2:-60} w _
