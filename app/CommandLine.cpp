@@ -76,7 +76,7 @@ std::span<const CommandLineOption> CommandLineOptions() {
         {"--class-report",
          "",
          {"CLASS.pdf", "NOTEBOOK.csv"},
-         "pool a class's notebooks into one PDF, print the class's e and each student's, exit",
+         "pool a class's notebooks into one PDF report, print e, exit",
          WriteClassReportCommand,
          true},
     };
