@@ -33,10 +33,10 @@ QStringList NotebookFiles(const QString& argument) {
 
 /// "anna: 6 droplets, 6 charges, e = 1.603e-19 C +- 1.2e-21 C, +0.4 % from the class's".
 std::string StudentLine(const Data::StudentResult& student) {
+    std::string text = student.Identifier + ": " +
+                       Counted(static_cast<std::size_t>(student.Droplets), "droplet") + ", " +
+                       Counted(static_cast<std::size_t>(student.Charges), "charge") + ", ";
     char line[200];
-    std::snprintf(line, sizeof line, ": %d droplets, %d charges, ", student.Droplets,
-                  student.Charges);
-    std::string text = student.Identifier + line;
     if (student.Mark == Data::StudentMark::TooFewCharges)
         return text + "too few charges for an estimate";
     std::snprintf(line, sizeof line, "e = %.4g C +- %.2g C", student.Estimate.value,
@@ -90,7 +90,7 @@ int WriteClassReportCommand(const OptionCall& call) {
         return UnwritableReport;
     }
     call.Out << EstimateLine(results.Estimate, results.Charges.size(),
-                             " of " + std::to_string(results.Students.size()) + " students")
+                             " of " + Counted(results.Students.size(), "student"))
              << '\n';
     for (const Data::StudentResult& student : results.Students)
         call.Out << StudentLine(student) << '\n';

@@ -19,6 +19,10 @@ QString ArgumentPath(std::string_view argument) {
     return QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()));
 }
 
+std::string Counted(std::size_t count, std::string_view noun) {
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
 std::string EstimateLine(const Data::ChargeEstimate& estimate, std::size_t charges,
                          std::string_view more) {
     const std::string tail(more);
@@ -27,7 +31,7 @@ std::string EstimateLine(const Data::ChargeEstimate& estimate, std::size_t charg
         std::snprintf(line, sizeof line, "e = %.4g C +- %.2g C from %d charges%s", estimate.value,
                       estimate.uncertainty, estimate.used, tail.c_str());
     else
-        std::snprintf(line, sizeof line, "e = not enough data (%zu charges%s)", charges,
-                      tail.c_str());
+        std::snprintf(line, sizeof line, "e = not enough data (%s%s)",
+                      Counted(charges, "charge").c_str(), tail.c_str());
     return line;
 }

@@ -21,6 +21,9 @@ std::unique_ptr<QGuiApplication> StartHeadless();
 /// A command-line argument naming a file, in the system's encoding.
 QString ArgumentPath(std::string_view argument);
 
+/// "1 charge", "4 charges": a count with its noun.
+std::string Counted(std::size_t count, std::string_view noun);
+
 /// "e = 1.613e-19 C +- 2e-22 C from 4 charges" followed by `more`, or "e = not enough data
 /// (2 charges" `more` ")" without an estimate; `charges` counts all the charges.
 std::string EstimateLine(const Data::ChargeEstimate& estimate, std::size_t charges,
