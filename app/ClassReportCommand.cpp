@@ -15,17 +15,18 @@
 
 namespace {
 
-/// The notebook files an argument names: the file itself, or a folder's .csv files in name
-/// order without those the store set aside as damaged. Empty for a folder without any.
+/// The notebook files an argument names: the file itself, or a folder's .csv files (any letter
+/// case) in name order without those the store set aside as damaged. Empty for a folder without
+/// any.
 QStringList NotebookFiles(const QString& argument) {
     const QFileInfo info(argument);
     if (!info.isDir()) return {argument};
     QStringList files;
     const QDir folder(argument);
-    for (const QFileInfo& entry : folder.entryInfoList({"*.csv"},
-                                                       QDir::Files | QDir::Readable | QDir::Hidden |
-                                                           QDir::System | QDir::CaseSensitive,
-                                                       QDir::Name))
+    // Unreadable files too: each is named with its reason rather than passed over in silence.
+    const QFileInfoList entries =
+        folder.entryInfoList({"*.csv"}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& entry : entries)
         if (!Notebook::IsSetAside(entry.fileName().toStdString()))
             files.append(folder.filePath(entry.fileName()));
     return files;

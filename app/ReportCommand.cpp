@@ -3,6 +3,7 @@
 #include "app/HeadlessReport.h"
 #include "model/ClassResults.h"
 #include "model/Notebook.h"
+#include "notebook/ClassNotebooks.h"
 #include "notebook/NotebookFile.h"
 #include "ui/NotebookReport.h"
 
@@ -22,8 +23,9 @@ int WriteReportCommand(const OptionCall& call) {
     Data::RecomputeNotebook(*rows, true);
 
     const auto application = StartHeadless();
-    if (!NotebookReport::Write(pdf, QFileInfo(notebook).completeBaseName(), *rows, true,
-                               &problem)) {
+    const QString name = QString::fromStdString(
+        Notebook::IdentifierOf(QFileInfo(notebook).fileName().toStdString()));
+    if (!NotebookReport::Write(pdf, name, *rows, true, &problem)) {
         call.Err << "tessilar: " << pdf.toStdString() << ": " << problem.toStdString() << '\n';
         return UnwritableReport;
     }
