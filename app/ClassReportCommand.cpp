@@ -58,6 +58,12 @@ std::string StudentLine(const Data::StudentResult& student) {
 
 int WriteClassReportCommand(const OptionCall& call) {
     const QString pdf = ArgumentPath(call.Arguments[0]);
+    // A forgotten CLASS.pdf would make the first notebook the report and write over it.
+    if (pdf.endsWith(".csv", Qt::CaseInsensitive)) {
+        call.Err << "tessilar: --class-report writes CLASS.pdf first, not a notebook: "
+                 << pdf.toStdString() << "\nTry 'tessilar --help' for the options.\n";
+        return UnreadableNotebook;
+    }
     std::vector<Data::StudentNotebook> notebooks;
     std::vector<ClassReport::LeftOut> leftOut;
     const auto leaveOut = [&](const QString& name, const QString& reason) {

@@ -10,5 +10,6 @@ constexpr int NoNotebookRead = 3;
 
 /// Reads every notebook named, pools the charges, writes the class's report and prints the
 /// class's estimate and a line per student. Notebooks that cannot be read are named on the
-/// error stream and left out: 2 when some were, NoNotebookRead (and no PDF) when all were.
+/// error stream and left out: 2 when some were, NoNotebookRead (and no PDF) when all were; 2,
+/// writing nothing, for a CLASS.pdf that ends in .csv.
 int WriteClassReportCommand(const OptionCall& call);

@@ -102,6 +102,9 @@ class_report 3 "$work/none.pdf" "$work/class/anna.csv" "$work/empty"
 class_report 1 "$work/no/such/folder.pdf" "$work/good.csv"
 class_report 2 "$work/only.pdf"
 grep -qF -- "--class-report needs CLASS.pdf NOTEBOOK.csv..." "$work/err" || fail "$(cat "$work/err")"
+# A forgotten CLASS.pdf: the first notebook is not written over.
+class_report 2 "$work/class/bea.csv" "$work/class/cili.csv"
+cmp -s "$work/class/bea.csv" "$work/good.csv" || fail "--class-report wrote over a notebook"
 
 # Every option name in the help's option list (the lines that start with a dash).
 "$program" --help >"$work/help"
