@@ -31,6 +31,8 @@ void TForm1::CreateDropletMarkers() {
 std::uint32_t TForm1::TicksTogether() const {
     const int most = static_cast<int>(TIdozito::MostFiringsTogether);
     if (visibility_ && !visibility_->Seen()) return TIdozito::AllTogether;
+    // Seen again with the view left behind: the next tick brings it up to date on its own time.
+    if (viewBehind_) return 1;
     // A relaxing chamber moves the thermometer column now and then; a droplet near the field
     // may step onto a new pixel at any tick.
     if (!ThermometerSettled()) return 1;
