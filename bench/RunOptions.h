@@ -36,4 +36,11 @@ inline double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+/// Context switches of all this process's threads so far, voluntary and not: its wake-ups.
+inline long ContextSwitches() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_nvcsw + usage.ru_nivcsw;
+}
+
 } // namespace Bench
