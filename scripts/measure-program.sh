@@ -9,6 +9,7 @@
 #   idle       before the first injection: the window open, nothing changing in it
 #   minimised  the scenario, with the window then minimised (unmapped, as a window manager does)
 #   covered    the scenario, with the window then fully covered by another window
+#   covered-caret  the same, with the focus (and its blinking caret) left in the voltage field
 #   notebook   the scenario, with the notebook window open showing 50 rows and the histogram
 # With PROFILE=FILE set, Debian's linux-perf samples the program over the measuring time into
 # FILE (perf report -i FILE shows where the time goes).
@@ -75,9 +76,12 @@ if [[ $scene != idle ]]; then
   click $((602 + 12 + 37)) $((88 + 104 + 12))            # stopwatch Start/Reset
   started=$(date +%s%N)
 fi
+if [[ $scene == covered-caret ]]; then
+  xdotool mousemove $((X + 602 + 72 + 30)) $((ctop + 240 + 8 + 10)) click 1
+fi
 case $scene in
   minimised) xdotool windowunmap "$main" ;;
-  covered)
+  covered | covered-caret)
     xmessage -geometry 1280x900+0+0 "covering the program" &
     cover=$!
     ;;
@@ -112,9 +116,9 @@ awk -v w="$((w1 - w0))" 'NR == FNR {before[$1] = $3; next}
 echo "scene $scene"
 # Simulated time against wall time, read off the stopwatch the way a student does: stopped with
 # F6 and recorded in the notebook with F8.
-if [[ $scene == minimised || $scene == covered ]]; then
+if [[ $scene == minimised || $scene == covered* ]]; then
   [[ $scene == minimised ]] && xdotool windowmap --sync "$main"
-  [[ $scene == covered ]] && kill "$cover"
+  [[ $scene == covered* ]] && kill "$cover"
   xdotool windowfocus --sync "$main"
   xdotool key F6
   stopped=$(date +%s%N)
