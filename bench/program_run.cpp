@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     const double seconds = options.Seconds;
     struct Sample {
         double cpu = 0, wall = 0, sim = 0;
-        long switches = 0;
+        Bench::ContextSwitches switches;
     } start;
 
     StartHooks hooks;
@@ -58,18 +58,21 @@ int main(int argc, char** argv) {
             form.BitBtn4->click();
         });
         QTimer::singleShot(1300, &form, [&] {
-            start = {Bench::CpuSeconds(), WallSeconds(), Data::SimTime, Bench::ContextSwitches()};
+            start = {Bench::CpuSeconds(), WallSeconds(), Data::SimTime,
+                     Bench::ContextSwitches::Now()};
         });
         QTimer::singleShot(1300 + static_cast<int>(seconds * 1000), &form, [&, busy] {
             const double cpu = Bench::CpuSeconds() - start.cpu;
             const double wall = WallSeconds() - start.wall;
             const double sim = Data::SimTime - start.sim;
-            const long switches = Bench::ContextSwitches() - start.switches;
+            const Bench::ContextSwitches now = Bench::ContextSwitches::Now();
+            const long switches = now.Total() - start.switches.Total();
+            const long voluntary = now.Voluntary - start.switches.Voluntary;
             const double expected = 10.0 / 11.0;
             std::printf("scheduler %s\n", busy ? "busy-polling" : "sleeping");
             std::printf("wall_seconds %.3f\n", wall);
             std::printf("cpu_percent %.2f\n", 100 * cpu / wall);
-            std::printf("wakeups_per_s %.1f\n", switches / wall);
+            std::printf("wakeups_per_s %.1f (voluntary %.1f)\n", switches / wall, voluntary / wall);
             std::printf("sim_per_wall %.4f\n", sim / wall);
             std::printf("sim_per_wall_error_percent %.2f\n",
                         100 * (sim / wall - expected) / expected);
