@@ -26,6 +26,8 @@ const char* tess_language_folders();
 const char* tess_language_folder();
 /// Catalogue text number n.
 const char* tess_text(int n);
+/// Catalogue text number n with "%1" replaced by the number `value`.
+const char* tess_text_with_number(int n, int value);
 /// The main window's caption for the identifier.
 const char* tess_title(const char* identifier);
 /// All window designs, menus and keyboard orders as one JSON object.

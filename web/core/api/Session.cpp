@@ -88,6 +88,13 @@ const char* tess_text(int n) {
     return Returned(TextReturned, Data::GetText(n));
 }
 
+const char* tess_text_with_number(int n, int value) {
+    std::string text = Data::GetText(n);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(value));
+    return Returned(TextReturned, text);
+}
+
 const char* tess_title(const char* identifier) {
     return Returned(TitleReturned, Data::GetText(200) + "   /   " + (identifier ? identifier : ""));
 }
