@@ -1,0 +1,115 @@
+// The browser page's benchmark (figures with their goals; nothing here passes or fails):
+//   - the time from opening the file to the identifier prompt being ready for typing
+//   - with 100 droplets injected, the supply on at 500 V and the stopwatch running, in Chromium
+//     unthrottled and with the CPU slowed 4x (a low-end Chromebook): frames per second, the main
+//     thread's script time per frame and the longest main-thread task
+//   node web/bench/page-bench.mjs [SECONDS]   (measuring time per scene, default 10)
+import { launchChromium, openPage } from '../e2e/browser.mjs';
+import { fixedCaption, press, startExperiment, text, typeInto } from '../e2e/session.mjs';
+
+const seconds = Number(process.argv[2] ?? 10);
+const openings = 5;
+
+function median(values) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.floor(sorted.length / 2)];
+}
+
+function report(what, value, unit, goal, met) {
+  console.log(`${what.padEnd(48)} ${value.padStart(9)} ${unit.padEnd(6)} goal ${goal}${met ? '' : '   (missed)'}`);
+}
+
+/// Milliseconds from the start of navigation to the first moment a text field holds the focus:
+/// the page is ready for the identifier.
+async function promptReadyMs(browser) {
+  const session = await openPage(browser, { query: '?lang=en', beforeLoad: async (page) => {
+    await page.evaluateOnNewDocument(() => {
+      const look = () => {
+        const field = document.activeElement;
+        if (field?.tagName === 'INPUT' && field.getClientRects().length > 0) {
+          window.tessilarPromptReadyMs = performance.now();
+        } else {
+          requestAnimationFrame(look);
+        }
+      };
+      requestAnimationFrame(look);
+    });
+  } });
+  const handle = await session.page.waitForFunction(() => window.tessilarPromptReadyMs,
+    { timeout: 30_000, polling: 50 });
+  const ms = await handle.jsonValue();
+  await session.context.close();
+  return ms;
+}
+
+/// One scene measured for `seconds`: frames, script time from the DevTools performance metrics,
+/// and the longest main-thread task from a trace.
+async function measureScene(page, client, rate) {
+  await client.send('Emulation.setCPUThrottlingRate', { rate });
+  const metric = async () => Object.fromEntries(
+    (await client.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+  await page.tracing.start({ categories: ['devtools.timeline'] });
+  const before = await metric();
+  const frames = await page.evaluate((s) => new Promise((resolve) => {
+    let count = -1;
+    let begin = 0;
+    const frame = (now) => {
+      if (count < 0) begin = now;
+      count += 1;
+      if (now - begin < s * 1000) requestAnimationFrame(frame); else resolve({ count, ms: now - begin });
+    };
+    requestAnimationFrame(frame);
+  }), seconds);
+  const after = await metric();
+  const trace = JSON.parse(Buffer.from(await page.tracing.stop()).toString('utf8'));
+  await client.send('Emulation.setCPUThrottlingRate', { rate: 1 });
+
+  const events = trace.traceEvents ?? trace;
+  const mainThread = events.find((e) => e.name === 'thread_name' && e.args?.name === 'CrRendererMain'
+    && events.some((t) => t.pid === e.pid && t.name === 'TracingStartedInBrowser') === false);
+  const longest = events
+    .filter((e) => e.name === 'RunTask' && e.ph === 'X' && (!mainThread
+      || (e.pid === mainThread.pid && e.tid === mainThread.tid)))
+    .reduce((max, e) => Math.max(max, (e.dur ?? 0) / 1000), 0);
+  return {
+    fps: frames.count / (frames.ms / 1000),
+    scriptMsPerFrame: ((after.ScriptDuration - before.ScriptDuration) * 1000) / frames.count,
+    taskMsPerFrame: ((after.TaskDuration - before.TaskDuration) * 1000) / frames.count,
+    longestTaskMs: longest,
+  };
+}
+
+const browser = await launchChromium();
+try {
+  console.log(`chromium ${await browser.version()}, ${seconds} s per scene`);
+  const ready = [];
+  for (let i = 0; i < openings; i++) ready.push(await promptReadyMs(browser));
+  report(`file opened to identifier prompt ready (median of ${openings})`,
+    median(ready).toFixed(0), 'ms', '< 1000 ms', median(ready) < 1000);
+
+  const session = await startExperiment(browser, { language: 'en', width: 1366, height: 768 });
+  const { page } = session;
+  await press(session, text.inject);
+  await typeInto(session, text.voltage, '500');
+  await press(session, text.onOff);
+  await press(session, fixedCaption.start);
+  const client = await page.createCDPSession();
+  await client.send('Performance.enable');
+  const inView = await page.evaluate(() => document.querySelector('canvas')?.getAttribute('aria-label')
+    ?? document.querySelector('canvas')?.textContent ?? '');
+  console.log(`scene: 100 droplets injected (the microscope says: ${JSON.stringify(inView)}), `
+    + 'the supply on at 500 V, the stopwatch running');
+  for (const rate of [1, 4]) {
+    const figures = await measureScene(page, client, rate);
+    const cpu = rate === 1 ? 'CPU unthrottled' : `CPU slowed ${rate}x`;
+    report(`frames per second, ${cpu}`, figures.fps.toFixed(1), 'fps', '60 at 4x', rate !== 4 || figures.fps >= 59);
+    report(`script time per frame, ${cpu}`, figures.scriptMsPerFrame.toFixed(3), 'ms',
+      '< 1 ms unthrottled', rate !== 1 || figures.scriptMsPerFrame < 1);
+    report(`main-thread task time per frame, ${cpu}`, figures.taskMsPerFrame.toFixed(3), 'ms', '(for reference)', true);
+    report(`longest main-thread task, ${cpu}`, figures.longestTaskMs.toFixed(1), 'ms', '<= 50 ms',
+      figures.longestTaskMs <= 50);
+  }
+  await session.context.close();
+} finally {
+  await browser.close();
+}
