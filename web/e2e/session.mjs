@@ -65,11 +65,12 @@ export async function startExperiment(browser, { language = 'en', query, identif
     width, height, query: query ?? (language === 'hu' ? '' : `?lang=${language}`),
   });
   session.language = language;
-  const field = await control(session.page, caption(language, text.promptLabel), ['textbox']);
+  const field = await control(session.page, caption(language, text.promptLabel), ['textbox', undefined]);
   await atPrompt?.(session);
   await field.type(identifier);
   await session.page.keyboard.press('Enter');
-  const title = `${caption(language, text.title)}   /   ${identifier}`;
+  // document.title reads the title element's text with its runs of blanks collapsed.
+  const title = `${caption(language, text.title)}   /   ${identifier}`.replace(/\s+/g, ' ').trim();
   await waitInPage(session.page, `the title ${JSON.stringify(title)}`,
     (expected) => document.title === expected, title);
   return session;
