@@ -70,6 +70,15 @@ export async function openPage(browser, { width = 1366, height = 768, query = ''
       request.abort('blockedbyclient');
     }
   });
+  // A second witness besides the interception: every request and WebSocket the page's network
+  // layer saw (interception does not cover WebSockets).
+  const client = await page.createCDPSession();
+  await client.send('Network.enable');
+  const attempted = (url) => {
+    if (!allowedSchemes.has(new URL(url).protocol) && !refused.includes(url)) refused.push(url);
+  };
+  client.on('Network.requestWillBeSent', ({ request }) => attempted(request.url));
+  client.on('Network.webSocketCreated', ({ url }) => attempted(url));
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   await beforeLoad?.(page);
