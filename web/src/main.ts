@@ -21,9 +21,25 @@ import { LanguageDialog } from './views/LanguageDialog';
 import { MainWindow } from './views/MainWindow';
 import type { DialDrawing } from './views/Voltmeter';
 
+/**
+ * Starts the core. Its WebAssembly is inlined as a data: address; with fetch hidden while the
+ * module sets itself up, it decodes those bytes itself instead of asking for the address, which
+ * the page's policy refuses (the page asks for nothing at all).
+ */
+function createCore(): Promise<unknown> {
+  const scope = globalThis as { fetch: typeof fetch | undefined };
+  const saved = scope.fetch;
+  scope.fetch = undefined;
+  try {
+    return createTessilarCore();
+  } finally {
+    scope.fetch = saved;
+  }
+}
+
 async function start(): Promise<void> {
   if (typeof WebAssembly !== 'object') throw new Error('WebAssembly is not available');
-  const module = (await createTessilarCore()) as CoreModule;
+  const module = (await createCore()) as CoreModule;
   const core = new Core(module);
   const files: [string, Uint8Array][] = [
     ['Tessilar.ini', programCatalogue],

@@ -12,14 +12,14 @@ export class DialogWindow {
   constructor(id: string, design: WindowDesign) {
     this.dialog = document.createElement('dialog');
     this.dialog.className = 'window dialog';
-    this.dialog.id = id;
+    this.dialog.id = `${id}-dialog`;
     this.caption = document.createElement('div');
     this.caption.className = 'caption';
     this.caption.id = `${id}-caption`;
     this.dialog.setAttribute('aria-labelledby', this.caption.id);
     this.client = document.createElement('div');
     this.client.className = 'client';
-    this.client.id = `${id}-client`;
+    this.client.id = id;
     this.client.style.width = `${design.width}px`;
     this.client.style.height = `${design.height}px`;
     this.client.style.backgroundColor = design.color;

@@ -105,6 +105,7 @@ export class MenuBar {
   }
 
   openMenu(): void {
+    this.popup.style.left = `${this.help.offsetLeft}px`;
     this.popup.hidden = false;
     this.help.setAttribute('aria-expanded', 'true');
     this.items[0]?.button.focus();
