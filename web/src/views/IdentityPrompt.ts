@@ -17,7 +17,6 @@ export class IdentityPrompt {
     this.window = new DialogWindow('prompt', design);
     const controls = this.window.controls;
     this.field = controls.get('Password', HTMLInputElement);
-    this.field.type = 'password';
     this.field.autocomplete = 'off';
     this.field.setAttribute('aria-labelledby', controls.element('Label1').id);
     // A note the page adds below the prompt when Cancel cannot end the program.
