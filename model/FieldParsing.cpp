@@ -1,13 +1,12 @@
 // Field parsing and fixed-point formatting, free of the C library's locale.
 #include "model/FieldParsing.h"
 
+#include "model/DecimalText.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <system_error>
 
 namespace Data {
 
@@ -124,25 +123,18 @@ std::optional<double> ParseReal(std::string_view text) {
     }
     if (pos != text.size()) return std::nullopt;
 
-    double magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude,
-                                              std::chars_format::general);
-    if (end != text.data() + text.size()) return std::nullopt;
-    if (error == std::errc::result_out_of_range) {
-        // Out of range means either beyond the largest double or below half the smallest
-        // subnormal; the decimal exponent of the first significant digit tells which.
-        const std::string_view mantissa = text.substr(0, mantissaEnd);
-        const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-        if (firstSignificant == std::string_view::npos) return negative ? -0.0 : 0.0;
-        const long long digitsBeforePoint =
-            firstSignificant < integerDigits
-                ? static_cast<long long>(integerDigits - firstSignificant)
-                : -static_cast<long long>(firstSignificant - integerDigits - 1);
-        if (digitsBeforePoint + exponent > 0) return std::nullopt; // overflow
-        return negative ? -0.0 : 0.0;                              // underflow
-    }
-    if (error != std::errc{}) return std::nullopt;
-    return negative ? -magnitude : magnitude;
+    if (const auto magnitude = ReadDecimal(text)) return negative ? -*magnitude : *magnitude;
+    // Out of range means either beyond the largest double or below half the smallest subnormal;
+    // the decimal exponent of the first significant digit tells which.
+    const std::string_view mantissa = text.substr(0, mantissaEnd);
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string_view::npos) return negative ? -0.0 : 0.0;
+    const long long digitsBeforePoint =
+        firstSignificant < integerDigits
+            ? static_cast<long long>(integerDigits - firstSignificant)
+            : -static_cast<long long>(firstSignificant - integerDigits - 1);
+    if (digitsBeforePoint + exponent > 0) return std::nullopt; // overflow
+    return negative ? -0.0 : 0.0;                              // underflow
 }
 
 std::string FormatFixed(double value, int width, int decimals) {
@@ -159,14 +151,9 @@ std::string FormatFixed(double value, int width, int decimals) {
     if (std::isinf(value)) return padded(value < 0 ? "-INF" : "INF");
 
     // The shortest decimal form that reads back as the same double, in plain fixed notation (whole
-    // numbers beyond 2^53 get their exact digits): at most 309 integer digits (1.8e308) or
-    // 2 + 324 characters (the smallest subnormal).
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::fixed);
-    if (result.ec != std::errc{}) return padded("NAN"); // cannot happen with this buffer
-    const std::string_view shortest(buffer.data(),
-                                    static_cast<std::size_t>(result.ptr - buffer.data()));
+    // numbers beyond 2^53 get their exact digits).
+    const std::string shortestText = ShortestFixed(std::fabs(value));
+    const std::string_view shortest = shortestText;
     const std::size_t point = shortest.find('.');
     std::string digits(shortest.substr(0, point)); // integer digits, then the kept decimals
     const std::size_t integerDigits = digits.size();

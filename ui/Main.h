@@ -111,7 +111,6 @@ public:
     void Edit2Change();
     /// Enter in the temperature field, or the focus leaving it.
     void Edit2EditingFinished();
-    void SetAmbientTemperature(double celsius);
     void UpdateThermometer();
 
     const ControlSet& Controls() const { return controls_; }
@@ -177,7 +176,6 @@ private:
     bool startupPending_ = false;
     bool activationRequested_ = false;
     bool activated_ = false;
-    double setCelsius_ = 20; ///< the set temperature in force, °C, as last applied
     bool showingSetTemperature_ = false;
     TAboutDlg* aboutDlg_ = nullptr;
     TLanguageDlg* languageDlg_ = nullptr;
