@@ -230,14 +230,31 @@ export function setCaption(element: HTMLElement, caption: string): void {
   element.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
 }
 
-/** Keyboard order: the listed controls first, in order, then nothing else of the window. */
-export function applyKeyboardOrder(set: ControlSet, order: readonly string[]): void {
-  let index = 1;
+/** The focusable elements of the named controls, in the design's keyboard order. */
+export function keyboardOrder(set: ControlSet, order: readonly string[]): HTMLElement[] {
+  const focusables: HTMLElement[] = [];
   for (const name of order) {
     const element = set.element(name);
-    const focusables = element.matches('input, button, select')
-      ? [element]
-      : [...element.querySelectorAll<HTMLElement>('input, button, select')];
-    for (const focusable of focusables) focusable.tabIndex = index++;
+    if (element.matches('input, button, select')) focusables.push(element);
+    else focusables.push(...element.querySelectorAll<HTMLElement>('input, button, select'));
   }
+  return focusables;
+}
+
+/**
+ * Tab and Shift+Tab inside `root` go through the controls in the design's keyboard order (then
+ * the `after` elements, such as the menu bar's), round and round, as in the desktop's window,
+ * whatever the order of the page's elements.
+ */
+export function applyKeyboardOrder(set: ControlSet, order: readonly string[], root?: HTMLElement, after: () => HTMLElement[] = () => []): void {
+  const scope = root ?? set.element(order[0] ?? '').closest('dialog') ?? document.body;
+  scope.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
+    const cycle = [...keyboardOrder(set, order), ...after()].filter((e) => !(e as HTMLButtonElement).disabled && e.getClientRects().length > 0);
+    const at = cycle.indexOf(document.activeElement as HTMLElement);
+    if (at < 0 || cycle.length === 0) return;
+    event.preventDefault();
+    const next = (at + (event.shiftKey ? -1 : 1) + cycle.length) % cycle.length;
+    cycle[next]?.focus();
+  });
 }

@@ -6,7 +6,7 @@ import { centredOffset, fitScale, targetDesignSize } from './fit';
 /** The main window's height beyond its design client: the caption bar. */
 export const CaptionHeight = 20;
 /** The menu bar's height, taken from the top of the design's client area as the desktop's is. */
-export const MenuBarHeight = 22;
+export const MenuBarHeight = 25;
 
 export type Resized = (scale: number, dpr: number) => void;
 

@@ -5,6 +5,7 @@ import { Changed, type Axis, type Core, type SpinField } from '../core';
 import type { SimulationClock } from '../clock';
 import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type ControlSet, type MainDesign } from '../design';
 import { parseMnemonic } from '../mnemonic';
+import { MenuBarHeight } from '../stage';
 import { MenuBar } from './Menus';
 import { Microscope } from './Microscope';
 import { Stopwatch } from './Stopwatch';
@@ -57,6 +58,9 @@ export class MainWindow {
     this.client.className = 'client';
     this.client.id = 'main';
     this.client.style.width = `${design.width}px`;
+    // The desktop's window is its design size with the menu bar in it.
+    this.client.style.height = `${design.height - MenuBarHeight}px`;
+    this.menu.element.style.height = `${MenuBarHeight}px`;
     this.client.style.backgroundColor = design.color;
     this.client.style.fontFamily = design.fontFamily;
     this.client.style.fontSize = `${design.fontPixels}px`;
@@ -78,7 +82,7 @@ export class MainWindow {
     this.label('Edit7', 'Label3');
     this.label('Edit2', 'Label7');
     this.label('Edit1', 'Label4');
-    applyKeyboardOrder(c, design.order);
+    applyKeyboardOrder(c, design.order, this.element, () => this.menu.titles());
     this.connect(commands);
   }
 

@@ -12,6 +12,7 @@ export interface MenuCommand {
 
 export class MenuBar {
   readonly element: HTMLElement;
+  private readonly bar: HTMLElement;
   private readonly end: HTMLButtonElement;
   private readonly help: HTMLButtonElement;
   private readonly popup: HTMLElement;
@@ -24,7 +25,10 @@ export class MenuBar {
   ) {
     this.element = document.createElement('div');
     this.element.className = 'menubar';
-    this.element.setAttribute('role', 'menubar');
+    this.bar = document.createElement('div');
+    this.bar.className = 'menubar-items';
+    this.bar.setAttribute('role', 'menubar');
+    this.element.append(this.bar);
     this.end = this.topItem('menu-end');
     this.end.addEventListener('click', (event) => {
       this.closeMenu();
@@ -81,8 +85,13 @@ export class MenuBar {
     button.id = id;
     button.className = 'menutitle';
     button.setAttribute('role', 'menuitem');
-    this.element.append(button);
+    this.bar.append(button);
     return button;
+  }
+
+  /** The bar's own items, for the window's keyboard order. */
+  titles(): HTMLElement[] {
+    return [this.end, this.help];
   }
 
   applyCaptions(): void {
