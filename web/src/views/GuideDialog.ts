@@ -48,7 +48,10 @@ export class GuideDialog {
     content.className = 'guide-page';
     content.append(...page.body.childNodes);
     const ground = document.createElement('style');
-    ground.textContent = '.guide-page { padding: 12px; background: #fff; color: #000; }';
+    // The lists of links are touch targets of their own (a link inside a sentence is not).
+    ground.textContent =
+      '.guide-page { padding: 12px; background: #fff; color: #000; }' +
+      '.contents a, .languages a { display: inline-block; min-height: 24px; line-height: 24px; }';
     this.root.append(ground, content);
     // Links inside the guide move within it; the page's own address stays as it is.
     content.addEventListener('click', (event) => {
