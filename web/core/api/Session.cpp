@@ -69,6 +69,8 @@ int tess_put_file(const char* relativePath, const std::uint8_t* bytes, int size)
 }
 
 void tess_choose_language(const char* folder) {
+    // "" is the program folder's own catalogue, also after a language folder was chosen.
+    if (!folder || *folder == '\0') Data::LangDir.clear();
     Data::ChooseLanguage(folder ? folder : "");
 }
 
