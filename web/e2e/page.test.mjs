@@ -73,6 +73,8 @@ describe('identity prompt and title', () => {
         injected: 'injected' in window,
         language: document.documentElement.lang,
       }));
+      // The prompt shows the identifier as typed, as the desktop's does (no password dots).
+      assert.deepEqual(session.promptField, { type: 'text', value: identifier });
       if (identifier) assert.ok(shown.text.includes(identifier), 'identifier not shown as text');
       assert.ok(!shown.images.some((src) => src?.includes('tessilar.invalid')));
       assert.equal(shown.bold, 0);

@@ -68,6 +68,7 @@ export async function startExperiment(browser, { language = 'en', query, identif
   const field = await control(session.page, caption(language, text.promptLabel), ['textbox', undefined]);
   await atPrompt?.(session);
   await field.type(identifier);
+  session.promptField = await field.evaluate((el) => ({ type: el.type, value: el.value }));
   await session.page.keyboard.press('Enter');
   // document.title reads the title element's text with its runs of blanks collapsed.
   const title = `${caption(language, text.title)}   /   ${identifier}`.replace(/\s+/g, ' ').trim();
