@@ -4,7 +4,7 @@ import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { launchChromium, waitInPage } from './browser.mjs';
+import { launchChromium, openPage, waitInPage } from './browser.mjs';
 import { caption } from './catalogue.mjs';
 import { colours, newlyDark, pixelsOfColour, viewportPixels } from './screen.mjs';
 import {
@@ -82,6 +82,33 @@ describe('identity prompt and title', () => {
       assert.equal(shown.language, language);
       await control(page, caption(language, text.inject), ['button']);
       assertSelfContained(session);
+      await session.context.close();
+    });
+  }
+});
+
+describe('a page that cannot start says so in both languages', () => {
+  // Each way of breaking the browser before the page's script runs.
+  const breakages = {
+    'no WebAssembly': () => { delete window.WebAssembly; },
+    'WebAssembly refused': () => {
+      const refuse = () => Promise.reject(new Error('refused by the test'));
+      WebAssembly.instantiate = refuse;
+      WebAssembly.instantiateStreaming = refuse;
+    },
+  };
+  for (const [name, breakage] of Object.entries(breakages)) {
+    it(name, async () => {
+      const session = await openPage(browser, {
+        beforeLoad: (page) => page.evaluateOnNewDocument(breakage),
+      });
+      await waitInPage(session.page, 'the failure message', () => {
+        const alert = document.querySelector('[role="alert"]');
+        const said = (lang) => [...(alert?.querySelectorAll(`[lang="${lang}"]`) ?? [])]
+          .some((p) => p.textContent.trim() && p.getClientRects().length > 0);
+        return said('hu') && said('en');
+      });
+      assert.deepEqual(session.refused, []);
       await session.context.close();
     });
   }
