@@ -51,13 +51,16 @@ export async function launchChromium() {
 
 const allowedSchemes = new Set(['file:', 'data:', 'blob:']);
 
-/// A new page in a context of its own (no storage shared with other pages) at the given size, with
+/// A new page in a context of its own (no storage shared with other pages) at the given size (a
+/// touch screen if `touch`), with
 /// every network request refused. `refused` lists the addresses of the requests aborted;
 /// `beforeLoad(page)` runs before the page is opened.
-export async function openPage(browser, { width = 1366, height = 768, query = '', beforeLoad } = {}) {
+export async function openPage(browser, {
+  width = 1366, height = 768, touch = false, query = '', beforeLoad,
+} = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.setViewport({ width, height });
+  await page.setViewport({ width, height, hasTouch: touch });
   const refused = [];
   await page.setRequestInterception(true);
   page.on('request', (request) => {

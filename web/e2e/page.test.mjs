@@ -220,6 +220,65 @@ describe('the experiment', () => {
   });
 });
 
+describe('keyboard only and touch', () => {
+  it('Tab follows the desktop keyboard order; Alt with a marked letter presses its button', async () => {
+    const session = await startExperiment(browser, { language: 'en' });
+    const page = session.page;
+    const focusedName = () => page.evaluate(() => {
+      const el = document.activeElement;
+      const labelled = el?.getAttribute('aria-labelledby');
+      return (el?.getAttribute('aria-label')
+        ?? (labelled ? document.getElementById(labelled)?.textContent : el?.textContent) ?? '').trim();
+    });
+    const visited = [await focusedName()];
+    for (let i = 0; i < 24; i++) {
+      await page.keyboard.press('Tab');
+      visited.push(await focusedName());
+    }
+    // The named controls in the desktop's order, starting at the injection button.
+    const order = [text.inject, text.reverse, text.onOff, text.voltage, text.stopwatch,
+      fixedCaption.start, fixedCaption.stop, text.end, text.temperature]
+      .map((n) => (typeof n === 'string' ? n : caption('en', n)));
+    const positions = order.map((name) => visited.indexOf(name));
+    assert.ok(positions.every((at, i) => at >= 0 && (i === 0 || at > positions[i - 1])),
+      `focus went ${JSON.stringify(visited)}`);
+    assert.equal(positions[0], 0, 'the injection button does not have the focus first');
+
+    // The injection and the supply's button by Alt and their marked letters.
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('i');
+    await page.keyboard.up('Alt');
+    await waitForScreen(page, 'droplets injected by Alt+I',
+      (shot) => pixelsOfColour(shot, colours.markerYellow).length > 0);
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('o');
+    await page.keyboard.up('Alt');
+    await waitForScreen(page, 'the lamp lit by Alt+O',
+      (shot) => pixelsOfColour(shot, colours.lampLime).length > 0);
+    assertSelfContained(session);
+    await session.context.close();
+  });
+
+  it('taps on a touch screen', async () => {
+    const session = await startExperiment(browser, {
+      language: 'en', width: 1024, height: 768, touch: true,
+    });
+    const page = session.page;
+    const tap = async (number) => {
+      const box = await boxOf(session, number, ['button']);
+      await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    };
+    await tap(text.inject);
+    await waitForScreen(page, 'droplets injected by a tap',
+      (shot) => pixelsOfColour(shot, colours.markerYellow).length > 0);
+    await tap(text.onOff);
+    await waitForScreen(page, 'the lamp lit by a tap',
+      (shot) => pixelsOfColour(shot, colours.lampLime).length > 0);
+    assertSelfContained(session);
+    await session.context.close();
+  });
+});
+
 describe('languages and the guide', () => {
   // The guide's first heading in each language.
   const headings = { hu: '1. A kísérlet célja', en: '1. Aim of the experiment' };

@@ -60,9 +60,9 @@ export async function typeInto(session, number, value) {
 /// answered with `identifier`; resolves once the window title carries the identifier.
 /// `atPrompt(session)` runs while the prompt waits for the identifier.
 export async function startExperiment(browser, { language = 'en', query, identifier = 'Teszt Elek',
-  width, height, atPrompt } = {}) {
+  width, height, touch, atPrompt } = {}) {
   const session = await openPage(browser, {
-    width, height, query: query ?? (language === 'hu' ? '' : `?lang=${language}`),
+    width, height, touch, query: query ?? (language === 'hu' ? '' : `?lang=${language}`),
   });
   session.language = language;
   const field = await control(session.page, caption(language, text.promptLabel), ['textbox', undefined]);
