@@ -133,7 +133,9 @@ function elementFor(c: ControlDesign): HTMLElement {
     case 'cancelButton': {
       const button = document.createElement('button');
       button.type = 'button';
-      button.className = 'button';
+      // The standard glyphs of close, OK and cancel buttons, drawn by the page's styles.
+      const glyph = { closeButton: ' close', okButton: ' ok', cancelButton: ' cancel' } as const;
+      button.className = `button${c.kind === 'button' ? '' : glyph[c.kind]}`;
       return button;
     }
     case 'panel': {
