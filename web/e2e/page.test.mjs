@@ -24,6 +24,7 @@ async function waitForScreen(page, what, accept, timeout = 30_000) {
     const result = accept(await viewportPixels(page));
     if (result) return result;
     if (Date.now() > deadline) throw new Error(`waited ${timeout / 1000} s for ${what}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
   }
 }
 
