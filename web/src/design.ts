@@ -79,10 +79,6 @@ export class ControlSet {
     return element;
   }
 
-  has(name: string): boolean {
-    return this.byName.has(name);
-  }
-
   element(name: string): HTMLElement {
     const element = this.byName.get(name);
     if (!element) throw new Error(`no control named ${name} in the design`);

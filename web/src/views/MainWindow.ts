@@ -1,7 +1,7 @@
 // The experiment bench: the main window built from the core's design, its views and the handlers
 // that forward each control to the core.
 
-import { Changed, type Axis, type Core, type SpinField } from '../core';
+import { Changed, type Core, type SpinField } from '../core';
 import type { SimulationClock } from '../clock';
 import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type ControlSet, type MainDesign } from '../design';
 import { parseMnemonic } from '../mnemonic';
@@ -168,7 +168,7 @@ export class MainWindow {
 
   private showReadouts(): void {
     for (const [name, bar, axis] of [['Label1', 'ScrollBar1', 0], ['Label2', 'ScrollBar2', 1]] as const) {
-      const readout = this.core.readout(axis as Axis);
+      const readout = this.core.readout(axis);
       this.controls.element(name).textContent = readout;
       this.controls.element(bar).setAttribute('aria-valuetext', readout.trim());
     }

@@ -25,7 +25,7 @@ export class Microscope {
 
   constructor(
     private readonly core: Core,
-    private readonly frame: HTMLElement,
+    frame: HTMLElement,
     private readonly width: number,
     private readonly height: number,
   ) {
