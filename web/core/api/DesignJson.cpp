@@ -100,8 +100,43 @@ void WriteOrder(JsonWriter& json, std::span<const char* const> names) {
     json.EndArray();
 }
 
+/// A control (or "title" for the window) and the catalogue text that captions it.
+struct Caption {
+    const char* Name;
+    int Text;
+};
+
+/// A menu item's name in the page, its design text and the catalogue text that captions it.
+struct MenuItem {
+    const char* Name;
+    const char* DesignText;
+    int Text;
+};
+
+// The catalogue texts of each window, as the desktop applies them when the window is shown. A
+// button's caption keeps its "&" mnemonic; End's button shows the End item's text without one.
+constexpr Caption MainCaptions[] = {{"BitBtn1", 11}, {"BitBtn2", 12}, {"BitBtn3", 13},
+                                    {"Label3", 14},  {"Label4", 15},  {"Label7", 16},
+                                    {"BitBtn6", 5}};
+constexpr Caption PromptCaptions[] = {
+    {"title", 256}, {"Label1", 257}, {"OKBtn", 1}, {"CancelBtn", 2}};
+constexpr Caption AboutCaptions[] = {{"title", 401},  {"Label1", 402}, {"Label2", 406},
+                                     {"Label3", 403}, {"Label4", 404}, {"Label5", 405},
+                                     {"OKBtn", 1}};
+constexpr const char* AboutOrder[] = {"OKBtn"};
+constexpr MenuItem MainMenu[] = {
+    {"end", MainDesign::EndItemText, 5},
+    {"help", MainDesign::HelpMenuText, 4},
+    {"about", MainDesign::AboutItemText, 401},
+    {"guide", MainDesign::DescriptionItemText, 17},
+    {"language", MainDesign::LanguageItemText, 18},
+};
+
+/// One window's design: size, ground, title, controls, keyboard order and captions; the object
+/// is left open for members of the window's own.
 void WriteWindow(JsonWriter& json, const char* key, int width, int height, std::uint32_t colour,
-                 const char* title) {
+                 const char* title, std::span<const ControlSpec> controls, int windowChildShift,
+                 std::span<const char* const> order, std::span<const Caption> captions) {
     json.Key(key).BeginObject();
     json.Key("width").Number(width);
     json.Key("height").Number(height);
@@ -109,6 +144,14 @@ void WriteWindow(JsonWriter& json, const char* key, int width, int height, std::
     json.Key("title").String(title);
     json.Key("fontFamily").String(CssFamily(DefaultFontFamily));
     json.Key("fontPixels").Number(FontPixels(DefaultFontPointSize));
+    json.Key("controls");
+    WriteControls(json, controls, windowChildShift);
+    json.Key("order");
+    WriteOrder(json, order);
+    json.Key("captions").BeginObject();
+    for (const Caption& caption : captions)
+        json.Key(caption.Name).Number(caption.Text);
+    json.EndObject();
 }
 
 std::string DesignsJson() {
@@ -116,78 +159,35 @@ std::string DesignsJson() {
     json.BeginObject();
 
     WriteWindow(json, "main", MainDesign::StartWidth, MainDesign::StartHeight,
-                MainDesign::ClientColor, MainDesign::DesignTitle);
-    json.Key("controls");
-    WriteControls(json, MainDesign::Controls(), MainDesign::WindowChildShift);
-    json.Key("order");
-    WriteOrder(json, MainDesign::KeyboardOrder());
-    // The menu: the items and the catalogue texts that caption them.
+                MainDesign::ClientColor, MainDesign::DesignTitle, MainDesign::Controls(),
+                MainDesign::WindowChildShift, MainDesign::KeyboardOrder(), MainCaptions);
     json.Key("menu").BeginObject();
-    json.Key("end").BeginObject().Key("design").String(MainDesign::EndItemText);
-    json.Key("text").Number(5).EndObject();
-    json.Key("help").BeginObject().Key("design").String(MainDesign::HelpMenuText);
-    json.Key("text").Number(4).EndObject();
-    json.Key("about").BeginObject().Key("design").String(MainDesign::AboutItemText);
-    json.Key("text").Number(401).EndObject();
-    json.Key("guide").BeginObject().Key("design").String(MainDesign::DescriptionItemText);
-    json.Key("text").Number(17).EndObject();
-    json.Key("language").BeginObject().Key("design").String(MainDesign::LanguageItemText);
-    json.Key("text").Number(18).EndObject();
-    json.EndObject();
-    // The catalogue texts of the controls, as the desktop applies them at activation. A caption
-    // of a button keeps its "&" mnemonic; End's button shows the End item's text without one.
-    json.Key("captions").BeginObject();
-    json.Key("BitBtn1").Number(11);
-    json.Key("BitBtn2").Number(12);
-    json.Key("BitBtn3").Number(13);
-    json.Key("Label3").Number(14);
-    json.Key("Label4").Number(15);
-    json.Key("Label7").Number(16);
-    json.Key("BitBtn6").Number(5);
+    for (const MenuItem& item : MainMenu) {
+        json.Key(item.Name).BeginObject();
+        json.Key("design").String(item.DesignText).Key("text").Number(item.Text);
+        json.EndObject();
+    }
     json.EndObject();
     json.Key("noMnemonic").BeginArray().String("BitBtn6").EndArray();
     json.EndObject();
 
     WriteWindow(json, "prompt", IdentityPromptDesign::ClientWidth,
                 IdentityPromptDesign::ClientHeight, IdentityPromptDesign::ClientColor,
-                IdentityPromptDesign::DesignTitle);
-    json.Key("controls");
-    WriteControls(json, IdentityPromptDesign::Controls(), 0);
-    json.Key("order");
-    WriteOrder(json, IdentityPromptDesign::KeyboardOrder());
-    json.Key("captions").BeginObject();
-    json.Key("title").Number(256);
-    json.Key("Label1").Number(257);
-    json.Key("OKBtn").Number(1);
-    json.Key("CancelBtn").Number(2);
-    json.EndObject();
+                IdentityPromptDesign::DesignTitle, IdentityPromptDesign::Controls(), 0,
+                IdentityPromptDesign::KeyboardOrder(), PromptCaptions);
     json.EndObject();
 
     WriteWindow(json, "about", AboutDesign::ClientWidth, AboutDesign::ClientHeight,
-                AboutDesign::ClientColor, "");
-    json.Key("controls");
-    WriteControls(json, AboutDesign::Controls(), 0);
-    json.Key("order").BeginArray().String("OKBtn").EndArray();
-    json.Key("captions").BeginObject();
-    json.Key("title").Number(401);
-    json.Key("Label1").Number(402);
-    json.Key("Label2").Number(406);
-    json.Key("Label3").Number(403);
-    json.Key("Label4").Number(404);
-    json.Key("Label5").Number(405);
-    json.Key("OKBtn").Number(1);
-    json.EndObject();
+                AboutDesign::ClientColor, "", AboutDesign::Controls(), 0, AboutOrder,
+                AboutCaptions);
     json.EndObject();
 
+    // The language dialog keeps its design texts, as the desktop's does.
     WriteWindow(json, "language", LanguageDesign::ClientWidth, LanguageDesign::ClientHeight,
-                LanguageDesign::ClientColor, LanguageDesign::DesignTitle);
+                LanguageDesign::ClientColor, LanguageDesign::DesignTitle,
+                LanguageDesign::Controls(), 0, LanguageDesign::KeyboardOrder(), {});
     json.Key("left").Number(LanguageDesign::DesignLeft);
     json.Key("top").Number(LanguageDesign::DesignTop);
-    json.Key("controls");
-    WriteControls(json, LanguageDesign::Controls(), 0);
-    json.Key("order");
-    WriteOrder(json, LanguageDesign::KeyboardOrder());
-    json.Key("captions").BeginObject().EndObject();
     json.EndObject();
 
     json.EndObject();

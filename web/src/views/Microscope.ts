@@ -5,7 +5,7 @@
 import type { Core } from '../core';
 import { deviceSpan } from '../fit';
 import { Palette } from '../palette';
-import { backCanvas, context2d, pictureCanvas } from './pictures';
+import { backCanvas, context2d, drawPicture, pictureCanvas } from './pictures';
 
 /** A marker is a 4 x 4 dot centred on its droplet's pixel. */
 const MarkerSize = 4;
@@ -51,14 +51,10 @@ export class Microscope {
   }
 
   resize(scale: number, dpr: number): void {
-    this.factor = backCanvas(this.field, this.width, this.height, scale, dpr);
+    this.factor = drawPicture(this.field, this.picture, this.width, this.height, scale, dpr);
     backCanvas(this.markers, this.width, this.height, scale, dpr);
     // A canvas backed afresh is empty.
     this.drawn = [];
-    const context = context2d(this.field);
-    const w = Math.min(this.picture.width, this.width);
-    const h = Math.min(this.picture.height, this.height);
-    context.drawImage(this.picture, 0, 0, w, h, 0, 0, Math.round(w * this.factor.x), Math.round(h * this.factor.y));
     this.drawMarkers();
   }
 

@@ -2,7 +2,7 @@
 // chamber temperature.
 
 import type { Core } from '../core';
-import { backCanvas, context2d, pictureCanvas } from './pictures';
+import { drawPicture, pictureCanvas } from './pictures';
 
 export class Thermometer {
   private readonly canvas: HTMLCanvasElement;
@@ -27,11 +27,7 @@ export class Thermometer {
   }
 
   resize(scale: number, dpr: number): void {
-    const factor = backCanvas(this.canvas, this.width, this.height, scale, dpr);
-    const context = context2d(this.canvas);
-    const w = Math.min(this.picture.width, this.width);
-    const h = Math.min(this.picture.height, this.height);
-    context.drawImage(this.picture, 0, 0, w, h, 0, 0, Math.round(w * factor.x), Math.round(h * factor.y));
+    drawPicture(this.canvas, this.picture, this.width, this.height, scale, dpr);
   }
 
   /** The column covers the panel's rows from the core's top to its bottom (none when empty). */

@@ -33,3 +33,14 @@ export function context2d(canvas: HTMLCanvasElement): CanvasRenderingContext2D {
   context.imageSmoothingEnabled = false;
   return context;
 }
+
+/** Backs the canvas at its design size and draws the picture on it from its top-left corner,
+ *  cut to that size, as the desktop's picture controls show theirs; returns device pixels per
+ *  design pixel. */
+export function drawPicture(canvas: HTMLCanvasElement, picture: HTMLCanvasElement, width: number, height: number, scale: number, dpr: number): { x: number; y: number } {
+  const factor = backCanvas(canvas, width, height, scale, dpr);
+  const w = Math.min(picture.width, width);
+  const h = Math.min(picture.height, height);
+  context2d(canvas).drawImage(picture, 0, 0, w, h, 0, 0, Math.round(w * factor.x), Math.round(h * factor.y));
+  return factor;
+}
