@@ -18,8 +18,8 @@ namespace {
 struct OpenCatalogue {
     bool IsOpen = false;
     bool InMemory = false;
-    std::string Path;
-    std::string Text;
+    std::string Path = {};
+    std::string Text = {};
 };
 TESSILAR_CONSTINIT_STRING OpenCatalogue Catalogue;
 

@@ -51,3 +51,9 @@ struct ControlSpec {
 /// The windows' default font: "MS Sans Serif", 8 points (11 pixels).
 constexpr const char* DefaultFontFamily = "MS Sans Serif";
 constexpr int DefaultFontPointSize = 8;
+
+/// Pixel height of a design font size: points at 96 dpi rounded as the design tools do
+/// (8 points are 11 pixels, 6 points 8), or -size for a size given in pixels (negative).
+constexpr int DesignPixelSize(int size) {
+    return size < 0 ? -size : (size * 96 + 36) / 72;
+}

@@ -63,7 +63,7 @@ std::string WithDecimalPoint(const char* printed) {
 
 } // namespace
 
-std::optional<double> ReadDecimal(std::string_view text) {
+std::optional<DecimalReading> ScanDecimal(std::string_view text) {
     std::size_t pos = 0;
     const bool negative = !text.empty() && text[0] == '-';
     if (negative) ++pos;
@@ -105,16 +105,24 @@ std::optional<double> ReadDecimal(std::string_view text) {
     }
     if (pos != text.size()) return std::nullopt;
 
+    using Range = DecimalReading::Range;
     const double zero = negative ? -0.0 : 0.0;
     digits.erase(digits.find_last_not_of('0') + 1); // all zeros leave nothing
-    if (digits.empty()) return zero;
+    if (digits.empty()) return DecimalReading{Range::Inside, zero};
     // The value is 0.digits × 10^magnitude; doubles lie within 10^-324 and 10^309.
     const long long magnitude = pointAt + exponent;
-    if (magnitude > 310) return std::nullopt;
-    if (magnitude < -330) return std::nullopt;
+    if (magnitude > 310) return DecimalReading{Range::TooLarge, zero};
+    if (magnitude < -330) return DecimalReading{Range::TooSmall, zero};
     const double value = NearestDouble(digits, magnitude);
-    if (std::isinf(value) || value == 0) return std::nullopt;
-    return negative ? -value : value;
+    if (std::isinf(value)) return DecimalReading{Range::TooLarge, zero};
+    if (value == 0) return DecimalReading{Range::TooSmall, zero};
+    return DecimalReading{Range::Inside, negative ? -value : value};
+}
+
+std::optional<double> ReadDecimal(std::string_view text) {
+    const auto reading = ScanDecimal(text);
+    if (!reading || reading->Fit != DecimalReading::Range::Inside) return std::nullopt;
+    return reading->Value;
 }
 
 ShortestDigits ShortestDigitsOf(double magnitude) {

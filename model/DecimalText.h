@@ -9,10 +9,24 @@
 
 namespace Data {
 
+/// A plain decimal number as read, and whether a double can hold it.
+struct DecimalReading {
+    enum class Range {
+        Inside,   ///< Value is the nearest double
+        TooLarge, ///< beyond the largest double
+        TooSmall  ///< not zero, yet nearer to zero than to the smallest subnormal
+    };
+    Range Fit = Range::Inside;
+    double Value = 0; ///< (signed) zero when not inside
+};
+
 /// Reads a plain decimal number, the whole text: an optional "-", digits with an optional "."
 /// fraction (at least one digit in all) and an optional exponent ("e" or "E", an optional sign,
-/// digits). Gives the nearest double; nullopt for anything else, and for numbers out of range:
-/// beyond the largest double, or not zero yet nearer to zero than to the smallest subnormal.
+/// digits); nullopt for anything else.
+std::optional<DecimalReading> ScanDecimal(std::string_view text);
+
+/// The nearest double to a plain decimal number (see ScanDecimal); nullopt for anything else and
+/// for numbers out of a double's range.
 std::optional<double> ReadDecimal(std::string_view text);
 
 /// The shortest significant digits that read back as the same double, for a finite, positive

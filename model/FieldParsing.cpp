@@ -86,55 +86,13 @@ std::optional<double> ParseReal(std::string_view text) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    // Check the whole grammar here, so that the conversion below sees only plain decimal numbers
-    // (never "inf", "nan" or a hexadecimal float) and nothing may trail them.
-    std::size_t pos = 0;
-    std::size_t integerDigits = 0;
-    while (pos < text.size() && IsDecimalDigit(text[pos]))
-        ++pos;
-    integerDigits = pos;
-    std::size_t fractionDigits = 0;
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        while (pos < text.size() && IsDecimalDigit(text[pos])) {
-            ++pos;
-            ++fractionDigits;
-        }
-    }
-    if (integerDigits + fractionDigits == 0) return std::nullopt;
-    const std::size_t mantissaEnd = pos;
-    // The exponent, saturated far beyond any double's range so that no digit count overflows it.
-    constexpr long long ExponentCap = 1'000'000'000'000LL;
-    long long exponent = 0;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        bool exponentNegative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            exponentNegative = text[pos] == '-';
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        while (pos < text.size() && IsDecimalDigit(text[pos])) {
-            exponent = std::min(exponent * 10 + (text[pos] - '0'), ExponentCap);
-            ++pos;
-        }
-        if (pos == exponentStart) return std::nullopt;
-        if (exponentNegative) exponent = -exponent;
-    }
-    if (pos != text.size()) return std::nullopt;
-
-    if (const auto magnitude = ReadDecimal(text)) return negative ? -*magnitude : *magnitude;
-    // Out of range means either beyond the largest double or below half the smallest subnormal;
-    // the decimal exponent of the first significant digit tells which.
-    const std::string_view mantissa = text.substr(0, mantissaEnd);
-    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    if (firstSignificant == std::string_view::npos) return negative ? -0.0 : 0.0;
-    const long long digitsBeforePoint =
-        firstSignificant < integerDigits
-            ? static_cast<long long>(integerDigits - firstSignificant)
-            : -static_cast<long long>(firstSignificant - integerDigits - 1);
-    if (digitsBeforePoint + exponent > 0) return std::nullopt; // overflow
-    return negative ? -0.0 : 0.0;                              // underflow
+    // One sign only; the rest is a plain decimal number (never "inf", "nan" or a hexadecimal
+    // float), with nothing trailing.
+    if (text.empty() || !(IsDecimalDigit(text[0]) || text[0] == '.')) return std::nullopt;
+    const auto reading = ScanDecimal(text);
+    if (!reading || reading->Fit == DecimalReading::Range::TooLarge) return std::nullopt;
+    // Values too small for a double round to zero.
+    return negative ? -reading->Value : reading->Value;
 }
 
 std::string FormatFixed(double value, int width, int decimals) {

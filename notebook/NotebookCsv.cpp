@@ -2,6 +2,7 @@
 
 #include "model/DecimalText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>

@@ -119,7 +119,9 @@ TEST(DecimalText, ReadingAgreesWithTheLibrary) {
         const auto expected = LibraryRead(text);
         const auto got = Data::ReadDecimal(text);
         ASSERT_EQ(got.has_value(), expected.has_value());
-        if (expected) EXPECT_EQ(Bits(*got), Bits(*expected));
+        if (expected) {
+            EXPECT_EQ(Bits(*got), Bits(*expected));
+        }
     }
     // A long run of digits is read to its last one.
     const std::string longHalf = "0." + std::string(700, '0') + "1";

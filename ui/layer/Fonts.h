@@ -15,7 +15,4 @@ QFont StyledFont(QFont base, int size, FontStyle style);
 
 /// The windows' default font: "MS Sans Serif", 8 points (11 pixels).
 QFont DefaultFont();
-constexpr int DefaultPointSize = 8;
-
-/// Pixel height of a design size: points at 96 dpi rounded as the design tools do, or -size.
-int DesignPixelSize(int size);
+constexpr int DefaultPointSize = DefaultFontPointSize;
