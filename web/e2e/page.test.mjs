@@ -8,7 +8,7 @@ import { launchChromium, openPage, waitInPage } from './browser.mjs';
 import { caption } from './catalogue.mjs';
 import { colours, newlyDark, pixelsOfColour, viewportPixels } from './screen.mjs';
 import {
-  assertSelfContained, boxOf, control, fixedCaption, press, startExperiment, text, typeInto,
+  assertSelfContained, boxOf, control, dropletsInView, fixedCaption, press, startExperiment, text, typeInto,
 } from './session.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -124,6 +124,7 @@ describe('the experiment', () => {
     const page = session.page;
     const empty = await viewportPixels(page);
     assert.equal(pixelsOfColour(empty, colours.markerYellow).length, 0, 'markers before injection');
+    assert.equal(await dropletsInView(session), 0);
     await press(session, text.inject);
     const first = await waitForScreen(page, 'droplet markers', (screen) => {
       const yellow = pixelsOfColour(screen, colours.markerYellow);
@@ -133,6 +134,13 @@ describe('the experiment', () => {
       const yellow = pixelsOfColour(screen, colours.markerYellow);
       return yellow.length > 0 && yellow.join() !== first.join();
     });
+    // The microscope's text alternative counts them for a screen reader.
+    await control(page, caption('en', text.microscope), ['img', 'image']);
+    const deadline = Date.now() + 30_000;
+    while (!(await dropletsInView(session) > 0)) {
+      assert.ok(Date.now() < deadline, 'the microscope says no droplet is in view');
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
   });
 
   it('voltage typed, the supply switched: lamp and needle follow', async () => {

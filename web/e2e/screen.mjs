@@ -94,3 +94,26 @@ export const colours = {
   lampLime: [0, 255, 0],
   columnBlue: [0, 0, 255],
 };
+
+/// How many separate spots of the colour the picture shows (touching pixels count as one spot):
+/// the droplet markers a student sees.
+export function spotsOfColour(picture, colour) {
+  const left = new Set(pixelsOfColour(picture, colour));
+  let spots = 0;
+  for (const start of left) {
+    spots += 1;
+    const queue = [start];
+    left.delete(start);
+    while (queue.length) {
+      const p = queue.pop();
+      const x = p % picture.width;
+      const neighbours = [p - picture.width, p + picture.width];
+      if (x > 0) neighbours.push(p - 1);
+      if (x < picture.width - 1) neighbours.push(p + 1);
+      for (const n of neighbours) {
+        if (left.delete(n)) queue.push(n);
+      }
+    }
+  }
+  return spots;
+}

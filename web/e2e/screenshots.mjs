@@ -4,7 +4,8 @@
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { launchChromium, repositoryRoot } from './browser.mjs';
-import { dropletsInView, fixedCaption, press, startExperiment, text, typeInto } from './session.mjs';
+import { colours, decodePng, spotsOfColour } from './screen.mjs';
+import { fixedCaption, press, startExperiment, text, typeInto } from './session.mjs';
 
 const folder = path.resolve(process.argv[2] ?? path.join(repositoryRoot, 'docs'));
 const sizes = [{ width: 1366, height: 768 }, { width: 1024, height: 768 }];
@@ -27,13 +28,14 @@ try {
       let best = { count: -1, png: null };
       const until = Date.now() + 4000;
       while (Date.now() < until) {
-        const count = await dropletsInView(session);
-        if (count > best.count) best = { count, png: await page.screenshot({ type: 'png' }) };
+        const png = Buffer.from(await page.screenshot({ type: 'png' }));
+        const count = spotsOfColour(decodePng(png), colours.markerYellow);
+        if (count > best.count) best = { count, png };
       }
       if (best.count <= 0) throw new Error('no droplet in view');
       const file = path.join(folder, `web-${language}-${width}x${height}.png`);
       writeFileSync(file, best.png);
-      console.log(`${file}: ${best.count} droplets in view`);
+      console.log(`${file}: ${best.count} droplet markers in view`);
       await session.context.close();
     }
   }
