@@ -19,10 +19,10 @@ try {
         language, width, height, identifier: identifiers[language],
       });
       const { page } = session;
-      await press(session, text.inject);
+      await press(session, fixedCaption.start);
       await typeInto(session, text.voltage, '500');
       await press(session, text.onOff);
-      await press(session, fixedCaption.start);
+      await press(session, text.inject);
       // Over the first seconds of the run the spray drifts through the field: the picture kept
       // is the one with the most droplets in view.
       let best = { count: -1, png: null };
