@@ -1,6 +1,7 @@
 // The microscope field picture: frame, black field and the white reticle with its ticks.
 #include "assets/Colors.h"
 #include "assets/Pictures.h"
+#include "tests/assets/PictureChecks.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -35,12 +36,7 @@ std::pair<int, int> TickExtent(int offset, bool onHorizontalLine) {
 
 TEST(MicroscopeField, IsTrueColourOfTheStoredSize) {
     const Pictures::Picture& picture = Pictures::MicroscopeField();
-    EXPECT_EQ(picture.Width, 452);
-    EXPECT_EQ(picture.Height, 462);
-    ASSERT_EQ(picture.Pixels.size(), static_cast<std::size_t>(picture.Width * picture.Height));
-    // True colour: every pixel opaque.
-    for (const std::uint32_t pixel : picture.Pixels)
-        ASSERT_EQ(pixel >> 24, 0xFFu);
+    ASSERT_TRUE(IsTrueColourOfSize(picture, 452, 462));
     // Drawn once: every call hands back the same picture.
     EXPECT_EQ(&picture, &Pictures::MicroscopeField());
 }

@@ -1,6 +1,7 @@
 // The thermometer picture: grey ground, glass tube and bulb, and the 0–100 °C scale.
 #include "assets/Colors.h"
 #include "assets/Pictures.h"
+#include "tests/assets/PictureChecks.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -40,12 +41,7 @@ bool RowHasBlackIn(int row, int left, int right) {
 
 TEST(ThermometerPicture, IsTrueColourOfTheStoredSizeOnSilver) {
     const Pictures::Picture& picture = Pictures::Thermometer();
-    EXPECT_EQ(picture.Width, 62);
-    EXPECT_EQ(picture.Height, 393);
-    ASSERT_EQ(picture.Pixels.size(), static_cast<std::size_t>(picture.Width * picture.Height));
-    // True colour: every pixel opaque.
-    for (const std::uint32_t pixel : picture.Pixels)
-        ASSERT_EQ(pixel >> 24, 0xFFu);
+    ASSERT_TRUE(IsTrueColourOfSize(picture, 62, 393));
     EXPECT_EQ(&picture, &Pictures::Thermometer());
     EXPECT_EQ(At(0, 0), Silver);
     EXPECT_EQ(At(61, 0), Silver);
