@@ -1,6 +1,6 @@
 // The browser page's benchmark (figures with their goals; nothing here passes or fails):
 //   - the time from opening the file to the identifier prompt being ready for typing
-//   - with 100 droplets injected (again every 2 s, so that the view stays full), the supply on at
+//   - with 100 droplets injected (again every second, so that the view stays full), the supply on at
 //     500 V and the stopwatch running, in Chromium unthrottled and with the CPU slowed 4x (a
 //     low-end Chromebook): frames per second, the main thread's script time per frame and the
 //     longest main-thread task
@@ -58,7 +58,7 @@ async function measureScene(page, client, rate, injectButton) {
     categories: ['devtools.timeline', 'disabled-by-default-devtools.timeline', 'toplevel'],
   });
   const before = await metric();
-  // The spray drifts out of the field in a few seconds: a fresh one every 2 s keeps it full.
+  // The spray drifts out of the field in a few seconds: a fresh one every second keeps it full.
   const frames = await page.evaluate((s, inject) => new Promise((resolve) => {
     let count = -1;
     let begin = 0;
@@ -66,7 +66,7 @@ async function measureScene(page, client, rate, injectButton) {
     const frame = (now) => {
       if (count < 0) begin = sprayed = now;
       count += 1;
-      if (now - sprayed > 2000) {
+      if (now - sprayed > 1000) {
         sprayed = now;
         inject.click();
       }
