@@ -1,7 +1,7 @@
-#include "assets/MicroscopeField.h"
-
 #include "assets/Colors.h"
+#include "assets/Pictures.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -29,7 +29,7 @@ bool OnTick(int along, int across) {
     return across >= -before && across <= before - 1;
 }
 
-QRgb FieldColour(int x, int y) {
+std::uint32_t FieldColour(int x, int y) {
     if (x == 0 || y == 0 || x == PictureWidth - 1 || y == PictureHeight - 1) return Teal;
     const int dx = x - CentreX;
     const int dy = y - CentreY;
@@ -38,19 +38,19 @@ QRgb FieldColour(int x, int y) {
     return reticle ? White : Black;
 }
 
-QImage DrawMicroscopeField() {
-    QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
+Pictures::Picture DrawMicroscopeField() {
+    Pictures::Picture picture{PictureWidth, PictureHeight, {}};
+    picture.Pixels.reserve(static_cast<std::size_t>(PictureWidth) * PictureHeight);
     for (int y = 0; y < PictureHeight; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < PictureWidth; ++x)
-            row[x] = FieldColour(x, y);
+            picture.Pixels.push_back(FieldColour(x, y));
     }
     return picture;
 }
 
 } // namespace
 
-const QImage& MicroscopeFieldPicture() {
-    static const QImage picture = DrawMicroscopeField();
+const Pictures::Picture& Pictures::MicroscopeField() {
+    static const Picture picture = DrawMicroscopeField();
     return picture;
 }

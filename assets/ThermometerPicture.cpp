@@ -1,8 +1,8 @@
-#include "assets/ThermometerPicture.h"
-
 #include "assets/Colors.h"
+#include "assets/Pictures.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -76,41 +76,45 @@ bool OnOutline(int x, int y) {
     return !InGlass(x - 1, y) || !InGlass(x + 1, y) || !InGlass(x, y - 1) || !InGlass(x, y + 1);
 }
 
-QRgb GlassColour(int x, int y) {
+std::uint32_t GlassColour(int x, int y) {
     if (OnOutline(x, y)) return Black;
     if (InBulb(x, y)) return Blue;
     if (y >= StemTop && x >= ColumnLeft && x <= ColumnRight) return Blue;
     return White;
 }
 
-void FillRows(QImage& picture, int top, int bottom, int left, int right, QRgb colour) {
+using Pictures::Picture;
+
+std::uint32_t& PixelAt(Picture& picture, int x, int y) {
+    return picture.Pixels[static_cast<std::size_t>(y) * PictureWidth + static_cast<std::size_t>(x)];
+}
+
+void FillRows(Picture& picture, int top, int bottom, int left, int right, std::uint32_t colour) {
     for (int y = top; y <= bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = left; x <= right; ++x)
-            row[x] = colour;
+            PixelAt(picture, x, y) = colour;
     }
 }
 
-void DrawNumber(QImage& picture, int left, int top, const std::string& digits) {
+void DrawNumber(Picture& picture, int left, int top, const std::string& digits) {
     for (const char c : digits) {
         const auto& glyph = DigitFont[static_cast<std::size_t>(c - '0')];
         for (int r = 0; r < DigitHeight; ++r) {
-            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(top + r));
             for (int col = 0; col < DigitWidth; ++col) {
-                if (glyph[static_cast<std::size_t>(r)] & (0x10 >> col)) row[left + col] = Black;
+                if (glyph[static_cast<std::size_t>(r)] & (0x10 >> col))
+                    PixelAt(picture, left + col, top + r) = Black;
             }
         }
         left += DigitWidth + DigitGap;
     }
 }
 
-QImage DrawThermometer() {
-    QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
-    picture.fill(Silver);
+Picture DrawThermometer() {
+    Picture picture{PictureWidth, PictureHeight,
+                    std::vector<std::uint32_t>(std::size_t{PictureWidth} * PictureHeight, Silver)};
     for (int y = 0; y < PictureHeight; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < PictureWidth; ++x) {
-            if (InGlass(x, y)) row[x] = GlassColour(x, y);
+            if (InGlass(x, y)) PixelAt(picture, x, y) = GlassColour(x, y);
         }
     }
     for (int degrees = 0; degrees <= 100; degrees += 5) {
@@ -126,7 +130,7 @@ QImage DrawThermometer() {
 
 } // namespace
 
-const QImage& ThermometerPicture() {
-    static const QImage picture = DrawThermometer();
+const Pictures::Picture& Pictures::Thermometer() {
+    static const Picture picture = DrawThermometer();
     return picture;
 }

@@ -14,6 +14,7 @@ namespace Data {
 namespace {
 
 constexpr std::size_t ChunkBytes = 64 * 1024;
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -197,11 +198,19 @@ std::optional<std::string> ReadIniValue(const std::string& path, std::string_vie
         const auto got = static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0));
         if (got == 0) break;
         std::size_t skip = 0;
-        if (first && got >= 3 && chunk[0] == '\xEF' && chunk[1] == '\xBB' && chunk[2] == '\xBF')
-            skip = 3; // UTF-8 byte-order mark
+        if (first && std::string_view(chunk.data(), got).starts_with(Utf8ByteOrderMark))
+            skip = Utf8ByteOrderMark.size();
         first = false;
         if (!scanner.Feed(chunk.data() + skip, got - skip)) break;
     }
+    return scanner.Finish();
+}
+
+std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
+                                        std::string_view key, std::size_t maxBytes) {
+    if (text.starts_with(Utf8ByteOrderMark)) text.remove_prefix(Utf8ByteOrderMark.size());
+    IniScanner scanner(section, key, maxBytes);
+    scanner.Feed(text.data(), text.size());
     return scanner.Finish();
 }
 

@@ -20,4 +20,9 @@ namespace Data {
 std::optional<std::string> ReadIniValue(const std::string& path, std::string_view section,
                                         std::string_view key, std::size_t maxBytes);
 
+/// The same look-up in the text of an INI file held in memory (the browser edition has its
+/// catalogues as texts, not files).
+std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
+                                        std::string_view key, std::size_t maxBytes);
+
 } // namespace Data

@@ -13,12 +13,23 @@ namespace Data {
 
 namespace {
 
-// The open catalogue is only a path: every look-up reads the file as it is then.
+// The open catalogue is a path, and every look-up reads the file as it is then; or, with
+// InMemory, the text of a catalogue itself.
 struct OpenCatalogue {
     bool IsOpen = false;
-    std::string Path;
+    bool InMemory = false;
+    std::string Path = {};
+    std::string Text = {};
 };
 TESSILAR_CONSTINIT_STRING OpenCatalogue Catalogue;
+
+std::optional<std::string> FindText(std::string_view text, int n) {
+    // Three bytes more than a text may hold, to see whether the cut splits a UTF-8 character.
+    const std::optional<std::string> value =
+        FindIniValue(text, CatalogueSection, CatalogueKey(n), MaxTextBytes + 3);
+    if (!value) return std::nullopt;
+    return CatalogueTextToUtf8(*value, MaxTextBytes);
+}
 
 std::optional<std::string> ReadText(const std::string& path, int n) {
     const std::size_t slash = path.rfind(PathDelim);
@@ -46,17 +57,20 @@ std::string GetText(int n) {
         std::string path = LangDir.empty() ? ExeDir : LangDir + PathDelim;
         OpenTextCatalogue(path + CatalogueFileName);
     }
+    if (Catalogue.InMemory) return FindText(Catalogue.Text, n).value_or("None");
     return ReadText(Catalogue.Path, n).value_or("None");
 }
 
 void CloseTextCatalogue() {
-    Catalogue.IsOpen = false;
-    Catalogue.Path.clear();
+    Catalogue = {};
 }
 
 void OpenTextCatalogue(const std::string& path) {
-    Catalogue.IsOpen = true;
-    Catalogue.Path = path;
+    Catalogue = {.IsOpen = true, .Path = path};
+}
+
+void OpenTextCatalogueText(std::string contents) {
+    Catalogue = {.IsOpen = true, .InMemory = true, .Text = std::move(contents)};
 }
 
 std::optional<std::string> ProgramSetting(std::string_view section, std::string_view key) {

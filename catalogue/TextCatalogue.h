@@ -23,6 +23,9 @@ extern std::string LangDir; ///< selected language folder, without trailing sepa
 void CloseTextCatalogue();
 /// Opens the catalogue at once on the given file path (name matched regardless of letter case).
 void OpenTextCatalogue(const std::string& path);
+/// Opens a catalogue held in memory: the text of a catalogue file, kept until the catalogue is
+/// closed or another is opened. Where there are no files (the browser), this is the catalogue.
+void OpenTextCatalogueText(std::string contents);
 /// The folder separator of the platform.
 constexpr char PathDelim = '/';
 

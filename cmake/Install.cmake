@@ -10,6 +10,7 @@
 #   share/metainfo/          the AppStream description
 #   share/man/man1/          the manual page
 #   share/doc/tessilar/      the copyright file and the changelog
+#   share/tessilar/web/      the browser edition, one self-contained page (when it was built)
 #
 # Every rule here belongs to the component "tessilar", and the package takes that component only,
 # so a stray install rule elsewhere in the tree (a library, a test) cannot slip into the package;
@@ -63,6 +64,24 @@ foreach(size IN ITEMS 16 24 32 48 64 128 256)
     DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT ${TESSILAR_INSTALL_COMPONENT})
 endforeach()
 
+# The browser edition: scripts/web.sh builds one self-contained page (the WebAssembly core, the
+# script, the styles, both catalogues and the guide inlined), which a student opens from the disk
+# or a teacher puts on a web server. A plain install takes it when it has been built; the package
+# requires it (scripts/package.sh builds it first and sets TESSILAR_REQUIRE_WEB_PAGE).
+set(TESSILAR_WEB_PAGE ${PROJECT_SOURCE_DIR}/build-web/tessilar.html CACHE FILEPATH
+  "The browser edition's page, built by scripts/web.sh")
+option(TESSILAR_REQUIRE_WEB_PAGE "Fail when the browser edition's page has not been built" OFF)
+if(TESSILAR_REQUIRE_WEB_PAGE)
+  if(NOT EXISTS ${TESSILAR_WEB_PAGE})
+    message(FATAL_ERROR "no browser page at ${TESSILAR_WEB_PAGE}: build it with scripts/web.sh")
+  endif()
+  install(FILES ${TESSILAR_WEB_PAGE} DESTINATION share/tessilar/web
+    COMPONENT ${TESSILAR_INSTALL_COMPONENT})
+else()
+  install(FILES ${TESSILAR_WEB_PAGE} DESTINATION share/tessilar/web OPTIONAL
+    COMPONENT ${TESSILAR_INSTALL_COMPONENT})
+endif()
+
 include(${CMAKE_CURRENT_LIST_DIR}/PackageDocuments.cmake)
 
 # The Debian package (scripts/package.sh runs `cpack -G DEB` in a Release build).
@@ -79,7 +98,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "two capacitor plates, watches them through a simulated measuring microscope,"
   "sets and reverses the plate voltage, sets the chamber temperature and times"
   "the droplets with a stopwatch that runs in simulated time. The texts are in"
-  "Hungarian and English.")
+  "Hungarian and English."
+  "."
+  "The browser edition, one self-contained HTML page that runs offline in any"
+  "modern browser, is installed as /usr/share/tessilar/web/tessilar.html.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Lintian's overrides belong to the Debian package alone: a component of their own that only a

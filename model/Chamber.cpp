@@ -7,6 +7,7 @@ double SimTime = 0;
 double CurTemp = 0;
 double PrevTemp = 0;
 double AmbientTemp = 0;
+double SetCelsius = StartCelsius;
 double TempRefTime = 0;
 double InjectTime = 0;
 double VoltageSetting = 0;
@@ -27,6 +28,7 @@ std::function<void(const std::string&)> StopwatchDisplayHook;
 
 void ResetChamber() {
     SimTime = CurTemp = PrevTemp = AmbientTemp = TempRefTime = InjectTime = 0;
+    SetCelsius = StartCelsius;
     VoltageSetting = PlateVoltage = 0;
     VoltageOn = PolarityPositive = false;
     ViewOffsetX = ViewOffsetY = 0;

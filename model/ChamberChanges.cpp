@@ -9,7 +9,6 @@
 namespace Data {
 
 namespace {
-constexpr double StartCelsius = 20;
 constexpr double LargestVoltage = 1000; ///< V
 constexpr int CentrePosition = 50;
 constexpr double ViewStep = -4e-6; ///< m of view offset per scroll step

@@ -32,6 +32,7 @@ constexpr double SubStep = 0.001;          ///< integration sub-step, s
 constexpr double CelsiusOffset = 273.0;    ///< kelvin = degrees Celsius + 273 throughout
 constexpr double Boltzmann = 1.380649e-23; ///< Boltzmann's constant, J/K
 constexpr int DropletCount = 100;
+constexpr double StartCelsius = 20; ///< set temperature at the start of a run, °C
 
 /// One oil droplet between the plates.
 struct TDroplet {
@@ -62,10 +63,12 @@ private:
 };
 
 // Chamber state.
-extern double SimTime;        ///< simulated time, s; only ever increases
-extern double CurTemp;        ///< chamber air temperature at the end of the last tick, K
-extern double PrevTemp;       ///< temperature the chamber relaxes from since TempRefTime, K
-extern double AmbientTemp;    ///< set (target) temperature, K
+extern double SimTime;     ///< simulated time, s; only ever increases
+extern double CurTemp;     ///< chamber air temperature at the end of the last tick, K
+extern double PrevTemp;    ///< temperature the chamber relaxes from since TempRefTime, K
+extern double AmbientTemp; ///< set (target) temperature, K
+/// The set temperature as it was given (typed or spun), °C; AmbientTemp follows it.
+extern double SetCelsius;
 extern double TempRefTime;    ///< simulated time at which the relaxation started, s
 extern double InjectTime;     ///< simulated time of the last injection, s
 extern double VoltageSetting; ///< voltage magnitude typed by the user, 0 to 1000 V

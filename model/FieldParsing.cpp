@@ -1,13 +1,12 @@
 // Field parsing and fixed-point formatting, free of the C library's locale.
 #include "model/FieldParsing.h"
 
+#include "model/DecimalText.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <system_error>
 
 namespace Data {
 
@@ -87,62 +86,13 @@ std::optional<double> ParseReal(std::string_view text) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    // Check the whole grammar here, so that the conversion below sees only plain decimal numbers
-    // (never "inf", "nan" or a hexadecimal float) and nothing may trail them.
-    std::size_t pos = 0;
-    std::size_t integerDigits = 0;
-    while (pos < text.size() && IsDecimalDigit(text[pos]))
-        ++pos;
-    integerDigits = pos;
-    std::size_t fractionDigits = 0;
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        while (pos < text.size() && IsDecimalDigit(text[pos])) {
-            ++pos;
-            ++fractionDigits;
-        }
-    }
-    if (integerDigits + fractionDigits == 0) return std::nullopt;
-    const std::size_t mantissaEnd = pos;
-    // The exponent, saturated far beyond any double's range so that no digit count overflows it.
-    constexpr long long ExponentCap = 1'000'000'000'000LL;
-    long long exponent = 0;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        bool exponentNegative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            exponentNegative = text[pos] == '-';
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        while (pos < text.size() && IsDecimalDigit(text[pos])) {
-            exponent = std::min(exponent * 10 + (text[pos] - '0'), ExponentCap);
-            ++pos;
-        }
-        if (pos == exponentStart) return std::nullopt;
-        if (exponentNegative) exponent = -exponent;
-    }
-    if (pos != text.size()) return std::nullopt;
-
-    double magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude,
-                                              std::chars_format::general);
-    if (end != text.data() + text.size()) return std::nullopt;
-    if (error == std::errc::result_out_of_range) {
-        // Out of range means either beyond the largest double or below half the smallest
-        // subnormal; the decimal exponent of the first significant digit tells which.
-        const std::string_view mantissa = text.substr(0, mantissaEnd);
-        const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-        if (firstSignificant == std::string_view::npos) return negative ? -0.0 : 0.0;
-        const long long digitsBeforePoint =
-            firstSignificant < integerDigits
-                ? static_cast<long long>(integerDigits - firstSignificant)
-                : -static_cast<long long>(firstSignificant - integerDigits - 1);
-        if (digitsBeforePoint + exponent > 0) return std::nullopt; // overflow
-        return negative ? -0.0 : 0.0;                              // underflow
-    }
-    if (error != std::errc{}) return std::nullopt;
-    return negative ? -magnitude : magnitude;
+    // One sign only; the rest is a plain decimal number (never "inf", "nan" or a hexadecimal
+    // float), with nothing trailing.
+    if (text.empty() || !(IsDecimalDigit(text[0]) || text[0] == '.')) return std::nullopt;
+    const auto reading = ScanDecimal(text);
+    if (!reading || reading->Fit == DecimalReading::Range::TooLarge) return std::nullopt;
+    // Values too small for a double round to zero.
+    return negative ? -reading->Value : reading->Value;
 }
 
 std::string FormatFixed(double value, int width, int decimals) {
@@ -159,14 +109,9 @@ std::string FormatFixed(double value, int width, int decimals) {
     if (std::isinf(value)) return padded(value < 0 ? "-INF" : "INF");
 
     // The shortest decimal form that reads back as the same double, in plain fixed notation (whole
-    // numbers beyond 2^53 get their exact digits): at most 309 integer digits (1.8e308) or
-    // 2 + 324 characters (the smallest subnormal).
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::fixed);
-    if (result.ec != std::errc{}) return padded("NAN"); // cannot happen with this buffer
-    const std::string_view shortest(buffer.data(),
-                                    static_cast<std::size_t>(result.ptr - buffer.data()));
+    // numbers beyond 2^53 get their exact digits).
+    const std::string shortestText = ShortestFixed(std::fabs(value));
+    const std::string_view shortest = shortestText;
     const std::size_t point = shortest.find('.');
     std::string digits(shortest.substr(0, point)); // integer digits, then the kept decimals
     const std::size_t integerDigits = digits.size();

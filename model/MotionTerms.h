@@ -15,15 +15,20 @@
 #include "model/DropletMotion.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace Data::Motion {
 
+/// Whether the two doubles have the same bits (unlike ==, telling -0 from 0 and matching NaNs).
 inline bool Same(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    std::uint64_t bitsA = 0;
+    std::uint64_t bitsB = 0;
+    std::memcpy(&bitsA, &a, sizeof a);
+    std::memcpy(&bitsB, &b, sizeof b);
+    return bitsA == bitsB;
 }
 
 /// C is surely below 2^-53 when h/τ exceeds this (e^-37 ≈ 8.5e-17).

@@ -1,11 +1,11 @@
 #include "notebook/NotebookCsv.h"
 
 #include "catalogue/TextEncoding.h"
+#include "model/DecimalText.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace Notebook {
@@ -16,11 +16,7 @@ constexpr std::size_t Columns = CsvColumns;
 
 std::string Fixed(const std::optional<double>& value, int decimals) {
     if (!value || !std::isfinite(*value)) return {};
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *value,
-                                      std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) return {};
-    std::string text(buffer.data(), result.ptr);
+    std::string text = Data::FixedDecimals(*value, decimals);
     if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')
         text.erase(0, 1); // "-0.00" reads better as "0.00"
     return text;
@@ -64,12 +60,15 @@ std::optional<std::vector<std::string>> ReadRecord(std::string_view text, std::s
 }
 
 template <class T> std::optional<T> Number(std::string_view cell) {
-    T value{};
-    const auto result = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    if (result.ec != std::errc() || result.ptr != cell.data() + cell.size()) return std::nullopt;
-    if constexpr (std::is_floating_point_v<T>)
-        if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    if constexpr (std::is_floating_point_v<T>) {
+        return Data::ReadDecimal(cell); // finite numbers only
+    } else {
+        T value{};
+        const auto result = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (result.ec != std::errc() || result.ptr != cell.data() + cell.size())
+            return std::nullopt;
+        return value;
+    }
 }
 
 /// A cell as a message quotes it: long ones cut short on a character boundary.

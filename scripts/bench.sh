@@ -8,6 +8,8 @@
 #   - the built program driven with xdotool: running, idle before the first injection,
 #     minimised, covered, with the notebook open; CPU share, wake-ups per second, start to
 #     prompt, resident memory
+#   - the browser edition's page in headless Chromium, unthrottled and with the CPU slowed 4x:
+#     frames per second, script time per frame, the longest task, file opened to prompt ready
 # The machine should otherwise be idle; figures from a loaded machine run high.
 #   scripts/bench.sh [SECONDS]     (measuring time of the whole-program runs, default 20)
 set -euo pipefail
@@ -71,3 +73,8 @@ for scene in idle minimised covered; do
 done
 echo "-- the notebook window open with 50 rows and the histogram; goals: cpu <= 1.2 %, rss <= 50 MB"
 scripts/measure-program.sh build-bench/bin/tessilar "$seconds" notebook
+
+echo
+echo "== The browser edition's page in headless Chromium, ${seconds} s per scene"
+scripts/web.sh >/dev/null
+node web/bench/page-bench.mjs "$seconds"

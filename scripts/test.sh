@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite in build/, the Debian
 # package checked by lintian, the same suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/, and a short run of every fuzzer.
+# UndefinedBehaviorSanitizer in build-asan/, a short run of every fuzzer, and last the browser
+# edition: its page built in build-web/, the WebAssembly core's digest, the front end's unit tests
+# and the end-to-end tests in headless Chromium (so that the output ends with node's summary).
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
@@ -13,7 +15,8 @@ strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 echo "== Build and test"
 tessilar_configure_dev_build "$strict"
 cmake --build build -j2
-(cd build && ctest --output-on-failure -j2)
+# The browser edition's tests (label web) run at the end, once its page is built.
+(cd build && ctest --output-on-failure -j2 -LE web)
 
 echo "== The Qt-free core for 64-bit ARM (cross-compiled, not run)"
 tessilar_build build-arm64 -DCMAKE_BUILD_TYPE=RelWithDebInfo "$strict" \
@@ -33,7 +36,7 @@ tessilar_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSILAR_SANITIZE=
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   export LSAN_OPTIONS="suppressions=$TESSILAR_ROOT/tests/lsan.supp:print_suppressions=0"
-  ctest --output-on-failure -j2
+  ctest --output-on-failure -j2 -LE web
 )
 
 echo "== Fuzzing, 30 s per harness"
@@ -42,3 +45,9 @@ if command -v clang++ >/dev/null; then
 else
   echo "clang++ is missing: fuzzing skipped"
 fi
+
+echo "== The browser edition: the page, the WebAssembly core's digest, unit and end-to-end tests"
+scripts/web.sh
+(cd build && ctest --output-on-failure --no-tests=error -L web)
+# One run of node's test runner for the front end's unit tests and the end-to-end tests.
+node --test web/unit/ web/e2e/

@@ -1,34 +1,19 @@
 #include "ui/AbtDlg.h"
 
-#include "assets/Colors.h"
 #include "catalogue/TextCatalogue.h"
+#include "design/DialogDesigns.h"
 #include "model/Data.h"
 #include "ui/layer/Fonts.h"
 
 #include <QFontMetrics>
 
-namespace {
-using K = ControlKind;
-// clang-format off
-const ControlSpec Design[] = {
-    {.Name = "OKBtn",  .Kind = K::Button, .Left = 132, .Top = 144, .Width =  75, .Height =  25, .Text = "OK"},
-    {.Name = "Panel1", .Kind = K::Panel,  .Left =   8, .Top =   8, .Width = 313, .Height = 121, .Color = Colors::White},
-    {.Name = "Label1", .Kind = K::Label,  .Parent = "Panel1", .Left = 8, .Top =  4, .FontColor = Colors::Blue, .FontFamily = "Arial", .FontSize = -19, .Style = FontStyle::BoldItalic},
-    {.Name = "Label3", .Kind = K::Label,  .Parent = "Panel1", .Left = 8, .Top = 32},
-    {.Name = "Label4", .Kind = K::Label,  .Parent = "Panel1", .Left = 8, .Top = 48},
-    {.Name = "Label5", .Kind = K::Label,  .Parent = "Panel1", .Left = 8, .Top = 72},
-    {.Name = "Label2", .Kind = K::Label,  .Parent = "Panel1", .Left = 8, .Top = 96},
-};
-// clang-format on
-} // namespace
-
 TAboutDlg::TAboutDlg(QWidget* parent) : TModalDialog(parent) {
     setObjectName("AboutDlg");
     setFont(DefaultFont());
-    SetClientSize(330, 180);
-    SetBackgroundColor(this, Colors::Teal);
+    SetClientSize(AboutDesign::ClientWidth, AboutDesign::ClientHeight);
+    SetBackgroundColor(this, AboutDesign::ClientColor);
 
-    controls_ = BuildControls(this, Design);
+    controls_ = BuildControls(this, AboutDesign::Controls());
     OKBtn = controls_.Bind<QPushButton>("OKBtn");
     Panel1 = controls_.Bind<TPanel>("Panel1");
     Panel1->SetSingleBorder(true);

@@ -1,18 +1,17 @@
 #include "ui/Main.h"
 
 #include "assets/Colors.h"
-#include "assets/MicroscopeField.h"
-#include "assets/ThermometerPicture.h"
 #include "catalogue/FolderEntries.h"
 #include "catalogue/TextCatalogue.h"
+#include "design/MainDesign.h"
 #include "model/Data.h"
 #include "model/FieldParsing.h"
 #include "ui/AbtDlg.h"
 #include "ui/DescriptionOpener.h"
 #include "ui/DropMarker.h"
 #include "ui/Language.h"
-#include "ui/MainLayout.h"
 #include "ui/NotebookWindow.h"
+#include "ui/PictureImages.h"
 #include "ui/PswdDlg.h"
 #include "ui/layer/Captions.h"
 #include "ui/layer/Fonts.h"
@@ -29,16 +28,16 @@ TForm1::TForm1(QWidget* parent)
                               Qt::WindowCloseButtonHint) {
     setObjectName("Form1");
     setFont(DefaultFont());
-    setWindowTitle(QString::fromUtf8(MainLayout::DesignTitle));
-    move(MainLayout::DesignLeft, MainLayout::DesignTop);
-    resize(MainLayout::DesignWidth, MainLayout::DesignHeight);
+    setWindowTitle(QString::fromUtf8(MainDesign::DesignTitle));
+    move(MainDesign::DesignLeft, MainDesign::DesignTop);
+    resize(MainDesign::DesignWidth, MainDesign::DesignHeight);
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
-    SetBackgroundColor(client_, Colors::Teal);
+    SetBackgroundColor(client_, MainDesign::ClientColor);
     setCentralWidget(client_);
 
-    controls_ = BuildControls(client_, MainLayout::Controls(), MainLayout::WindowChildShift);
+    controls_ = BuildControls(client_, MainDesign::Controls(), MainDesign::WindowChildShift);
     Image1 = controls_.Bind<TImage>("Image1");
     Image2 = controls_.Bind<TImage>("Image2");
     Image3 = controls_.Bind<TImage>("Image3");
@@ -72,7 +71,7 @@ TForm1::TForm1(QWidget* parent)
     UpDown2->SetFieldReader(readInteger);
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2})
         bar->setFocusPolicy(Qt::TabFocus);
-    SetTabOrder(controls_, MainLayout::TabOrder);
+    SetTabOrder(controls_, MainDesign::KeyboardOrder());
     BuildMenu();
 
     Timer1 = new QTimer(this);
@@ -102,26 +101,26 @@ void TForm1::SetDialogs(TAboutDlg* about, TLanguageDlg* language, TPasswordDlg* 
 void TForm1::BuildMenu() {
     QMenuBar* bar = menuBar();
     bar->setFont(font());
-    Vge1 = bar->addAction(QString::fromUtf8(MainLayout::EndItemText));
+    Vge1 = bar->addAction(QString::fromUtf8(MainDesign::EndItemText));
     Vge1->setObjectName("Vge1");
-    Mrs1 = bar->addMenu(QString::fromUtf8(MainLayout::MeasurementMenuText));
+    Mrs1 = bar->addMenu(QString::fromUtf8(MainDesign::MeasurementMenuText));
     Mrs1->setObjectName("Mrs1");
-    Jegyzfzet1 = Mrs1->addAction(QString::fromUtf8(MainLayout::NotebookItemText));
+    Jegyzfzet1 = Mrs1->addAction(QString::fromUtf8(MainDesign::NotebookItemText));
     Jegyzfzet1->setObjectName("Jegyzfzet1");
     Mrs1->addSeparator();
-    Ionizls1 = Mrs1->addAction(QString::fromUtf8(MainLayout::IoniseItemText));
+    Ionizls1 = Mrs1->addAction(QString::fromUtf8(MainDesign::IoniseItemText));
     Ionizls1->setObjectName("Ionizls1");
-    Brownmozgs1 = Mrs1->addAction(QString::fromUtf8(MainLayout::BrownianItemText));
+    Brownmozgs1 = Mrs1->addAction(QString::fromUtf8(MainDesign::BrownianItemText));
     Brownmozgs1->setObjectName("Brownmozgs1");
     Brownmozgs1->setCheckable(true);
-    Sg1 = bar->addMenu(QString::fromUtf8(MainLayout::HelpMenuText));
+    Sg1 = bar->addMenu(QString::fromUtf8(MainDesign::HelpMenuText));
     Sg1->setObjectName("Sg1");
-    Nvjegy1 = Sg1->addAction(QString::fromUtf8(MainLayout::AboutItemText));
+    Nvjegy1 = Sg1->addAction(QString::fromUtf8(MainDesign::AboutItemText));
     Nvjegy1->setObjectName("Nvjegy1");
-    Lers1 = Sg1->addAction(QString::fromUtf8(MainLayout::DescriptionItemText));
+    Lers1 = Sg1->addAction(QString::fromUtf8(MainDesign::DescriptionItemText));
     Lers1->setObjectName("Lers1");
     Sg1->addSeparator();
-    Nyelv1 = Sg1->addAction(QString::fromUtf8(MainLayout::LanguageItemText));
+    Nyelv1 = Sg1->addAction(QString::fromUtf8(MainDesign::LanguageItemText));
     Nyelv1->setObjectName("Nyelv1");
 }
 
@@ -165,7 +164,7 @@ void TForm1::FormCreate() {
 void TForm1::Timer1Timer() {
     if (!startupPending_) return;
     Data::Randomize();
-    resize(MainLayout::StartWidth, MainLayout::StartHeight);
+    resize(MainDesign::StartWidth, MainDesign::StartHeight);
     KeepOnScreen();
     Timer1->stop();
     startupPending_ = false;

@@ -112,7 +112,6 @@ public:
     void Edit2Change();
     /// Enter in the temperature field, or the focus leaving it.
     void Edit2EditingFinished();
-    void SetAmbientTemperature(double celsius);
     void UpdateThermometer();
     /// True when the thermometer's column will not move again while the set temperature stays.
     bool ThermometerSettled() const;
@@ -183,7 +182,6 @@ private:
     bool startupPending_ = false;
     bool activationRequested_ = false;
     bool activated_ = false;
-    double setCelsius_ = 20; ///< the set temperature in force, °C, as last applied
     bool showingSetTemperature_ = false;
     TAboutDlg* aboutDlg_ = nullptr;
     TLanguageDlg* languageDlg_ = nullptr;

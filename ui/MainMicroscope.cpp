@@ -3,16 +3,13 @@
 #include "model/Data.h"
 #include "model/FieldParsing.h"
 #include "model/Notebook.h"
+#include "model/ViewGeometry.h"
 #include "notebook/NotebookStore.h"
 #include "ui/DropMarker.h"
 #include "ui/Main.h"
 #include "ui/layer/WindowVisibility.h"
 
-#include <cmath>
-
 namespace {
-/// Droplets are shown strictly inside this radius around the view centre, in pixels.
-constexpr int FieldRadius = 200;
 /// The scroll bars' position for the view's home.
 constexpr int ScrollCentre = 50;
 
@@ -37,7 +34,7 @@ std::uint32_t TForm1::TicksTogether() const {
     // may step onto a new pixel at any tick.
     if (!ThermometerSettled()) return 1;
     if (Data::ChamberAtRest()) return TIdozito::AllTogether;
-    if (!Data::DropletsStayOutOfView(most, FieldRadius)) return 1;
+    if (!Data::DropletsStayOutOfView(most, Data::MarkerFieldRadius)) return 1;
     return static_cast<std::uint32_t>(Data::TicksUntilStopwatchChanges(most));
 }
 
@@ -64,27 +61,17 @@ void TForm1::PlaceDropletMarkers() {
     const int cx = Image3->x() + Image3->width() / 2;
     const int cy = Image3->y() + Image3->height() / 2;
     for (int i = Data::DropletArray::Low; i <= Data::DropletArray::High; ++i) {
-        const Data::TDroplet& d = Data::Drops[i];
-        DropMarker* marker = d.Marker;
+        DropMarker* marker = Data::Drops[i].Marker;
         if (!marker) continue;
         marker->SetSelected(i == Data::SelectedDroplet);
-        bool shown = false;
-        if (d.Active > 0) {
-            const double dx = (d.X - Data::ViewOffsetX) / Data::PixelSize;
-            const double dy = (d.Y - Data::ViewOffsetY) / Data::PixelSize;
-            // Compared in floating point first: a droplet that has drifted far away (or whose
-            // position is not a number) is simply not shown, and no conversion can overflow.
-            if (std::fabs(dx) < FieldRadius && std::fabs(dy) < FieldRadius) {
-                const int px = static_cast<int>(dx); // truncated towards zero
-                const int py = static_cast<int>(dy);
-                if (px * px + py * py < FieldRadius * FieldRadius) {
-                    const QPoint at(cx + px - marker->width() / 2, cy + py - marker->height() / 2);
-                    // Most markers stay on their pixel for a few ticks; Qt makes every move
-                    // count, even to where the marker already is.
-                    if (marker->pos() != at) marker->move(at);
-                    shown = true;
-                }
-            }
+        const Data::MarkerPlace place = Data::MarkerPlaceOf(i);
+        const bool shown = place.Shown;
+        if (shown) {
+            const QPoint at(cx + place.X - marker->width() / 2,
+                            cy + place.Y - marker->height() / 2);
+            // Most markers stay on their pixel for a few ticks; Qt makes every move count, even
+            // to where the marker already is.
+            if (marker->pos() != at) marker->move(at);
         }
         // Only changes of visibility cost a repaint; a marker that stays shown is just moved.
         if (marker->isHidden() == shown) marker->setVisible(shown);

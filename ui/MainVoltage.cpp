@@ -2,20 +2,16 @@
 // lamp, the polarity reversal and the voltmeter dial.
 #include "assets/Colors.h"
 #include "model/Data.h"
-#include "model/FieldParsing.h"
+#include "model/FieldEditing.h"
 #include "ui/Main.h"
 #include "ui/VoltmeterDial.h"
 
-#include <algorithm>
-
 void TForm1::Edit7Change() {
-    const auto typed = Data::ParseInteger(Edit7->text().toStdString());
-    if (!typed) return; // invalid input is ignored; the text stays as typed
-    const int volts = std::clamp<std::int32_t>(*typed, 0, 1000);
-    Data::SetVoltageSetting(volts);
+    const auto shown = Data::VoltageFieldChanged(Edit7->text().toStdString());
+    if (!shown) return; // invalid input is ignored; the text stays as typed
     ApplyVoltage();
     // Rewriting a clamped or reformatted value runs this handler once more, with the same value.
-    Edit7->setText(QString::number(volts));
+    Edit7->setText(QString::fromStdString(*shown));
 }
 
 void TForm1::BitBtn2Click() {

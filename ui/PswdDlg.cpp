@@ -1,32 +1,20 @@
 #include "ui/PswdDlg.h"
 
-#include "assets/Colors.h"
 #include "catalogue/TextCatalogue.h"
+#include "design/DialogDesigns.h"
 #include "model/Data.h"
 #include "ui/layer/Fonts.h"
 
 #include <limits>
 
-namespace {
-using K = ControlKind;
-// clang-format off
-const ControlSpec Design[] = {
-    {.Name = "Label1",    .Kind = K::Label,  .Left =  50, .Top =  9, .Text = "Add meg az azonosítódat"},
-    {.Name = "Password",  .Kind = K::Edit,   .Left =   8, .Top = 27, .Width = 217, .Height = 21},
-    {.Name = "OKBtn",     .Kind = K::Button, .Left =  70, .Top = 59, .Width =  75, .Height = 25, .Text = "OK"},
-    {.Name = "CancelBtn", .Kind = K::Button, .Left = 150, .Top = 59, .Width =  75, .Height = 25, .Text = "Cancel"},
-};
-// clang-format on
-} // namespace
-
 TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     setObjectName("PasswordDlg");
     setFont(DefaultFont());
-    setWindowTitle(QString::fromUtf8("Azonosító beadása"));
-    SetClientSize(233, 93);
-    SetBackgroundColor(this, Colors::MoneyGreen);
+    setWindowTitle(QString::fromUtf8(IdentityPromptDesign::DesignTitle));
+    SetClientSize(IdentityPromptDesign::ClientWidth, IdentityPromptDesign::ClientHeight);
+    SetBackgroundColor(this, IdentityPromptDesign::ClientColor);
 
-    controls_ = BuildControls(this, Design);
+    controls_ = BuildControls(this, IdentityPromptDesign::Controls());
     Label1 = controls_.Bind<QLabel>("Label1");
     Password = controls_.Bind<QLineEdit>("Password");
     OKBtn = controls_.Bind<QPushButton>("OKBtn");
@@ -36,7 +24,7 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     OKBtn->setDefault(true); // Enter
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    SetTabOrder(controls_, {"Password", "OKBtn", "CancelBtn"});
+    SetTabOrder(controls_, IdentityPromptDesign::KeyboardOrder());
     Password->setFocus();
 }
 

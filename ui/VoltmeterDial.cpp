@@ -1,6 +1,7 @@
 #include "ui/VoltmeterDial.h"
 
 #include "assets/Colors.h"
+#include "model/ViewGeometry.h"
 #include "ui/layer/Fonts.h"
 
 #include <cmath>
@@ -18,8 +19,9 @@ int Trunc(double v) {
 void DrawVoltmeterDial(TCanvas& canvas, double plateVoltage) {
     const int W = canvas.Bitmap().width();
     const int H = canvas.Bitmap().height();
-    const int C = W / 2;
-    const int Y0 = Trunc(0.75 * H);
+    const Data::PixelPoint pivot = Data::NeedlePivot(W, H);
+    const int C = pivot.X;
+    const int Y0 = pivot.Y;
     canvas.PenColor = QColor(Colors::Black);
 
     canvas.BrushColor = QColor(Colors::White);
@@ -61,7 +63,7 @@ void DrawVoltmeterDial(TCanvas& canvas, double plateVoltage) {
     tick(C + Trunc(75 * s1) - 3, 16, C + Trunc(78 * s1) - 1, 8);  // 500
     tick(C + Trunc(82 * s2) - 1, 26, C + Trunc(82 * s2) + 5, 21); // 1000
 
-    const double a = plateVoltage / 1200.0;
-    canvas.MoveTo(C, Y0);
-    canvas.LineTo(C + Trunc(80 * std::sin(a)), Trunc(0.75 * H - 80 * std::cos(a)));
+    const Data::PixelPoint end = Data::NeedleEnd(plateVoltage, W, H);
+    canvas.MoveTo(pivot.X, pivot.Y);
+    canvas.LineTo(end.X, end.Y);
 }

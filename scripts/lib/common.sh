@@ -15,6 +15,7 @@ TESSILAR_PACKAGES=(
   g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
   python3 lintian man-db groff-base poppler-utils
+  emscripten node-acorn nodejs chromium
 )
 
 tessilar_missing_packages() {

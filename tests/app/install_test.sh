@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks the result: exactly the program folder, the
 # link in bin/, the desktop entry, the icons, the AppStream file, the manual page, the copyright
-# file and the changelog, nothing else; the link is relative and resolves to the executable; the
-# shipped files are the build's own and the compressed documents the repository's text; and the
+# file, the changelog and the browser edition's page when it was built, nothing else; the link is
+# relative and resolves to the executable; the shipped files are the build's own (the page the
+# one built) and the compressed documents the repository's text; and the
 # program started through the link finds its catalogue (the end-to-end test checks the Hungarian
 # title, which only the catalogue supplies).
 #   install_test.sh BUILD_DIR
@@ -37,6 +38,11 @@ expected=(
 for size in 16 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/tessilar.png")
 done
+# The browser edition's page comes along when it has been built (scripts/web.sh).
+web_page=$(sed -n 's/^TESSILAR_WEB_PAGE:FILEPATH=//p' "$build/CMakeCache.txt")
+if [[ -n $web_page && -f $web_page ]]; then
+  expected+=(share/tessilar/web/tessilar.html)
+fi
 if ! diff -u <(printf '%s\n' "${expected[@]}" | sort) \
   <(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort) >"$work/files.diff"; then
   cat "$work/files.diff"
@@ -59,6 +65,11 @@ for file in Tessilar.ini Magyar/Tessilar.ini English/Tessilar.ini TESSILAR.rtf T
     fail "installed $file differs from the build's program folder"
   [[ ! -x $prefix/lib/tessilar/$file ]] || fail "installed $file is executable"
 done
+
+if [[ -n $web_page && -f $web_page ]]; then
+  cmp -s "$prefix/share/tessilar/web/tessilar.html" "$web_page" ||
+    fail "installed tessilar.html differs from the built page $web_page"
+fi
 
 source=$(cd "$here/../.." && pwd)
 for document in share/man/man1/tessilar.1 share/doc/tessilar/changelog; do

@@ -1,8 +1,9 @@
 // The microscope field picture: frame, black field and the white reticle with its ticks.
 #include "assets/Colors.h"
-#include "assets/MicroscopeField.h"
+#include "assets/Pictures.h"
+#include "tests/assets/PictureChecks.h"
 
-#include <QImage>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,8 +14,8 @@ using Colors::White;
 constexpr int Cx = 226;
 constexpr int Cy = 231;
 
-QRgb At(int x, int y) {
-    return MicroscopeFieldPicture().pixel(x, y);
+std::uint32_t At(int x, int y) {
+    return Pictures::MicroscopeField().At(x, y);
 }
 
 /// The rows at column Cx + offset (or columns at row Cy + offset) that are white, as a closed
@@ -22,7 +23,7 @@ QRgb At(int x, int y) {
 std::pair<int, int> TickExtent(int offset, bool onHorizontalLine) {
     int first = 1, last = 0;
     for (int across = -15; across <= 15; ++across) {
-        const QRgb c =
+        const std::uint32_t c =
             onHorizontalLine ? At(Cx + offset, Cy + across) : At(Cx + across, Cy + offset);
         if (c != White) continue;
         if (first > last) first = across;
@@ -34,12 +35,10 @@ std::pair<int, int> TickExtent(int offset, bool onHorizontalLine) {
 } // namespace
 
 TEST(MicroscopeField, IsTrueColourOfTheStoredSize) {
-    const QImage& picture = MicroscopeFieldPicture();
-    EXPECT_EQ(picture.width(), 452);
-    EXPECT_EQ(picture.height(), 462);
-    EXPECT_EQ(picture.format(), QImage::Format_RGB32);
+    const Pictures::Picture& picture = Pictures::MicroscopeField();
+    ASSERT_TRUE(IsTrueColourOfSize(picture, 452, 462));
     // Drawn once: every call hands back the same picture.
-    EXPECT_EQ(&picture, &MicroscopeFieldPicture());
+    EXPECT_EQ(&picture, &Pictures::MicroscopeField());
 }
 
 TEST(MicroscopeField, HasAOnePixelTealBorderAndWhiteInside) {
@@ -111,7 +110,7 @@ TEST(MicroscopeField, TicksHaveTheirLengthAndExtentOnBothLines) {
             EXPECT_EQ(last, c.last);
             // A tick is solid from end to end.
             for (int across = c.first; across <= c.last; ++across) {
-                const QRgb p =
+                const std::uint32_t p =
                     horizontal ? At(Cx + c.offset, Cy + across) : At(Cx + across, Cy + c.offset);
                 EXPECT_EQ(p, White) << across;
             }
@@ -130,7 +129,7 @@ TEST(MicroscopeField, NoTicksOffTheTenPixelGridOrBeyond190) {
                 const int x = horizontal ? Cx + offset : Cx + across;
                 const int y = horizontal ? Cy + across : Cy + offset;
                 const int dx = x - Cx, dy = y - Cy;
-                const QRgb expected = dx * dx + dy * dy <= 199 * 199 ? Black : White;
+                const std::uint32_t expected = dx * dx + dy * dy <= 199 * 199 ? Black : White;
                 EXPECT_EQ(At(x, y), expected) << across;
             }
         }
@@ -140,7 +139,7 @@ TEST(MicroscopeField, NoTicksOffTheTenPixelGridOrBeyond190) {
 TEST(MicroscopeField, CentreCarriesOnlyTheCrosshair) {
     for (int dy = -9; dy <= 9; ++dy) {
         for (int dx = -9; dx <= 9; ++dx) {
-            const QRgb expected = dx == 0 || dy == 0 ? White : Black;
+            const std::uint32_t expected = dx == 0 || dy == 0 ? White : Black;
             EXPECT_EQ(At(Cx + dx, Cy + dy), expected) << dx << "," << dy;
         }
     }

@@ -1,8 +1,9 @@
 // The thermometer picture: grey ground, glass tube and bulb, and the 0–100 °C scale.
 #include "assets/Colors.h"
-#include "assets/ThermometerPicture.h"
+#include "assets/Pictures.h"
+#include "tests/assets/PictureChecks.h"
 
-#include <QImage>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,8 +14,8 @@ using Colors::Silver;
 using Colors::White;
 constexpr int TickColumn = 22;
 
-QRgb At(int x, int y) {
-    return ThermometerPicture().pixel(x, y);
+std::uint32_t At(int x, int y) {
+    return Pictures::Thermometer().At(x, y);
 }
 
 int TickTop(int degrees) {
@@ -39,11 +40,9 @@ bool RowHasBlackIn(int row, int left, int right) {
 } // namespace
 
 TEST(ThermometerPicture, IsTrueColourOfTheStoredSizeOnSilver) {
-    const QImage& picture = ThermometerPicture();
-    EXPECT_EQ(picture.width(), 62);
-    EXPECT_EQ(picture.height(), 393);
-    EXPECT_EQ(picture.format(), QImage::Format_RGB32);
-    EXPECT_EQ(&picture, &ThermometerPicture());
+    const Pictures::Picture& picture = Pictures::Thermometer();
+    ASSERT_TRUE(IsTrueColourOfSize(picture, 62, 393));
+    EXPECT_EQ(&picture, &Pictures::Thermometer());
     EXPECT_EQ(At(0, 0), Silver);
     EXPECT_EQ(At(61, 0), Silver);
     EXPECT_EQ(At(0, 392), Silver);

@@ -138,6 +138,14 @@ TEST_F(CatalogueTest, StaysOnTheOpenCatalogueUntilClosed) {
     OpenTextCatalogue(program.Dir() + "Tessilar.ini");
     EXPECT_EQ(GetText(401), "first");
     ExeDir = program.Dir();
+    // A catalogue held in memory, as the browser has them: read as a file would be (its
+    // Windows-1250 text converted), until closed.
+    OpenTextCatalogueText("\xEF\xBB\xBF[General]\r\nS0401=in memory\r\nS0402=\xE1rv\xEDz\r\n");
+    EXPECT_EQ(GetText(401), "in memory");
+    EXPECT_EQ(GetText(402), "árvíz");
+    EXPECT_EQ(GetText(403), "None");
+    CloseTextCatalogue();
+    EXPECT_EQ(GetText(401), "first");
 }
 
 TEST_F(CatalogueTest, ALanguageFolderTakesThePlaceOfTheProgramFolder) {

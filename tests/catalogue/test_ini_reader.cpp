@@ -20,7 +20,10 @@ template <std::size_t N> std::string Bytes(const char (&literal)[N]) {
 std::optional<std::string> Read(const TempFolder& folder, const std::string& content,
                                 const char* section = "General", const char* key = "S0001",
                                 std::size_t maxBytes = 2047) {
-    return ReadIniValue(folder.Write("t.ini", content), section, key, maxBytes);
+    const auto fromFile = ReadIniValue(folder.Write("t.ini", content), section, key, maxBytes);
+    // The catalogue held in memory reads alike.
+    EXPECT_EQ(Data::FindIniValue(content, section, key, maxBytes), fromFile) << "from memory";
+    return fromFile;
 }
 } // namespace
 

@@ -1,8 +1,8 @@
 // The simulation tick: simulated time, the hooks, the stopwatch, determinism, and agreement with
 // stepping every droplet the plain way.
 #include "tests/model/ModelTestSupport.h"
+#include "tests/support/FixedLesson.h"
 #include "tests/support/LiteralTick.h"
-#include "tests/support/ModelDigest.h"
 
 #include <cmath>
 #include <cstdint>
@@ -128,28 +128,11 @@ TEST_F(TickTest, FixedSeedAndLessonGiveTheStoredDigest) {
     // A change of compiler, flags or mathematical library that alters a single bit of the motion
     // shows here. The stored digest is that of x86-64 with glibc; elsewhere the last bits of the
     // exponential may differ, and only the repeat must agree.
-    auto run = [] {
-        ResetChamber();
-        StartRun();
-        SeedRandom(2024);
-        SetVoltageSetting(350);
-        SwitchSupply();
-        ReversePolarity();
-        InjectAllDroplets();
-        for (int n = 0; n < 3000; ++n) {
-            if (n == 1000) SetAmbientTemperature(45);
-            if (n == 2000) {
-                ReversePolarity();
-                InjectAllDroplets();
-            }
-            SimulationTick();
-        }
-        return TestSupport::ModelDigest();
-    };
+    auto run = [] { return FixedLesson::Run(); };
     const std::uint64_t first = run();
     EXPECT_EQ(first, run()) << "the same run twice";
 #if defined(__x86_64__) && defined(__GLIBC__)
-    EXPECT_EQ(first, 0xc83beb7dd23e0eb4ull) << std::hex << first;
+    EXPECT_EQ(first, FixedLesson::StoredDigest) << std::hex << first;
 #endif
 }
 

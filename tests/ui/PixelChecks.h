@@ -2,11 +2,13 @@
 // Pixel helpers shared by the user-interface layer tests.
 
 #include "assets/Colors.h"
+#include "assets/Pictures.h"
 
 #include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace PixelChecks {
@@ -20,6 +22,22 @@ using Colors::Silver;
 using Colors::Teal;
 using Colors::White;
 using Colors::Yellow;
+
+/// The image is a true-colour copy of the stored picture, pixel for pixel.
+inline testing::AssertionResult IsThePicture(const QImage& image,
+                                             const Pictures::Picture& picture) {
+    if (image.format() != QImage::Format_RGB32)
+        return testing::AssertionFailure() << "format " << image.format();
+    if (image.size() != QSize(picture.Width, picture.Height))
+        return testing::AssertionFailure() << image.width() << " x " << image.height();
+    for (int y = 0; y < picture.Height; ++y) {
+        for (int x = 0; x < picture.Width; ++x) {
+            if (image.pixel(x, y) != picture.At(x, y))
+                return testing::AssertionFailure() << "pixel " << x << "," << y;
+        }
+    }
+    return testing::AssertionSuccess();
+}
 
 /// A 32-bit bitmap of the given size filled with one colour, as the program's bitmaps are.
 inline QImage Blank(int width, int height, QRgb colour) {

@@ -1,10 +1,11 @@
 // The microscope view: which droplets get a marker and where, the scroll bars with their
 // readouts, the injection (recentring, new droplets, no temperature jump) and the speeds at
 // which droplets rise through the view.
-#include "assets/MicroscopeField.h"
+#include "assets/Pictures.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/PixelChecks.h"
 #include "ui/DropMarker.h"
+#include "ui/PictureImages.h"
 
 #include <cmath>
 #include <limits>
@@ -283,6 +284,8 @@ TEST_F(MicroscopeTest, WithoutVoltageDropletsRiseAtTheirSettlingSpeeds) {
 
 TEST_F(MicroscopeTest, FieldPictureIsShownUnscaledAndCutToTheControl) {
     const QImage& picture = MicroscopeFieldPicture();
+    // The desktop's image is the stored picture, pixel for pixel.
+    ASSERT_TRUE(PixelChecks::IsThePicture(picture, Pictures::MicroscopeField()));
     ASSERT_EQ(picture.size(), QSize(452, 462));
     EXPECT_EQ(form->Image3->size(), QSize(450, 450));
     form->PlaceDropletMarkers();

@@ -1,9 +1,10 @@
 // The temperature column: the thermometer's liquid column for the chamber temperature, the set
 // temperature field with its spin buttons and nested rewrites, the decimal separator switch, the
 // chamber's relaxation as the window shows it, and the droplet speed it sets.
-#include "assets/ThermometerPicture.h"
+#include "assets/Pictures.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/PixelChecks.h"
+#include "ui/PictureImages.h"
 
 #include <QApplication>
 #include <QTest>
@@ -259,6 +260,8 @@ TEST_F(ThermometerTest, DropletSpeedFollowsTheSetTemperature) {
 
 TEST_F(ThermometerTest, PictureIsShownUnscaledAndCutToTheControl) {
     const QImage& picture = ThermometerPicture();
+    // The desktop's image is the stored picture, pixel for pixel.
+    ASSERT_TRUE(PixelChecks::IsThePicture(picture, Pictures::Thermometer()));
     ASSERT_EQ(picture.size(), QSize(62, 393));
     EXPECT_EQ(form->Image1->size(), QSize(57, 393));
     const QImage shown = PixelChecks::Grab(*form->Image1);

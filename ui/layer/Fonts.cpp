@@ -15,11 +15,6 @@ QStringList Substitutes(const QString& family) {
 }
 } // namespace
 
-int DesignPixelSize(int size) {
-    if (size < 0) return -size;
-    return (size * 96 + 36) / 72; // 8 pt -> 11 px, 6 pt -> 8 px
-}
-
 QFont DesignFont(const QString& family, int size, FontStyle style) {
     QFont font;
     font.setFamilies(Substitutes(family));
@@ -34,5 +29,5 @@ QFont StyledFont(QFont font, int size, FontStyle style) {
 }
 
 QFont DefaultFont() {
-    return DesignFont("MS Sans Serif", DefaultPointSize);
+    return DesignFont(DefaultFontFamily, DefaultPointSize);
 }

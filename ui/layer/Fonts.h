@@ -1,10 +1,10 @@
 #pragma once
 // Fonts named as in the window designs, mapped in one place to the closest fonts on the machine.
 
+#include "design/ControlSpec.h"
+
 #include <QFont>
 #include <QString>
-
-enum class FontStyle { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
 
 /// The font of a design: a family name ("MS Sans Serif", "SmallFont", "Arial") and a size in
 /// points at 96 dots per inch, or a negative size for pixels (-19 is 19 pixels high).
@@ -15,7 +15,4 @@ QFont StyledFont(QFont base, int size, FontStyle style);
 
 /// The windows' default font: "MS Sans Serif", 8 points (11 pixels).
 QFont DefaultFont();
-constexpr int DefaultPointSize = 8;
-
-/// Pixel height of a design size: points at 96 dpi rounded as the design tools do, or -size.
-int DesignPixelSize(int size);
+constexpr int DefaultPointSize = DefaultFontPointSize;

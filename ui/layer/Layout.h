@@ -3,6 +3,7 @@
 // makes the widgets from it. A table or a binding that names a control the window does not have
 // stops the program at once, with the name: a typo never becomes a silent fallback.
 
+#include "design/ControlSpec.h"
 #include "ui/layer/Fonts.h"
 #include "ui/layer/Shape.h"
 
@@ -13,44 +14,6 @@
 #include <optional>
 #include <span>
 #include <string>
-
-enum class ControlKind {
-    Label,        ///< text that sizes itself to its caption
-    Edit,         ///< one-line edit field
-    Button,       ///< push button
-    CloseButton,  ///< push button that closes its window, with the standard close glyph
-    OkButton,     ///< default button with the standard OK glyph
-    CancelButton, ///< cancel button with the standard cancel glyph
-    Panel,        ///< silver box with raised outer and inner bevels
-    Picture,      ///< stored picture or program-drawn bitmap
-    Shape,        ///< filled rectangle or circle
-    HScrollBar,
-    VScrollBar,
-    UpDown,  ///< spin buttons attached to an edit field
-    ComboBox ///< drop-down list, selection only
-};
-
-/// One control of a window's design.
-struct ControlSpec {
-    const char* Name;
-    ControlKind Kind;
-    const char* Parent = ""; ///< "" for the window itself
-    int Left = 0;
-    int Top = 0;
-    int Width = 0; ///< 0 for labels, which size themselves
-    int Height = 0;
-    const char* Text = "";          ///< design text (UTF-8)
-    std::optional<QRgb> Color = {}; ///< background or fill
-    std::optional<QRgb> FontColor = {};
-    const char* FontFamily = ""; ///< "" to use the window's font
-    int FontSize = 0;            ///< points, or negative pixels
-    FontStyle Style = FontStyle::Regular;
-    int Min = 0, Max = 100, Position = 0, Increment = 1; ///< scroll bars and spin buttons
-    const char* Associate = "";                          ///< the spin buttons' edit field
-    TShape::Kind Shape = TShape::Kind::Rectangle;
-    std::optional<QRgb> PenColor = {}; ///< shape outline; none when empty
-    bool Flat = false;                 ///< edit field with a flat, tiled bevel
-};
 
 /// The controls of one window by name.
 class ControlSet {

@@ -3,6 +3,8 @@
 // whatever lies beneath it (pictures, other controls) and repainted when moved, resized, shown
 // or hidden.
 
+#include "design/ControlSpec.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -10,7 +12,7 @@ class TShape : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Kind { Rectangle, Circle };
+    using Kind = ShapeKind;
 
     explicit TShape(QWidget* parent = nullptr);
 

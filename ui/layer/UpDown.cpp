@@ -1,5 +1,7 @@
 #include "ui/layer/UpDown.h"
 
+#include "design/SpinStep.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -48,20 +50,10 @@ void TUpDown::SetPositionQuietly(int position) {
     emit Changed(position_);
 }
 
-int TUpDown::StepBase() const {
-    // Like the classic spin control, step from the number in the field when there is one, so
-    // that clicking after typing 500 gives 502; otherwise from the last position.
-    if (field_ && reader_) {
-        if (const auto typed = reader_(field_->text()))
-            return static_cast<int>(std::clamp<long long>(*typed, min_, max_));
-    }
-    return position_;
-}
-
 void TUpDown::Step(int direction) {
-    const long long next =
-        static_cast<long long>(StepBase()) + static_cast<long long>(direction) * increment_;
-    SetPosition(static_cast<int>(std::clamp<long long>(next, min_, max_)));
+    const std::optional<long long> typed =
+        field_ && reader_ ? reader_(field_->text()) : std::nullopt;
+    SetPosition(SpinStep(position_, typed, direction, min_, max_, increment_));
 }
 
 void TUpDown::paintEvent(QPaintEvent*) {

@@ -50,8 +50,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int StepBase() const;
-
     QPointer<QLineEdit> field_;
     FieldReader reader_;
     int min_ = 0;

@@ -1,11 +1,13 @@
 #pragma once
-// The design of the main window: its controls, menu, keyboard order and size.
+// The design of the main window: its controls, menu, keyboard order, size and colour.
 
-#include "ui/layer/Layout.h"
+#include "assets/Colors.h"
+#include "design/ControlSpec.h"
 
+#include <cstdint>
 #include <span>
 
-namespace MainLayout {
+namespace MainDesign {
 
 /// The main window's controls, in creation order (later controls lie above earlier ones).
 std::span<const ControlSpec> Controls();
@@ -21,6 +23,9 @@ constexpr int DesignHeight = 564;
 /// The size the start-up step gives the window, at which nothing needs scrolling.
 constexpr int StartWidth = 800;
 constexpr int StartHeight = 600;
+
+/// The window's ground, behind the controls.
+constexpr std::uint32_t ClientColor = Colors::Teal;
 
 /// Keyboard order of the controls.
 constexpr const char* TabOrder[] = {"BitBtn1",    "BitBtn2",    "BitBtn3", "Edit7",   "UpDown1",
@@ -39,4 +44,7 @@ constexpr const char* DescriptionItemText = "Leírás";
 constexpr const char* LanguageItemText = "Nyelv…";
 constexpr const char* DesignTitle = "Tessilar-kísérlet";
 
-} // namespace MainLayout
+/// Keyboard order of the controls, first to last.
+std::span<const char* const> KeyboardOrder();
+
+} // namespace MainDesign

@@ -1,8 +1,8 @@
-#include "ui/MainLayout.h"
+#include "design/MainDesign.h"
 
 #include "assets/Colors.h"
 
-namespace MainLayout {
+namespace MainDesign {
 
 namespace {
 using K = ControlKind;
@@ -13,8 +13,8 @@ using Colors::Silver;
 using Colors::Teal;
 using Colors::White;
 constexpr FontStyle Bold = FontStyle::Bold;
-constexpr TShape::Kind Rectangle = TShape::Kind::Rectangle;
-constexpr TShape::Kind Circle = TShape::Kind::Circle;
+constexpr ShapeKind Rectangle = ShapeKind::Rectangle;
+constexpr ShapeKind Circle = ShapeKind::Circle;
 
 // Tops of the window's direct children as stored (see WindowChildShift).
 // clang-format off
@@ -67,4 +67,8 @@ std::span<const ControlSpec> Controls() {
     return Table;
 }
 
-} // namespace MainLayout
+std::span<const char* const> KeyboardOrder() {
+    return TabOrder;
+}
+
+} // namespace MainDesign

@@ -1,0 +1,257 @@
+// The shared C++ core as the page calls it: typed wrappers over the WebAssembly module's C
+// functions. Nothing here decides anything; it only carries strings and numbers across.
+
+/** The functions and memory of the compiled core (see web/core/api/Api.h). */
+export interface CoreModule {
+  HEAPU8: Uint8Array;
+  HEAP32: Int32Array;
+  UTF8ToString(pointer: number): string;
+  stringToUTF8(text: string, pointer: number, maxBytes: number): void;
+  lengthBytesUTF8(text: string): number;
+  _malloc(bytes: number): number;
+  _free(pointer: number): void;
+  _tess_start(decimalSeparator: number): void;
+  _tess_put_file(path: number, bytes: number, size: number): number;
+  _tess_choose_language(folder: number): void;
+  _tess_language_folders(): number;
+  _tess_language_folder(): number;
+  _tess_text(n: number): number;
+  _tess_text_with_number(n: number, value: number): number;
+  _tess_title(identifier: number): number;
+  _tess_designs_json(): number;
+  _tess_dial_json(): number;
+  _tess_begin_run(nowMs: number, seedHigh: number, seedLow: number): void;
+  _tess_end_run(): void;
+  _tess_run_until(nowMs: number): number;
+  _tess_ticks_run(): number;
+  _tess_inject(): number;
+  _tess_switch_supply(): number;
+  _tess_reverse_polarity(): number;
+  _tess_voltage_typed(text: number): number;
+  _tess_temperature_typed(text: number): number;
+  _tess_temperature_text(): number;
+  _tess_spin(which: number, direction: number, fieldText: number): number;
+  _tess_shift_view(axis: number, position: number): number;
+  _tess_scroll_position(axis: number): number;
+  _tess_readout(axis: number): number;
+  _tess_start_stopwatch(): void;
+  _tess_stop_stopwatch(): void;
+  _tess_markers(): number;
+  _tess_markers_in_view(): number;
+  _tess_needle(): number;
+  _tess_lamp_on(): number;
+  _tess_column_top(): number;
+  _tess_column_bottom(): number;
+  _tess_stopwatch_text(): number;
+  _tess_picture_width(which: number): number;
+  _tess_picture_height(which: number): number;
+  _tess_picture_rgba(which: number): number;
+}
+
+/** What a step of the core changed (a sum of these). */
+export const Changed = {
+  Markers: 1,
+  Column: 2,
+  Stopwatch: 4,
+  Supply: 8,
+  Readouts: 16,
+} as const;
+
+/** Spin buttons of the voltage field (1) and of the temperature field (2). */
+export type SpinField = 1 | 2;
+export type Axis = 0 | 1;
+export type PictureName = 'field' | 'thermometer';
+
+/** A picture of the core as RGBA bytes. */
+export interface CorePicture {
+  width: number;
+  height: number;
+  rgba: Uint8ClampedArray<ArrayBuffer>;
+}
+
+/** Pen positions of the needle on the dial, pixels. */
+export interface Needle {
+  x0: number;
+  y0: number;
+  x1: number;
+  y1: number;
+}
+
+export class Core {
+  constructor(private readonly m: CoreModule) {}
+
+  /** Calls `body` with the text as a NUL-terminated UTF-8 string in the core's memory. */
+  private withString<T>(text: string, body: (pointer: number) => T): T {
+    const size = this.m.lengthBytesUTF8(text) + 1;
+    const pointer = this.m._malloc(size);
+    try {
+      this.m.stringToUTF8(text, pointer, size);
+      return body(pointer);
+    } finally {
+      this.m._free(pointer);
+    }
+  }
+
+  private text(pointer: number): string {
+    return this.m.UTF8ToString(pointer);
+  }
+
+  private optionalText(pointer: number): string | null {
+    return pointer === 0 ? null : this.m.UTF8ToString(pointer);
+  }
+
+  putFile(path: string, bytes: Uint8Array): boolean {
+    const pointer = this.m._malloc(Math.max(bytes.length, 1));
+    try {
+      this.m.HEAPU8.set(bytes, pointer);
+      return this.withString(path, (p) => this.m._tess_put_file(p, pointer, bytes.length)) === 1;
+    } finally {
+      this.m._free(pointer);
+    }
+  }
+
+  start(decimalSeparator: string): void {
+    this.m._tess_start(decimalSeparator.charCodeAt(0));
+  }
+
+  chooseLanguage(folder: string): void {
+    this.withString(folder, (p) => this.m._tess_choose_language(p));
+  }
+
+  languageFolders(): string[] {
+    return this.text(this.m._tess_language_folders()).split('\n').filter((name) => name !== '');
+  }
+
+  languageFolder(): string {
+    return this.text(this.m._tess_language_folder());
+  }
+
+  catalogueText(n: number): string {
+    return this.text(this.m._tess_text(n));
+  }
+
+  catalogueTextWithNumber(n: number, value: number): string {
+    return this.text(this.m._tess_text_with_number(n, value));
+  }
+
+  title(identifier: string): string {
+    return this.withString(identifier, (p) => this.text(this.m._tess_title(p)));
+  }
+
+  designsJson(): string {
+    return this.text(this.m._tess_designs_json());
+  }
+
+  dialJson(): string {
+    return this.text(this.m._tess_dial_json());
+  }
+
+  beginRun(nowMs: number, seedHigh: number, seedLow: number): void {
+    this.m._tess_begin_run(nowMs, seedHigh >>> 0, seedLow >>> 0);
+  }
+
+  endRun(): void {
+    this.m._tess_end_run();
+  }
+
+  runUntil(nowMs: number): number {
+    return this.m._tess_run_until(nowMs);
+  }
+
+  ticksRun(): number {
+    return this.m._tess_ticks_run();
+  }
+
+  inject(): number {
+    return this.m._tess_inject();
+  }
+
+  switchSupply(): number {
+    return this.m._tess_switch_supply();
+  }
+
+  reversePolarity(): number {
+    return this.m._tess_reverse_polarity();
+  }
+
+  voltageTyped(text: string): string | null {
+    return this.withString(text, (p) => this.optionalText(this.m._tess_voltage_typed(p)));
+  }
+
+  /** The temperature spin buttons' new position, or null for text that is no number. */
+  temperatureTyped(text: string): number | null {
+    const position = this.withString(text, (p) => this.m._tess_temperature_typed(p));
+    return position < 0 ? null : position;
+  }
+
+  temperatureText(): string {
+    return this.text(this.m._tess_temperature_text());
+  }
+
+  spin(which: SpinField, direction: 1 | -1, fieldText: string): string | null {
+    return this.withString(fieldText, (p) => this.optionalText(this.m._tess_spin(which, direction, p)));
+  }
+
+  shiftView(axis: Axis, position: number): number {
+    return this.m._tess_shift_view(axis, position);
+  }
+
+  scrollPosition(axis: Axis): number {
+    return this.m._tess_scroll_position(axis);
+  }
+
+  readout(axis: Axis): string {
+    return this.text(this.m._tess_readout(axis));
+  }
+
+  startStopwatch(): void {
+    this.m._tess_start_stopwatch();
+  }
+
+  stopStopwatch(): void {
+    this.m._tess_stop_stopwatch();
+  }
+
+  /** Shown, x, y of each of the 100 markers, a view of the core's own table. */
+  markers(): Int32Array {
+    const pointer = this.m._tess_markers();
+    return this.m.HEAP32.subarray(pointer >> 2, (pointer >> 2) + 300);
+  }
+
+  markersInView(): number {
+    return this.m._tess_markers_in_view();
+  }
+
+  needle(): Needle {
+    const at = this.m._tess_needle() >> 2;
+    const h = this.m.HEAP32;
+    return { x0: h[at] ?? 0, y0: h[at + 1] ?? 0, x1: h[at + 2] ?? 0, y1: h[at + 3] ?? 0 };
+  }
+
+  lampOn(): boolean {
+    return this.m._tess_lamp_on() !== 0;
+  }
+
+  columnTop(): number {
+    return this.m._tess_column_top();
+  }
+
+  columnBottom(): number {
+    return this.m._tess_column_bottom();
+  }
+
+  stopwatchText(): string {
+    return this.text(this.m._tess_stopwatch_text());
+  }
+
+  picture(name: PictureName): CorePicture {
+    const which = name === 'thermometer' ? 1 : 0;
+    const width = this.m._tess_picture_width(which);
+    const height = this.m._tess_picture_height(which);
+    const pointer = this.m._tess_picture_rgba(which);
+    // A copy: the core's memory may move when it grows.
+    const rgba = new Uint8ClampedArray(width * height * 4);
+    rgba.set(this.m.HEAPU8.subarray(pointer, pointer + rgba.length));
+    return { width, height, rgba };
+  }
+}

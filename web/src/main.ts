@@ -1,0 +1,122 @@
+// The page's start: the core with the catalogues in its program folder, the windows built from the
+// core's designs, then the identity prompt. End comes back to the prompt, since a page cannot
+// close its own tab.
+
+import englishCatalogue from '../../dist/English/Tessilar.ini';
+import magyarCatalogue from '../../dist/Magyar/Tessilar.ini';
+import programCatalogue from '../../dist/Tessilar.ini';
+import guideHtml from '../../dist/TESSILAR.html';
+import createTessilarCore from '../../build-web/core/tessilar_core.mjs';
+import { SimulationClock } from './clock';
+import { Core, type CoreModule } from './core';
+import type { Designs } from './design';
+import { showFailure, watchForFailures } from './failure';
+import { mnemonicKeyOf } from './mnemonic';
+import { LanguageFolders, languageOfFolder, localeDecimalSeparator, readParameters } from './params';
+import { CaptionHeight, Stage } from './stage';
+import { AboutDialog } from './views/AboutDialog';
+import { GuideDialog } from './views/GuideDialog';
+import { IdentityPrompt } from './views/IdentityPrompt';
+import { LanguageDialog } from './views/LanguageDialog';
+import { MainWindow } from './views/MainWindow';
+import type { DialDrawing } from './views/Voltmeter';
+
+/**
+ * Starts the core. Its WebAssembly is inlined as a data: address; with fetch hidden while the
+ * module sets itself up, it decodes those bytes itself instead of asking for the address, which
+ * the page's policy refuses (the page asks for nothing at all).
+ */
+function createCore(): Promise<unknown> {
+  const scope = globalThis as { fetch: typeof fetch | undefined };
+  const saved = scope.fetch;
+  scope.fetch = undefined;
+  try {
+    return createTessilarCore();
+  } finally {
+    scope.fetch = saved;
+  }
+}
+
+async function start(): Promise<void> {
+  if (typeof WebAssembly !== 'object') throw new Error('WebAssembly is not available');
+  const module = (await createCore()) as CoreModule;
+  const core = new Core(module);
+  const files: [string, Uint8Array][] = [
+    ['Tessilar.ini', programCatalogue],
+    ['Magyar/Tessilar.ini', magyarCatalogue],
+    ['English/Tessilar.ini', englishCatalogue],
+  ];
+  for (const [path, bytes] of files) {
+    if (!core.putFile(path, bytes)) throw new Error(`the catalogue ${path} could not be stored`);
+  }
+  core.start(localeDecimalSeparator(navigator.languages));
+  const parameters = readParameters(location.search);
+  core.chooseLanguage(LanguageFolders[parameters.lang]);
+
+  const designs = JSON.parse(core.designsJson()) as Designs;
+  const dial = JSON.parse(core.dialJson()) as DialDrawing;
+  const prompt = new IdentityPrompt(core, designs.prompt);
+  const about = new AboutDialog(core, designs.about);
+  const languageDialog = new LanguageDialog(core, designs.language);
+  const guide = new GuideDialog(core, guideHtml);
+
+  const english = (): boolean => languageOfFolder(core.languageFolder()) === 'en';
+  const setPageLanguage = (): void => {
+    document.documentElement.lang = english() ? 'en' : 'hu';
+  };
+
+  let clock: SimulationClock | null = null;
+  const main: MainWindow = new MainWindow(core, designs.main, dial, {
+    end: () => {
+      clock?.stop();
+      core.endRun();
+      main.element.hidden = true;
+      askIdentifier();
+    },
+    about: () => about.show(),
+    guide: () => guide.show(english()),
+    language: () =>
+      languageDialog.show(() => {
+        setPageLanguage();
+        main.applyCaptions();
+      }),
+  });
+  main.element.hidden = true;
+  const stage = new Stage(main.element, designs.main.width, designs.main.height + CaptionHeight, (scale, dpr) => main.resize(scale, dpr));
+
+  const askIdentifier = (): void => {
+    document.title = core.catalogueText(200);
+    prompt.show((identifier) => {
+      const seeds = crypto.getRandomValues(new Uint32Array(2));
+      core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
+      clock = new SimulationClock(core, (changes) => main.draw(changes));
+      main.element.hidden = false;
+      main.begin(identifier, clock);
+      stage.fit();
+      clock.start();
+    });
+  };
+
+  // Alt with a caption's marked letter presses its control in the window in front.
+  addEventListener('keydown', (event) => {
+    const key = mnemonicKeyOf(event);
+    if (key === null) return;
+    const front = [...document.querySelectorAll('dialog')].filter((d) => d.open).pop();
+    if (front) {
+      const target = [...front.querySelectorAll<HTMLElement>('[data-mnemonic]')].find((e) => e.dataset['mnemonic'] === key);
+      if (target) {
+        event.preventDefault();
+        target.click();
+      }
+      return;
+    }
+    if (!main.element.hidden && main.pressMnemonic(key, event)) event.preventDefault();
+  });
+
+  setPageLanguage();
+  document.getElementById('boot-message')?.remove();
+  askIdentifier();
+}
+
+watchForFailures();
+start().catch(showFailure);

@@ -1,0 +1,36 @@
+// The About box: the program's name, purpose, version and licence from the catalogue, each
+// line centred in the white panel (a line wider than the panel is cut at both sides).
+
+import type { Core } from '../core';
+import { setCaption, type WindowDesign } from '../design';
+import { DialogWindow } from './DialogWindow';
+
+export class AboutDialog {
+  private readonly window: DialogWindow;
+
+  constructor(
+    private readonly core: Core,
+    private readonly design: WindowDesign,
+  ) {
+    this.window = new DialogWindow('about', design);
+    const ok = this.window.controls.get('OKBtn', HTMLButtonElement);
+    ok.addEventListener('click', () => this.window.close());
+    for (const c of design.controls) {
+      if (c.kind === 'label') this.window.controls.element(c.name).classList.add('centred-line');
+    }
+  }
+
+  show(): void {
+    const text = (n: number | undefined): string => (n === undefined ? '' : this.core.catalogueText(n));
+    const captions = this.design.captions;
+    this.window.setTitle(text(captions['title']));
+    for (const c of this.design.controls) {
+      const element = this.window.controls.element(c.name);
+      const caption = text(captions[c.name]);
+      if (element instanceof HTMLButtonElement) setCaption(element, caption);
+      else if (c.kind === 'label') element.textContent = caption.replaceAll('&', '');
+    }
+    this.window.showModal(() => this.window.close());
+    this.window.controls.element('OKBtn').focus();
+  }
+}

@@ -1,0 +1,79 @@
+// The guide, shown in the page: the program's HTML guide inlined into the page, opened at the
+// half of the chosen language (English at its English half, otherwise at the top, where the
+// contents of both halves and then the Hungarian half stand). Its links jump within the guide
+// and lead nowhere else.
+
+import type { Core } from '../core';
+import { setCaption } from '../design';
+
+export class GuideDialog {
+  private readonly dialog: HTMLDialogElement;
+  private readonly caption: HTMLHeadingElement;
+  private readonly close: HTMLButtonElement;
+  private readonly body: HTMLDivElement;
+  private readonly root: ShadowRoot;
+
+  constructor(
+    private readonly core: Core,
+    guideHtml: string,
+  ) {
+    this.dialog = document.createElement('dialog');
+    this.dialog.className = 'guide';
+    this.dialog.id = 'guide';
+    const bar = document.createElement('div');
+    bar.className = 'guide-bar';
+    this.caption = document.createElement('h2');
+    this.caption.id = 'guide-caption';
+    this.caption.className = 'guide-caption';
+    this.dialog.setAttribute('aria-labelledby', this.caption.id);
+    this.close = document.createElement('button');
+    this.close.type = 'button';
+    this.close.className = 'button guide-close';
+    this.close.addEventListener('click', () => this.dialog.close());
+    bar.append(this.caption, this.close);
+    this.body = document.createElement('div');
+    this.body.className = 'guide-text';
+    this.body.tabIndex = 0;
+    this.body.setAttribute('role', 'document');
+    this.root = this.body.attachShadow({ mode: 'open' });
+    this.fill(guideHtml);
+    this.dialog.append(bar, this.body);
+    document.body.append(this.dialog);
+  }
+
+  private fill(html: string): void {
+    const page = new DOMParser().parseFromString(html, 'text/html');
+    for (const style of page.querySelectorAll('style')) this.root.append(style);
+    const content = document.createElement('div');
+    content.className = 'guide-page';
+    content.append(...page.body.childNodes);
+    const ground = document.createElement('style');
+    // The lists of links are touch targets of their own (a link inside a sentence is not).
+    ground.textContent =
+      '.guide-page { padding: 12px; background: #fff; color: #000; }' +
+      '.contents a, .languages a { display: inline-block; min-height: 24px; line-height: 24px; }';
+    this.root.append(ground, content);
+    // Links inside the guide move within it; the page's own address stays as it is.
+    content.addEventListener('click', (event) => {
+      const link = (event.target as Element | null)?.closest('a[href]');
+      if (!link) return;
+      event.preventDefault();
+      const href = link.getAttribute('href') ?? '';
+      if (href.startsWith('#')) this.scrollTo(href.slice(1));
+    });
+  }
+
+  private scrollTo(anchor: string): void {
+    const target = this.root.querySelector(`a[name="${CSS.escape(anchor)}"], [id="${CSS.escape(anchor)}"]`);
+    target?.scrollIntoView({ block: 'start' });
+  }
+
+  show(english: boolean): void {
+    this.caption.textContent = this.core.catalogueText(611);
+    setCaption(this.close, this.core.catalogueText(610));
+    if (!this.dialog.open) this.dialog.showModal();
+    if (english) this.scrollTo('en');
+    else this.body.scrollTop = 0;
+    this.body.focus();
+  }
+}
