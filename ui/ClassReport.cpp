@@ -2,9 +2,9 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "model/FieldParsing.h"
+#include "report/NotebookTexts.h"
 #include "ui/ChargeHistogram.h"
 #include "ui/NotebookReport.h"
-#include "ui/NotebookSummary.h"
 #include "ui/ReportPages.h"
 
 #include <QDateTime>
@@ -48,7 +48,9 @@ ReportTable StudentTable(const Data::ClassResults& results) {
             {QString::fromStdString(student.Identifier), QString::number(student.Droplets),
              QString::number(student.Charges),
              e.used > 0 ? Fixed(e.value / Unit, 3) + " ± " + Fixed(e.uncertainty / Unit, 3) : "–",
-             student.Deviation ? NotebookSummary::SignedPercent(*student.Deviation) + " %" : "–",
+             student.Deviation
+                 ? QString::fromStdString(Report::SignedPercent(*student.Deviation)) + " %"
+                 : "–",
              MarkText(student.Mark)});
     }
     return table;
@@ -69,7 +71,7 @@ void DrawFirstPage(ReportPages& pages, const Data::ClassResults& results,
     DrawChargeHistogram(p, plot, results.Charges, results.Estimate, Text(510));
     pages.Skip(p.fontMetrics().height());
     p.setFont(ReportFont(11, true));
-    pages.Paragraph(NotebookSummary::EstimateSentence(results.Estimate));
+    pages.Paragraph(QString::fromStdString(Report::EstimateSentence(results.Estimate)));
     pages.Skip(p.fontMetrics().height());
 
     DrawTable(pages, StudentTable(results));

@@ -2,8 +2,8 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "model/ClassResults.h"
+#include "report/NotebookTexts.h"
 #include "ui/ChargeHistogram.h"
-#include "ui/NotebookSummary.h"
 #include "ui/NotebookTableModel.h"
 
 #include <QDateTime>
@@ -74,7 +74,7 @@ void Draw(ReportPages& pages, const QString& name, const std::vector<Data::Noteb
         DrawChargeHistogram(p, plot, Data::NotebookCharges(rows), estimate, Text(510));
         pages.Skip(p.fontMetrics().height());
         p.setFont(ReportFont(11, true));
-        pages.Paragraph(NotebookSummary::EstimateSentence(estimate));
+        pages.Paragraph(QString::fromStdString(Report::EstimateSentence(estimate)));
     }
 }
 

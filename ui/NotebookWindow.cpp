@@ -3,9 +3,9 @@
 #include "catalogue/TextCatalogue.h"
 #include "model/ClassResults.h"
 #include "notebook/NotebookFile.h"
+#include "report/NotebookTexts.h"
 #include "ui/ChargeHistogram.h"
 #include "ui/NotebookReport.h"
-#include "ui/NotebookSummary.h"
 #include "ui/NotebookTableModel.h"
 
 #include <QComboBox>
@@ -136,7 +136,7 @@ void NotebookWindow::ShowCalculatedColumns() {
 void NotebookWindow::ShowEstimate() {
     const Data::ChargeEstimate estimate = Data::NotebookEstimate(store_->Rows());
     Histogram->SetCharges(Data::NotebookCharges(store_->Rows()), estimate);
-    EstimateLabel->setText(NotebookSummary::EstimateSentence(estimate));
+    EstimateLabel->setText(QString::fromStdString(Report::EstimateSentence(estimate)));
 }
 
 void NotebookWindow::FollowNewRows() {
