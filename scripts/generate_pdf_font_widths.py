@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Writes report/PdfFontWidths.cpp: the advance widths (1/1000 em) of the characters the PDF
 reports can set in Helvetica and Helvetica-Bold, taken from the metric-compatible Liberation Sans
-(Debian's fonts-liberation2). Run it again only when the character set below changes."""
+(Debian's fonts-liberation2). Run it again only when the character set below changes:
+    scripts/generate_pdf_font_widths.py > report/PdfFontWidths.cpp
+    clang-format -i report/PdfFontWidths.cpp
+and give report/PdfFontWidths.h the arrays' new sizes."""
 import struct
 import sys
 
