@@ -5,7 +5,8 @@
 #include "notebook/ClassNotebooks.h"
 #include "notebook/NotebookFile.h"
 #include "notebook/NotebookReasons.h"
-#include "ui/ClassReport.h"
+#include "report/Reports.h"
+#include "ui/ReportFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,10 +66,10 @@ int WriteClassReportCommand(const OptionCall& call) {
         return UnreadableNotebook;
     }
     std::vector<Data::StudentNotebook> notebooks;
-    std::vector<ClassReport::LeftOut> leftOut;
+    std::vector<Report::LeftOut> leftOut;
     const auto leaveOut = [&](const QString& name, const QString& reason) {
         call.Err << "tessilar: " << name.toStdString() << ": " << reason.toStdString() << '\n';
-        leftOut.push_back({name, reason});
+        leftOut.push_back({name.toStdString(), reason.toStdString()});
     };
     for (std::size_t a = 1; a < call.Arguments.size(); ++a) {
         const QString argument = ArgumentPath(call.Arguments[a]);
@@ -90,9 +91,9 @@ int WriteClassReportCommand(const OptionCall& call) {
     if (notebooks.empty()) return NoNotebookRead;
 
     const Data::ClassResults results = Data::PoolClass(notebooks);
-    const auto application = StartHeadless();
     QString problem;
-    if (!ClassReport::Write(pdf, results, notebooks, leftOut, &problem)) {
+    if (!WriteReportFile(pdf, Report::ClassReportPdf(results, notebooks, leftOut, ReportMoment()),
+                         &problem)) {
         call.Err << "tessilar: " << pdf.toStdString() << ": " << problem.toStdString() << '\n';
         return UnwritableReport;
     }

@@ -2,19 +2,6 @@
 
 #include <cstdio>
 
-std::unique_ptr<QGuiApplication> StartHeadless() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    });
-    // QGuiApplication keeps the count and the arguments for its whole life.
-    static int argc = 1;
-    static char name[] = "tessilar";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 QString ArgumentPath(std::string_view argument) {
     return QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()));
 }

@@ -1,22 +1,16 @@
 #pragma once
-// What the report commands share: PDF writing without a display, file names from the command
-// line, and the line that prints an estimate of e.
+// What the report commands share: file names from the command line, exit statuses and the line
+// that prints an estimate of e.
 
 #include "model/Analysis.h"
 
-#include <QGuiApplication>
 #include <QString>
-#include <memory>
 #include <string>
 #include <string_view>
 
 /// Exit statuses of the report commands.
 constexpr int UnwritableReport = 1;
 constexpr int UnreadableNotebook = 2;
-
-/// A GUI application on the offscreen platform, for the fonts and the PDF writer; Qt's remarks
-/// on its surroundings (no runtime folder, for one) are kept from the command's user.
-std::unique_ptr<QGuiApplication> StartHeadless();
 
 /// A command-line argument naming a file, in the system's encoding.
 QString ArgumentPath(std::string_view argument);

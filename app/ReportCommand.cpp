@@ -5,7 +5,8 @@
 #include "model/Notebook.h"
 #include "notebook/ClassNotebooks.h"
 #include "notebook/NotebookFile.h"
-#include "ui/NotebookReport.h"
+#include "report/Reports.h"
+#include "ui/ReportFile.h"
 
 #include <QFileInfo>
 #include <ostream>
@@ -22,10 +23,9 @@ int WriteReportCommand(const OptionCall& call) {
     // Only the student's own cells count: speed, radius and charge are worked out afresh.
     Data::RecomputeNotebook(*rows, true);
 
-    const auto application = StartHeadless();
-    const QString name = QString::fromStdString(
-        Notebook::IdentifierOf(QFileInfo(notebook).fileName().toStdString()));
-    if (!NotebookReport::Write(pdf, name, *rows, true, &problem)) {
+    const std::string name = Notebook::IdentifierOf(QFileInfo(notebook).fileName().toStdString());
+    if (!WriteReportFile(pdf, Report::StudentReportPdf(name, *rows, true, ReportMoment()),
+                         &problem)) {
         call.Err << "tessilar: " << pdf.toStdString() << ": " << problem.toStdString() << '\n';
         return UnwritableReport;
     }

@@ -2,21 +2,17 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "model/Data.h"
-#include "model/FieldParsing.h"
+#include "report/NotebookTexts.h"
 
 namespace {
-constexpr int FirstTitleText = 501; ///< the titles are texts 501 to 510, in column order
-constexpr int FirstDirectionText = 511;
 /// More ticks than the reticle has from end to end: a typing slip.
 constexpr int MostTicks = 1000;
 
-QString Number(const std::optional<double>& value, int decimals) {
-    if (!value) return {};
-    return QString::fromStdString(Data::FormatFixed(*value, 0, decimals));
-}
-
-QString Whole(const std::optional<int>& value) {
-    return value ? QString::number(*value) : QString();
+QStringList Listed(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts)
+        list << QString::fromStdString(text);
+    return list;
 }
 
 /// Reads a whole number from `least` to `most` typed into a cell into `cell`; an empty cell is
@@ -43,44 +39,19 @@ NotebookTableModel::NotebookTableModel(NotebookStore* store, QObject* parent)
 }
 
 QStringList NotebookTableModel::Titles() {
-    QStringList titles;
-    for (int c = 0; c < ColumnCount; ++c)
-        titles << QString::fromStdString(Data::GetText(FirstTitleText + c));
-    return titles;
+    return Listed(Report::ColumnTitles());
 }
 
 QStringList NotebookTableModel::Directions() {
-    QStringList directions;
-    for (int d = 0; d < 3; ++d)
-        directions << QString::fromStdString(Data::GetText(FirstDirectionText + d));
-    return directions;
+    return Listed(Report::DirectionNames());
 }
 
 QString NotebookTableModel::CellText(const Data::NotebookRow& row, int column,
                                      const QStringList& directionNames) {
-    switch (column) {
-    case DropletColumn:
-        return Whole(row.Droplet);
-    case TicksColumn:
-        return Whole(row.Ticks);
-    case DistanceColumn:
-        return Number(Data::Distance(row), 0);
-    case TimeColumn:
-        return Number(row.Time, 1);
-    case DirectionColumn:
-        return directionNames.value(static_cast<int>(row.Direction));
-    case VoltageColumn:
-        return Number(row.Voltage, 0);
-    case TemperatureColumn:
-        return Number(row.Celsius, 2);
-    case SpeedColumn:
-        return Number(row.Speed, 2);
-    case RadiusColumn:
-        return Number(row.Radius, 3);
-    case ChargeColumn:
-        return Number(row.Charge, 3);
-    }
-    return {};
+    std::vector<std::string> names;
+    for (const QString& name : directionNames)
+        names.push_back(name.toStdString());
+    return QString::fromStdString(Report::CellText(row, column, names));
 }
 
 void NotebookTableModel::ApplyCaptions() {
@@ -135,8 +106,7 @@ QVariant NotebookTableModel::headerData(int section, Qt::Orientation orientation
 }
 
 QString NotebookTableModel::RowLabel(int index, bool afterBurst) {
-    // A burst of the ionising source came before this timing: the charges may differ from here.
-    return QString::number(index + 1) + (afterBurst ? QStringLiteral(" ⚡") : QString());
+    return QString::fromStdString(Report::RowLabel(index, afterBurst));
 }
 
 Qt::ItemFlags NotebookTableModel::flags(const QModelIndex& index) const {

@@ -3,6 +3,7 @@
 // they may correct (droplet, ticks, direction), and the cells worked out from them.
 
 #include "notebook/NotebookStore.h"
+#include "report/NotebookTexts.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -11,18 +12,19 @@ class NotebookTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    /// The columns, as the reports number them.
     enum Column {
-        DropletColumn,
-        TicksColumn,
-        DistanceColumn,
-        TimeColumn,
-        DirectionColumn,
-        VoltageColumn,
-        TemperatureColumn,
-        SpeedColumn,
-        RadiusColumn,
-        ChargeColumn,
-        ColumnCount
+        DropletColumn = Report::DropletColumn,
+        TicksColumn = Report::TicksColumn,
+        DistanceColumn = Report::DistanceColumn,
+        TimeColumn = Report::TimeColumn,
+        DirectionColumn = Report::DirectionColumn,
+        VoltageColumn = Report::VoltageColumn,
+        TemperatureColumn = Report::TemperatureColumn,
+        SpeedColumn = Report::SpeedColumn,
+        RadiusColumn = Report::RadiusColumn,
+        ChargeColumn = Report::ChargeColumn,
+        ColumnCount = Report::ColumnCount,
     };
 
     NotebookTableModel(NotebookStore* store, QObject* parent = nullptr);

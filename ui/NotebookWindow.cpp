@@ -3,10 +3,11 @@
 #include "catalogue/TextCatalogue.h"
 #include "model/ClassResults.h"
 #include "notebook/NotebookFile.h"
+#include "report/NotebookTexts.h"
+#include "report/Reports.h"
 #include "ui/ChargeHistogram.h"
-#include "ui/NotebookReport.h"
-#include "ui/NotebookSummary.h"
 #include "ui/NotebookTableModel.h"
+#include "ui/ReportFile.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -136,7 +137,7 @@ void NotebookWindow::ShowCalculatedColumns() {
 void NotebookWindow::ShowEstimate() {
     const Data::ChargeEstimate estimate = Data::NotebookEstimate(store_->Rows());
     Histogram->SetCharges(Data::NotebookCharges(store_->Rows()), estimate);
-    EstimateLabel->setText(NotebookSummary::EstimateSentence(estimate));
+    EstimateLabel->setText(QString::fromStdString(Report::EstimateSentence(estimate)));
 }
 
 void NotebookWindow::FollowNewRows() {
@@ -173,8 +174,9 @@ void NotebookWindow::SaveReport() {
 
 bool NotebookWindow::SaveReportTo(const QString& path) {
     QString problem;
-    if (NotebookReport::Write(path, identifier_, store_->Rows(), store_->Calculations(), &problem))
-        return true;
+    const std::string pdf = Report::StudentReportPdf(identifier_.toStdString(), store_->Rows(),
+                                                     store_->Calculations(), ReportMoment());
+    if (WriteReportFile(path, pdf, &problem)) return true;
     Warn(Text(520).arg(path, problem));
     return false;
 }

@@ -1,0 +1,100 @@
+#include "report/NotebookTexts.h"
+
+#include "catalogue/TextCatalogue.h"
+#include "model/FieldParsing.h"
+
+#include <cmath>
+
+namespace Report {
+
+namespace {
+constexpr int FirstTitleText = 501; ///< the titles are texts 501 to 510, in column order
+constexpr int FirstDirectionText = 511;
+constexpr double Unit = 1e-19; ///< C per unit of the sentence's figures
+
+std::string Number(const std::optional<double>& value, int decimals) {
+    return value ? Fixed(*value, decimals) : std::string();
+}
+
+std::string Whole(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
+} // namespace
+
+std::vector<std::string> ColumnTitles() {
+    std::vector<std::string> titles;
+    for (int c = 0; c < ColumnCount; ++c)
+        titles.push_back(Data::GetText(FirstTitleText + c));
+    return titles;
+}
+
+std::vector<std::string> DirectionNames() {
+    std::vector<std::string> names;
+    for (int d = 0; d < 3; ++d)
+        names.push_back(Data::GetText(FirstDirectionText + d));
+    return names;
+}
+
+std::string CellText(const Data::NotebookRow& row, int column,
+                     const std::vector<std::string>& directionNames) {
+    switch (column) {
+    case DropletColumn:
+        return Whole(row.Droplet);
+    case TicksColumn:
+        return Whole(row.Ticks);
+    case DistanceColumn:
+        return Number(Data::Distance(row), 0);
+    case TimeColumn:
+        return Number(row.Time, 1);
+    case DirectionColumn: {
+        const auto d = static_cast<std::size_t>(row.Direction);
+        return d < directionNames.size() ? directionNames[d] : std::string();
+    }
+    case VoltageColumn:
+        return Number(row.Voltage, 0);
+    case TemperatureColumn:
+        return Number(row.Celsius, 2);
+    case SpeedColumn:
+        return Number(row.Speed, 2);
+    case RadiusColumn:
+        return Number(row.Radius, 3);
+    case ChargeColumn:
+        return Number(row.Charge, 3);
+    }
+    return {};
+}
+
+std::string RowLabel(int index, bool afterBurst) {
+    // A burst of the ionising source came before this timing: the charges may differ from here.
+    return std::to_string(index + 1) + (afterBurst ? " ⚡" : "");
+}
+
+std::vector<int> ReportColumns(bool calculations) {
+    std::vector<int> columns;
+    for (int c = 0; c < ColumnCount; ++c)
+        if (calculations || (c != RadiusColumn && c != ChargeColumn)) columns.push_back(c);
+    return columns;
+}
+
+std::string Fixed(double value, int decimals) {
+    return Data::FormatFixed(value, 0, decimals);
+}
+
+std::string SignedPercent(double percent, int decimals) {
+    const std::string size = Fixed(std::fabs(percent), decimals);
+    // The sign only where the rounded figure is not zero.
+    if (size.find_first_of("123456789") != std::string::npos)
+        return (percent > 0 ? "+" : "−") + size;
+    return size;
+}
+
+std::string EstimateSentence(const Data::ChargeEstimate& estimate) {
+    if (estimate.used == 0) return Data::GetText(524);
+    const std::string deviation =
+        SignedPercent((estimate.value - AcceptedCharge) / AcceptedCharge * 100);
+    return Data::GetText(523, {Fixed(estimate.value / Unit, 3),
+                               Fixed(estimate.uncertainty / Unit, 3), std::to_string(estimate.used),
+                               deviation, Fixed(AcceptedCharge / Unit, 3)});
+}
+
+} // namespace Report

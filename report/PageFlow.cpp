@@ -1,0 +1,216 @@
+#include "report/PageFlow.h"
+
+#include "report/HistogramGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace Report {
+
+namespace {
+constexpr double MillimetrePoints = 72 / 25.4;
+constexpr double SideMargin = 18 * MillimetrePoints;
+constexpr double TopMargin = 15 * MillimetrePoints;
+constexpr double BottomMargin = 15 * MillimetrePoints;
+constexpr double Ascent = 0.905; ///< of the font size, Liberation Sans and Helvetica alike
+constexpr double CellPoints = 8; ///< the tables' text
+constexpr double PlotPoints = 9; ///< the histogram's text
+constexpr double HairLine = 0.5; ///< points
+constexpr int UnitsPerPoint = 4; ///< the histogram's geometry in quarter points
+constexpr Pdf::Colour Bars = {0, 128, 128};
+constexpr Pdf::Colour EstimateLines = {0, 0, 255, 90};
+
+/// The baseline of text `size` points high set at `top`.
+double Baseline(double top, double size) {
+    return top + Ascent * size;
+}
+
+void Aligned(Pdf::Document& pdf, double left, double width, double baseline,
+             const std::string& text, Pdf::Weight weight, double size, Align align) {
+    const double room = width - Pdf::TextWidth(text, weight, size);
+    const double x = align == Align::Left    ? left
+                     : align == Align::Right ? left + room
+                                             : left + room / 2;
+    pdf.Text(x, baseline, text, weight, size);
+}
+} // namespace
+
+double LineHeight(double size) {
+    return 1.15 * size;
+}
+
+PageFlow::PageFlow(Pdf::Document& document) : document_(document), y_(TopMargin) {}
+
+double PageFlow::Left() const {
+    return SideMargin;
+}
+
+double PageFlow::Width() const {
+    return Pdf::PageWidth - 2 * SideMargin;
+}
+
+double PageFlow::Take(double height, bool* newPage) {
+    if (newPage) *newPage = false;
+    if (y_ + height > Pdf::PageHeight - BottomMargin && y_ > TopMargin) {
+        NewPage();
+        if (newPage) *newPage = true;
+    }
+    if (document_.PageCount() == 0) document_.NewPage();
+    const double top = y_;
+    y_ += height;
+    return top;
+}
+
+void PageFlow::NewPage() {
+    document_.NewPage();
+    y_ = TopMargin;
+}
+
+void PageFlow::Paragraph(std::string_view text, Pdf::Weight weight, double size) {
+    for (const std::string& line : WrapText(text, weight, size, Width()))
+        document_.Text(Left(), Baseline(Take(LineHeight(size)), size), line, weight, size);
+}
+
+std::vector<std::string> WrapText(std::string_view text, Pdf::Weight weight, double size,
+                                  double width) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t space = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, space - at);
+        const std::string longer =
+            line.empty() ? std::string(word) : line + " " + std::string(word);
+        if (!line.empty() && Pdf::TextWidth(longer, weight, size) > width) {
+            lines.push_back(line);
+            line = std::string(word);
+        } else {
+            line = longer;
+        }
+        at = space + 1;
+    }
+    if (!line.empty() || lines.empty()) lines.push_back(line);
+    return lines;
+}
+
+std::string Elided(std::string_view text, Pdf::Weight weight, double size, double width) {
+    if (Pdf::TextWidth(text, weight, size) <= width) return std::string(text);
+    std::string kept(text);
+    while (!kept.empty() && Pdf::TextWidth(kept + "…", weight, size) > width) {
+        unsigned char last = 0;
+        do { // the whole of a character: its continuation bytes, then its first
+            last = static_cast<unsigned char>(kept.back());
+            kept.pop_back();
+        } while (!kept.empty() && (last & 0xC0) == 0x80);
+    }
+    return kept + "…";
+}
+
+void DrawTable(PageFlow& flow, const Table& table) {
+    using Pdf::Weight;
+    Pdf::Document& pdf = flow.Document();
+    const std::size_t columns = table.Titles.size();
+    const double line = LineHeight(CellPoints);
+    const double rowHeight = line * 3 / 2;
+    const double pad = Pdf::TextWidth("x", Weight::Regular, CellPoints) * 2;
+    std::vector<double> needed;
+    for (std::size_t c = 0; c < columns; ++c) {
+        double widest = 0;
+        for (const std::string& word : WrapText(table.Titles[c], Weight::Bold, CellPoints, 0))
+            widest = std::max(widest, Pdf::TextWidth(word, Weight::Bold, CellPoints));
+        for (const auto& row : table.Rows)
+            if (c < row.size())
+                widest = std::max(widest, Pdf::TextWidth(row[c], Weight::Regular, CellPoints));
+        needed.push_back(widest + pad);
+    }
+    const double total = std::max(1.0, std::accumulate(needed.begin(), needed.end(), 0.0));
+    std::vector<double> left = {flow.Left()};
+    for (double w : needed)
+        left.push_back(left.back() + w * flow.Width() / total);
+    const auto align = [&](std::size_t c) {
+        return c < table.Alignments.size() ? table.Alignments[c] : Align::Left;
+    };
+    const auto cellWidth = [&](std::size_t c) { return left[c + 1] - left[c] - pad / 2; };
+    const auto header = [&] {
+        const double height = line * 3 + pad;
+        const double top = flow.Take(height);
+        for (std::size_t c = 0; c < columns; ++c) {
+            // The title's lines stand on the line under the titles.
+            const auto lines = WrapText(table.Titles[c], Weight::Bold, CellPoints, cellWidth(c));
+            double lineTop = top + height - line * static_cast<double>(lines.size());
+            for (const std::string& text : lines) {
+                Aligned(pdf, left[c], cellWidth(c), Baseline(lineTop, CellPoints), text,
+                        Weight::Bold, CellPoints, align(c));
+                lineTop += line;
+            }
+        }
+        pdf.Line(flow.Left(), top + height, flow.Left() + flow.Width(), top + height, HairLine);
+    };
+    header();
+    for (const auto& row : table.Rows) {
+        bool newPage = false;
+        double top = flow.Take(rowHeight, &newPage);
+        if (newPage) { // the titles again at the top of every page
+            flow.Skip(-rowHeight);
+            header();
+            top = flow.Take(rowHeight);
+        }
+        const double baseline = top + (rowHeight - CellPoints) / 2 + Ascent * CellPoints - 0.5;
+        for (std::size_t c = 0; c < columns && c < row.size(); ++c)
+            Aligned(pdf, left[c], cellWidth(c), baseline,
+                    Elided(row[c], Weight::Regular, CellPoints, cellWidth(c)), Weight::Regular,
+                    CellPoints, align(c));
+    }
+}
+
+void DrawHistogram(PageFlow& flow, const std::vector<double>& charges,
+                   const Data::ChargeEstimate& estimate, const std::string& axisTitle) {
+    using Pdf::Weight;
+    Pdf::Document& pdf = flow.Document();
+    const double height = flow.Width() * 2 / 5;
+    const double top = flow.Take(height);
+    const auto units = [](double points) {
+        return static_cast<int>(std::lround(points * UnitsPerPoint));
+    };
+    const auto points = [](double u) { return u / UnitsPerPoint; };
+    const HistogramGeometry g = LayOutHistogram(
+        {units(flow.Left()), units(top), units(flow.Width()), units(height)},
+        units(LineHeight(PlotPoints)), units(Pdf::TextWidth("000", Weight::Regular, PlotPoints)),
+        charges, estimate);
+    if (!g.Drawn) return;
+    for (const Bar& bar : g.Bars)
+        pdf.FillRectangle(points(bar.Left), points(bar.Top), points(bar.Right - bar.Left),
+                          points(bar.Bottom - bar.Top), Bars);
+    const double plotTop = points(g.Plot.Top), plotBottom = points(g.Plot.Bottom());
+    const double plotLeft = points(g.Plot.Left), plotRight = points(g.Plot.Right());
+    for (double x : g.EstimateLines)
+        pdf.Line(points(x), plotTop, points(x), plotBottom, HairLine, EstimateLines, true);
+    pdf.Line(plotLeft, plotBottom, plotRight, plotBottom, HairLine);
+    pdf.Line(plotLeft, plotBottom, plotLeft, plotTop, HairLine);
+    for (int x : g.TickXs)
+        pdf.Line(points(x), plotBottom, points(x), plotBottom + points(g.TickLength), HairLine);
+    for (const Label& label : g.ChargeLabels)
+        Aligned(pdf, points(label.Box.Left), points(label.Box.Width),
+                Baseline(points(label.Box.Top), PlotPoints), label.Text, Weight::Regular,
+                PlotPoints, Align::Centre);
+    for (const Label& label : g.CountLabels) {
+        const double middle = points(label.Box.Top) + points(label.Box.Height) / 2;
+        Aligned(pdf, points(label.Box.Left), points(label.Box.Width), middle + 0.35 * PlotPoints,
+                label.Text, Weight::Regular, PlotPoints, Align::Right);
+    }
+    Aligned(pdf, points(g.AxisTitle.Left), points(g.AxisTitle.Width),
+            Baseline(points(g.AxisTitle.Top), PlotPoints), axisTitle, Weight::Regular, PlotPoints,
+            Align::Centre);
+}
+
+std::string ShownDate(const Pdf::DateTime& t) {
+    const auto two = [](int v) {
+        v = std::clamp(v, 0, 99);
+        return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
+    };
+    return std::to_string(t.Year) + "-" + two(t.Month) + "-" + two(t.Day) + " " + two(t.Hour) +
+           ":" + two(t.Minute);
+}
+
+} // namespace Report
