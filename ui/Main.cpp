@@ -81,6 +81,7 @@ TForm1::TForm1(QWidget* parent)
 
     ConnectHandlers();
     SetUpMeasurement();
+    SetUpAccessibility();
     FormCreate();
     Timer1->start();
 }
@@ -262,6 +263,7 @@ void TForm1::ApplyCaptions() {
     SetLabelCaption(Label3, text(14));
     SetLabelCaption(Label4, text(15));
     SetLabelCaption(Label7, text(16));
+    ApplyAccessibleNames();
     if (notebookWindow_) notebookWindow_->ApplyCaptions(Identifier());
 }
 

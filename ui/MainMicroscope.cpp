@@ -3,16 +3,13 @@
 #include "model/Data.h"
 #include "model/FieldParsing.h"
 #include "model/Notebook.h"
+#include "model/ViewGeometry.h"
 #include "notebook/NotebookStore.h"
 #include "ui/DropMarker.h"
 #include "ui/Main.h"
 #include "ui/layer/WindowVisibility.h"
 
-#include <cmath>
-
 namespace {
-/// Droplets are shown strictly inside this radius around the view centre, in pixels.
-constexpr int FieldRadius = 200;
 /// The scroll bars' position for the view's home.
 constexpr int ScrollCentre = 50;
 
@@ -33,7 +30,7 @@ std::uint32_t TForm1::TicksTogether() const {
     if (visibility_ && !visibility_->Seen()) return most;
     // A relaxing chamber moves the thermometer column now and then; a droplet near the field
     // may step onto a new pixel at any tick.
-    if (Data::CurTemp != Data::AmbientTemp || !Data::DropletsStayOutOfView(most, FieldRadius))
+    if (Data::CurTemp != Data::AmbientTemp || !Data::DropletsStayOutOfView(most, Data::FieldRadius))
         return 1;
     return static_cast<std::uint32_t>(Data::TicksUntilStopwatchChanges(most));
 }
@@ -56,30 +53,19 @@ void TForm1::PlaceDropletMarkers() {
     const int cx = Image3->x() + Image3->width() / 2;
     const int cy = Image3->y() + Image3->height() / 2;
     for (int i = Data::DropletArray::Low; i <= Data::DropletArray::High; ++i) {
-        const Data::TDroplet& d = Data::Drops[i];
-        DropMarker* marker = d.Marker;
+        DropMarker* marker = Data::Drops[i].Marker;
         if (!marker) continue;
         marker->SetSelected(i == Data::SelectedDroplet);
-        bool shown = false;
-        if (d.Active > 0) {
-            const double dx = (d.X - Data::ViewOffsetX) / Data::PixelSize;
-            const double dy = (d.Y - Data::ViewOffsetY) / Data::PixelSize;
-            // Compared in floating point first: a droplet that has drifted far away (or whose
-            // position is not a number) is simply not shown, and no conversion can overflow.
-            if (std::fabs(dx) < FieldRadius && std::fabs(dy) < FieldRadius) {
-                const int px = static_cast<int>(dx); // truncated towards zero
-                const int py = static_cast<int>(dy);
-                if (px * px + py * py < FieldRadius * FieldRadius) {
-                    const QPoint at(cx + px - marker->width() / 2, cy + py - marker->height() / 2);
-                    // Most markers stay on their pixel for a few ticks; Qt makes every move
-                    // count, even to where the marker already is.
-                    if (marker->pos() != at) marker->move(at);
-                    shown = true;
-                }
-            }
+        const Data::MarkerPlace place = Data::MarkerPlaceOf(i);
+        if (place.Shown) {
+            const QPoint at(cx + place.X - marker->width() / 2,
+                            cy + place.Y - marker->height() / 2);
+            // Most markers stay on their pixel for a few ticks; Qt makes every move count, even
+            // to where the marker already is.
+            if (marker->pos() != at) marker->move(at);
         }
         // Only changes of visibility cost a repaint; a marker that stays shown is just moved.
-        if (marker->isHidden() == shown) marker->setVisible(shown);
+        if (marker->isHidden() == place.Shown) marker->setVisible(place.Shown);
     }
 }
 
@@ -92,12 +78,14 @@ void TForm1::BitBtn1Click() {
     // readouts would show a position the view no longer has.
     ScrollBar1->setValue(ScrollCentre);
     ScrollBar2->setValue(ScrollCentre);
+    DescribeMicroscope();
 }
 
 void TForm1::ScrollBar1Change() {
     const int position = ScrollBar1->value();
     Label1->setText(OffsetReadout(position));
     Label1->adjustSize();
+    ScrollBar1->setAccessibleDescription(Label1->text().trimmed());
     Data::ShiftViewX(position);
     PlaceDropletMarkers();
 }
@@ -106,6 +94,7 @@ void TForm1::ScrollBar2Change() {
     const int position = ScrollBar2->value();
     Label2->setText(OffsetReadout(position));
     Label2->adjustSize();
+    ScrollBar2->setAccessibleDescription(Label2->text().trimmed());
     Data::ShiftViewY(position);
     PlaceDropletMarkers();
 }

@@ -1,0 +1,160 @@
+// The main window for assistive technology and the keyboard: names and readings of the controls,
+// the microscope's description, following droplets from the keyboard, the announcements of the
+// stopwatch and of recorded timings, and the focus frame.
+#include "catalogue/SpokenReadings.h"
+#include "catalogue/TextCatalogue.h"
+#include "model/Data.h"
+#include "model/DropletChoice.h"
+#include "model/Notebook.h"
+#include "ui/Main.h"
+#include "ui/SpokenControls.h"
+#include "ui/layer/Captions.h"
+#include "ui/layer/FocusRing.h"
+
+#include <QKeyEvent>
+
+namespace {
+/// The microscope's description is brought up to date at most this often, ms.
+constexpr int DescriptionPeriod = 1000;
+
+QString Text(int n) {
+    return WithoutMnemonics(QString::fromStdString(Data::GetText(n)));
+}
+
+std::function<QString()> Caption(int n) {
+    return [n] { return Text(n); };
+}
+
+std::function<QString()> Spoken(std::string (*reading)()) {
+    return [reading] { return QString::fromStdString(reading()); };
+}
+
+std::optional<double> CelsiusShown() {
+    return Data::CurTemp - Data::CelsiusOffset;
+}
+} // namespace
+
+void TForm1::SetUpAccessibility() {
+    using Data::SpokenText::Microscope, Data::SpokenText::Voltmeter, Data::SpokenText::SupplyLamp,
+        Data::SpokenText::Thermometer, Data::SpokenText::StopwatchDisplay,
+        Data::SpokenText::MicroscopeKeys;
+    // The microscope takes the focus (by Tab, or by a click on a droplet) to follow droplets
+    // from the keyboard.
+    Image3->setFocusPolicy(Qt::StrongFocus);
+    MakeSpoken(Image3, {.Role = QAccessible::Canvas,
+                        .Name = Caption(Microscope),
+                        .Reading = [this] { return microscopeDescription_; },
+                        .Help = Caption(MicroscopeKeys)});
+    MakeSpoken(Image2, {.Role = QAccessible::Dial,
+                        .Name = Caption(Voltmeter),
+                        .Reading = Spoken(Data::VoltmeterReading),
+                        .Number = [] { return std::optional<double>(Data::PlateVoltage); },
+                        .Minimum = -1000,
+                        .Maximum = 1000});
+    MakeSpoken(Shape1, {.Role = QAccessible::Graphic,
+                        .Name = Caption(SupplyLamp),
+                        .Reading = Spoken(Data::LampReading)});
+    MakeSpoken(Image1, {.Role = QAccessible::Graphic,
+                        .Name = Caption(Thermometer),
+                        .Reading = Spoken(Data::ThermometerReading),
+                        .Number = CelsiusShown,
+                        .Minimum = 0,
+                        .Maximum = 100});
+    // The stopwatch display is read, not typed into: its reading in seconds.
+    MakeSpoken(Edit1, {.Role = QAccessible::StaticText,
+                       .Name = Caption(StopwatchDisplay),
+                       .Reading = Spoken(Data::StopwatchReadingText),
+                       .Number = [] { return std::optional<double>(Data::StopwatchReading()); },
+                       .Minimum = 0,
+                       .Maximum = 0});
+    const auto spinButtons = [](TUpDown* upDown, int name) {
+        MakeSpoken(upDown,
+                   {.Role = QAccessible::SpinBox,
+                    .Name = Caption(name),
+                    .Reading = [upDown] { return QString::number(upDown->Position()); },
+                    .Number = [upDown] { return std::optional<double>(upDown->Position()); },
+                    .Minimum = static_cast<double>(upDown->Min()),
+                    .Maximum = static_cast<double>(upDown->Max()),
+                    .SetNumber =
+                        [upDown](double v) {
+                            upDown->SetPosition(
+                                static_cast<int>(std::clamp(v, static_cast<double>(upDown->Min()),
+                                                            static_cast<double>(upDown->Max()))));
+                        }});
+    };
+    spinButtons(UpDown1, 14);
+    spinButtons(UpDown2, 16);
+    new FocusRing(this);
+
+    describeTimer_ = new QTimer(this);
+    describeTimer_->setInterval(DescriptionPeriod);
+    connect(describeTimer_, &QTimer::timeout, this, &TForm1::DescribeMicroscope);
+    describeTimer_->start();
+}
+
+void TForm1::ApplyAccessibleNames() {
+    Edit7->setAccessibleName(Text(14));
+    Edit2->setAccessibleName(Text(16));
+    ScrollBar1->setAccessibleName(Text(Data::SpokenText::ViewAcross));
+    ScrollBar2->setAccessibleName(Text(Data::SpokenText::ViewUpDown));
+    for (QWidget* spoken : {static_cast<QWidget*>(Image3), static_cast<QWidget*>(Image2),
+                            static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Image1),
+                            static_cast<QWidget*>(Edit1), static_cast<QWidget*>(UpDown1),
+                            static_cast<QWidget*>(UpDown2)}) {
+        QAccessibleEvent event(spoken, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    DescribeMicroscope();
+}
+
+void TForm1::DescribeMicroscope() {
+    const QString text = QString::fromStdString(Data::MicroscopeDescription(sprayNumberOffset_));
+    // Restarted at every description, so that one made at once (a key press) is not followed by
+    // another within the period.
+    if (describeTimer_) describeTimer_->start();
+    if (text == microscopeDescription_) return;
+    microscopeDescription_ = text;
+    ReadingChanged(Image3);
+}
+
+bool TForm1::MicroscopeKey(const QKeyEvent* key) {
+    int chosen = -1;
+    switch (key->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chosen = Data::DropletNearestCentre();
+        break;
+    case Qt::Key_Left:
+        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Left);
+        break;
+    case Qt::Key_Right:
+        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Right);
+        break;
+    case Qt::Key_Up:
+        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Up);
+        break;
+    case Qt::Key_Down:
+        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Down);
+        break;
+    default:
+        return false;
+    }
+    // With no droplet in view there is nothing to follow; the droplet followed so far is kept.
+    if (chosen > 0) {
+        Data::SelectDroplet(chosen);
+        PlaceDropletMarkers();
+    }
+    DescribeMicroscope();
+    return true;
+}
+
+void TForm1::AnnounceStopwatch() {
+    ReadingChanged(Edit1);
+    Announce(Edit1, QString::fromStdString(Data::StopwatchStoppedAnnouncement()));
+}
+
+void TForm1::AnnounceRow(const Data::NotebookRow& row, int number) {
+    Announce(Edit1, QString::fromStdString(
+                        Data::RowRecordedAnnouncement(number, row.Droplet, row.Time.value_or(0))));
+}
