@@ -72,6 +72,9 @@ TForm1::TForm1(QWidget* parent)
     UpDown2->SetFieldReader(readInteger);
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2})
         bar->setFocusPolicy(Qt::TabFocus);
+    // The microscope takes the focus (by Tab, or by a click on a droplet) to follow droplets
+    // from the keyboard.
+    Image3->setFocusPolicy(Qt::StrongFocus);
     SetTabOrder(controls_, MainLayout::TabOrder);
     BuildMenu();
 

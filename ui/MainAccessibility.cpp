@@ -38,9 +38,6 @@ void TForm1::SetUpAccessibility() {
     using Data::SpokenText::Microscope, Data::SpokenText::Voltmeter, Data::SpokenText::SupplyLamp,
         Data::SpokenText::Thermometer, Data::SpokenText::StopwatchDisplay,
         Data::SpokenText::MicroscopeKeys;
-    // The microscope takes the focus (by Tab, or by a click on a droplet) to follow droplets
-    // from the keyboard.
-    Image3->setFocusPolicy(Qt::StrongFocus);
     MakeSpoken(Image3, {.Role = QAccessible::Canvas,
                         .Name = Caption(Microscope),
                         .Reading = [this] { return microscopeDescription_; },
@@ -67,20 +64,24 @@ void TForm1::SetUpAccessibility() {
                        .Number = [] { return std::optional<double>(Data::StopwatchReading()); },
                        .Minimum = 0,
                        .Maximum = 0});
+    // The spin buttons read as the number in their field, from which they step.
     const auto spinButtons = [](TUpDown* upDown, int name) {
-        MakeSpoken(upDown,
-                   {.Role = QAccessible::SpinBox,
-                    .Name = Caption(name),
-                    .Reading = [upDown] { return QString::number(upDown->Position()); },
-                    .Number = [upDown] { return std::optional<double>(upDown->Position()); },
-                    .Minimum = static_cast<double>(upDown->Min()),
-                    .Maximum = static_cast<double>(upDown->Max()),
-                    .SetNumber =
-                        [upDown](double v) {
-                            upDown->SetPosition(
-                                static_cast<int>(std::clamp(v, static_cast<double>(upDown->Min()),
-                                                            static_cast<double>(upDown->Max()))));
-                        }});
+        const auto number = [upDown]() -> std::optional<double> {
+            bool ok = false;
+            const double typed = upDown->Associate()->text().trimmed().toDouble(&ok);
+            return ok ? typed : static_cast<double>(upDown->Position());
+        };
+        MakeSpoken(upDown, {.Role = QAccessible::SpinBox,
+                            .Name = Caption(name),
+                            .Reading = [number] { return QString::number(*number()); },
+                            .Number = number,
+                            .Minimum = static_cast<double>(upDown->Min()),
+                            .Maximum = static_cast<double>(upDown->Max()),
+                            .SetNumber =
+                                [upDown](double v) {
+                                    const double min = upDown->Min(), max = upDown->Max();
+                                    upDown->SetPosition(static_cast<int>(std::clamp(v, min, max)));
+                                }});
     };
     spinButtons(UpDown1, 14);
     spinButtons(UpDown2, 16);

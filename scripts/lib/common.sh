@@ -15,6 +15,7 @@ TESSILAR_PACKAGES=(
   g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
   python3 lintian man-db groff-base
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 tessilar_missing_packages() {
