@@ -96,7 +96,7 @@ public:
     /// Follows no droplet any more.
     void ClearDropletSelection();
     /// A key pressed on the focused microscope: Space or Enter follows the droplet nearest the
-    /// centre, an arrow the nearest droplet that way. False for any other key.
+    /// centre, an arrow the nearest droplet that way, Esc none. False for any other key.
     bool MicroscopeKey(const QKeyEvent* key);
     /// Brings the microscope's description for assistive technology up to date; the window does
     /// this once a second and at once after the student's own choices.

@@ -119,24 +119,31 @@ void TForm1::DescribeMicroscope() {
 }
 
 bool TForm1::MicroscopeKey(const QKeyEvent* key) {
-    int chosen = -1;
+    using Data::ViewDirection;
+    const auto toward = [](ViewDirection way) {
+        return Data::DropletToward(Data::SelectedDroplet, way);
+    };
+    int chosen = 0;
     switch (key->key()) {
+    case Qt::Key_Escape:
+        ClearDropletSelection();
+        return true;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         chosen = Data::DropletNearestCentre();
         break;
     case Qt::Key_Left:
-        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Left);
+        chosen = toward(ViewDirection::Left);
         break;
     case Qt::Key_Right:
-        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Right);
+        chosen = toward(ViewDirection::Right);
         break;
     case Qt::Key_Up:
-        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Up);
+        chosen = toward(ViewDirection::Up);
         break;
     case Qt::Key_Down:
-        chosen = Data::DropletToward(Data::SelectedDroplet, Data::ViewDirection::Down);
+        chosen = toward(ViewDirection::Down);
         break;
     default:
         return false;
@@ -151,8 +158,8 @@ bool TForm1::MicroscopeKey(const QKeyEvent* key) {
 }
 
 void TForm1::AnnounceStopwatch() {
-    ReadingChanged(Edit1);
     Announce(Edit1, QString::fromStdString(Data::StopwatchStoppedAnnouncement()));
+    ReadingChanged(Edit1);
 }
 
 void TForm1::AnnounceRow(const Data::NotebookRow& row, int number) {

@@ -69,6 +69,17 @@ private:
     }
 };
 
+std::function<void(QAccessibleEvent*)>& Watcher() {
+    static std::function<void(QAccessibleEvent*)> watcher;
+    return watcher;
+}
+
+/// Sends the event to assistive technology (Qt drops it when none listens) and to the watcher.
+void Tell(QAccessibleEvent& event) {
+    QAccessible::updateAccessibility(&event);
+    if (Watcher()) Watcher()(&event);
+}
+
 QAccessibleInterface* SpokenFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     return widget && Registry().contains(widget) ? new SpokenInterface(widget) : nullptr;
@@ -94,7 +105,6 @@ void MakeSpoken(QWidget* widget, SpokenControl spoken) {
 }
 
 void ReadingChanged(QWidget* widget) {
-    if (!QAccessible::isActive()) return;
     const auto it = Registry().constFind(widget);
     if (it == Registry().constEnd()) return;
     // A change of the number goes to the value interface; every reading is also the description
@@ -102,12 +112,16 @@ void ReadingChanged(QWidget* widget) {
     if (it->Spoken.Number) {
         const std::optional<double> number = it->Spoken.Number();
         QAccessibleValueChangeEvent event(widget, number ? QVariant(*number) : QVariant());
-        QAccessible::updateAccessibility(&event);
+        Tell(event);
     }
     if (it->Announcement.isEmpty()) {
         QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+        Tell(event);
     }
+}
+
+void WatchSpokenEvents(std::function<void(QAccessibleEvent*)> watcher) {
+    Watcher() = std::move(watcher);
 }
 
 void Announce(QWidget* widget, const QString& text) {
@@ -115,7 +129,7 @@ void Announce(QWidget* widget, const QString& text) {
     if (it == Registry().end()) return;
     it->Announcement = text;
     QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    Tell(changed);
     QAccessibleEvent alert(widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    Tell(alert);
 }

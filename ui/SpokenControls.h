@@ -33,6 +33,10 @@ void MakeSpoken(QWidget* widget, SpokenControl spoken);
 /// Tells assistive technology that the widget's reading changed.
 void ReadingChanged(QWidget* widget);
 
+/// Also passes every event the spoken controls send to `watcher` (or to none when empty), whether
+/// or not assistive technology listens: a log of what a screen reader would have been told.
+void WatchSpokenEvents(std::function<void(QAccessibleEvent*)> watcher);
+
 /// Says `text` about a spoken widget: it becomes the widget's description until its next
 /// announcement, and a screen reader hears it as a change of the description (and, where the
 /// platform passes alerts on, as an alert).
