@@ -4,6 +4,7 @@
 #include "catalogue/FolderEntries.h"
 #include "catalogue/TextCatalogue.h"
 #include "model/Data.h"
+#include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
 
 namespace {
@@ -36,6 +37,7 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
     connect(BitBtn1, &QPushButton::clicked, this, &TLanguageDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { done(mrCancel); });
     SetTabOrder(controls_, {"ComboBox1", "BitBtn1", "BitBtn2"});
+    new FocusRing(this);
 }
 
 void TLanguageDlg::FormActivate() {

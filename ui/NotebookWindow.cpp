@@ -6,6 +6,7 @@
 #include "ui/NotebookReport.h"
 #include "ui/NotebookSummary.h"
 #include "ui/NotebookTableModel.h"
+#include "ui/layer/FocusRing.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -61,6 +62,9 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
     Table->setItemDelegateForColumn(NotebookTableModel::DirectionColumn,
                                     new DirectionDelegate(model_, this));
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the buttons (the arrow keys move between cells), so that the
+    // whole window can be worked from the keyboard.
+    Table->setTabKeyNavigation(false);
     Table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -69,6 +73,7 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
     DeleteButton = new QPushButton(this);
     ExportButton = new QPushButton(this);
     ReportButton = new QPushButton(this);
+    new FocusRing(this);
     Histogram = new ChargeHistogram(this);
     EstimateLabel = new QLabel(this);
     EstimateLabel->setWordWrap(true);

@@ -3,6 +3,7 @@
 #include "assets/Colors.h"
 #include "catalogue/TextCatalogue.h"
 #include "model/Data.h"
+#include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
 
 #include <limits>
@@ -37,6 +38,7 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
     SetTabOrder(controls_, {"Password", "OKBtn", "CancelBtn"});
+    new FocusRing(this);
     Password->setFocus();
 }
 
