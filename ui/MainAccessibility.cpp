@@ -12,6 +12,9 @@
 #include "ui/layer/FocusRing.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 /// The microscope's description is brought up to date at most this often, ms.
@@ -119,34 +122,24 @@ void TForm1::DescribeMicroscope() {
 }
 
 bool TForm1::MicroscopeKey(const QKeyEvent* key) {
-    using Data::ViewDirection;
-    const auto toward = [](ViewDirection way) {
-        return Data::DropletToward(Data::SelectedDroplet, way);
-    };
+    using Way = Data::ViewDirection;
+    static constexpr std::pair<int, Way> Arrows[] = {{Qt::Key_Left, Way::Left},
+                                                     {Qt::Key_Right, Way::Right},
+                                                     {Qt::Key_Up, Way::Up},
+                                                     {Qt::Key_Down, Way::Down}};
     int chosen = 0;
-    switch (key->key()) {
-    case Qt::Key_Escape:
+    if (key->key() == Qt::Key_Escape) {
         ClearDropletSelection();
         return true;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    }
+    if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+        key->key() == Qt::Key_Enter) {
         chosen = Data::DropletNearestCentre();
-        break;
-    case Qt::Key_Left:
-        chosen = toward(ViewDirection::Left);
-        break;
-    case Qt::Key_Right:
-        chosen = toward(ViewDirection::Right);
-        break;
-    case Qt::Key_Up:
-        chosen = toward(ViewDirection::Up);
-        break;
-    case Qt::Key_Down:
-        chosen = toward(ViewDirection::Down);
-        break;
-    default:
-        return false;
+    } else {
+        const auto* arrow = std::find_if(std::begin(Arrows), std::end(Arrows),
+                                         [key](const auto& a) { return a.first == key->key(); });
+        if (arrow == std::end(Arrows)) return false;
+        chosen = Data::DropletToward(Data::SelectedDroplet, arrow->second);
     }
     // With no droplet in view there is nothing to follow; the droplet followed so far is kept.
     if (chosen > 0) {

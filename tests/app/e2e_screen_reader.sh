@@ -21,14 +21,8 @@ mkdir -p "$work/program"
 cp -r "$(dirname "$program")"/. "$work/program/"
 cp "$work/program/English/Tessilar.ini" "$work/program/Tessilar.ini"
 
-"$work/program/$(basename "$program")" >"$work/run.log" 2>&1 &
-APP_PID=$!
-prompt=$(wait_window_of "$APP_PID" 60) || fail "no identity prompt appeared"
-xdotool windowfocus --sync "$prompt"
-xdotool type --delay 30 "e2e-reader"
-xdotool key Return
-main=$(wait_window_named "/   e2e-reader" 60) || fail "no main window"
-xdotool windowfocus --sync "$main"
+open_main_window "$work/program/$(basename "$program")" e2e-reader
+xdotool windowfocus --sync "$MAIN_WINDOW"
 /usr/bin/python3 "$here/screen_reader_view.py" check || fail "the screen reader's view"
 /usr/bin/python3 "$here/screen_reader_view.py" tree
 echo "PASS"
