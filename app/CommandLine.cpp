@@ -1,6 +1,7 @@
 // The option table, the help built from it, and the parser that runs before the windows.
 #include "app/CommandLine.h"
 
+#include "app/ClassReportCommand.h"
 #include "app/ReportCommand.h"
 
 #include <algorithm>
@@ -17,6 +18,7 @@ std::string Synopsis(const CommandLineOption& option) {
     text += option.Name;
     for (const std::string_view argument : option.Arguments)
         (text += ' ') += argument;
+    if (option.Repeats) text += "...";
     return text;
 }
 
@@ -33,6 +35,12 @@ int PrintHelp(const OptionCall& call) {
                  << '\n';
     }
     call.Out << "\nQt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
+                "A NOTEBOOK may be a folder: its .csv files are read, those set aside as damaged\n"
+                "are not. Every argument after --class-report is its PDF or a notebook.\n"
+                "\nExit status: 0 on success; 1 when a report cannot be written; 2 for a bad\n"
+                "option, or a notebook that cannot be read (--class-report leaves it out and\n"
+                "still writes the report from the others); 3 when --class-report can read no\n"
+                "notebook at all and writes nothing.\n"
                 "The manual page (man tessilar) describes the program's files and keys.\n";
     return 0;
 }
@@ -65,6 +73,12 @@ std::span<const CommandLineOption> CommandLineOptions() {
          {"NOTEBOOK.csv", "REPORT.pdf"},
          "write a notebook's PDF report, print the estimate of e, exit",
          WriteReportCommand},
+        {"--class-report",
+         "",
+         {"CLASS.pdf", "NOTEBOOK.csv"},
+         "pool a class's notebooks into one PDF report, print e, exit",
+         WriteClassReportCommand,
+         true},
     };
     return options;
 }
@@ -82,11 +96,14 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ost
                 return UsageFault(err, "unknown option '" + std::string(argument) + "'");
             continue; // Qt's own, or ignored by Qt as before
         }
-        const std::size_t needed = option->Arguments.size();
-        if (static_cast<std::size_t>(argc - 1 - i) < needed) {
+        const std::size_t left = static_cast<std::size_t>(argc - 1 - i);
+        const std::size_t needed =
+            option->Repeats ? std::max(left, option->Arguments.size()) : option->Arguments.size();
+        if (left < needed) {
             std::string message = std::string(option->Name) + " needs";
             for (const std::string_view name : option->Arguments)
                 (message += ' ') += name;
+            if (option->Repeats) message += "...";
             return UsageFault(err, message);
         }
         if (!chosen) {

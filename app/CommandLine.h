@@ -28,13 +28,16 @@ struct CommandLineOption {
     std::string_view Help;
     /// Does the option's work; returns the program's exit status.
     int (*Run)(const OptionCall& call);
+    /// Whether the last argument may repeat: the option then takes every argument after it.
+    bool Repeats = false;
 };
 
 /// Every option the program accepts.
 std::span<const CommandLineOption> CommandLineOptions();
 
 /// Reads the program's arguments. Runs the first option of ours and returns its exit status;
-/// returns 2 after a message on `err` for an unknown `--` argument or a missing option argument;
+/// returns 2 after a message on `err` for an unknown `--` argument or a missing option argument
+/// (an option whose last argument repeats takes every argument after it);
 /// returns nothing when the program is to start its windows.
 std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ostream& out,
                                      std::ostream& err);

@@ -36,4 +36,17 @@ inline double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+/// Context switches of all this process's threads so far: its wake-ups.
+struct ContextSwitches {
+    long Voluntary = 0;   ///< the process gave the processor up: it slept and was woken
+    long Involuntary = 0; ///< the system took it away: a loaded machine adds these
+    long Total() const { return Voluntary + Involuntary; }
+
+    static ContextSwitches Now() {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return {usage.ru_nvcsw, usage.ru_nivcsw};
+    }
+};
+
 } // namespace Bench

@@ -1,6 +1,7 @@
 // The real program, run the way a student uses it, measured from inside: identity confirmed,
 // 100 droplets injected, the supply on at 500 V, the stopwatch running. Reports the process's
-// CPU share and how far simulated time kept up with wall time over the measuring time.
+// CPU share, its wake-ups per second and how far simulated time kept up with wall time over the
+// measuring time.
 //
 //   bench_program_run [--busy] [SECONDS]
 //
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     const double seconds = options.Seconds;
     struct Sample {
         double cpu = 0, wall = 0, sim = 0;
+        Bench::ContextSwitches switches;
     } start;
 
     StartHooks hooks;
@@ -56,16 +58,21 @@ int main(int argc, char** argv) {
             form.BitBtn4->click();
         });
         QTimer::singleShot(1300, &form, [&] {
-            start = {Bench::CpuSeconds(), WallSeconds(), Data::SimTime};
+            start = {Bench::CpuSeconds(), WallSeconds(), Data::SimTime,
+                     Bench::ContextSwitches::Now()};
         });
         QTimer::singleShot(1300 + static_cast<int>(seconds * 1000), &form, [&, busy] {
             const double cpu = Bench::CpuSeconds() - start.cpu;
             const double wall = WallSeconds() - start.wall;
             const double sim = Data::SimTime - start.sim;
+            const Bench::ContextSwitches now = Bench::ContextSwitches::Now();
+            const long switches = now.Total() - start.switches.Total();
+            const long voluntary = now.Voluntary - start.switches.Voluntary;
             const double expected = 10.0 / 11.0;
             std::printf("scheduler %s\n", busy ? "busy-polling" : "sleeping");
             std::printf("wall_seconds %.3f\n", wall);
             std::printf("cpu_percent %.2f\n", 100 * cpu / wall);
+            std::printf("wakeups_per_s %.1f (voluntary %.1f)\n", switches / wall, voluntary / wall);
             std::printf("sim_per_wall %.4f\n", sim / wall);
             std::printf("sim_per_wall_error_percent %.2f\n",
                         100 * (sim / wall - expected) / expected);

@@ -81,4 +81,26 @@ void ChooseLanguage(const std::string& name) {
     OpenTextCatalogue(LangDir + PathDelim + CatalogueFileName);
 }
 
+std::string GetText(int n, std::initializer_list<std::string_view> arguments) {
+    return FillPlaces(GetText(n), arguments);
+}
+
+std::string FillPlaces(std::string_view pattern,
+                       std::initializer_list<std::string_view> arguments) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool place = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+                           pattern[i + 1] <= '9';
+        const std::size_t index = place ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
+        if (place && index < arguments.size()) {
+            text += arguments.begin()[index];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
 } // namespace Data

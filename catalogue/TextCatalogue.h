@@ -3,6 +3,7 @@
 // by number in an INI file in the program folder or in a chosen language folder.
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,11 @@ namespace Data {
 
 /// Catalogue text number n (UTF-8), or "None" when the catalogue, section or key is missing.
 std::string GetText(int n);
+/// Catalogue text number n with its places "%1" to "%9" filled by `arguments` in order, in one
+/// pass, so an argument that holds "%2" stays as it is; a place with no argument stays too.
+std::string GetText(int n, std::initializer_list<std::string_view> arguments);
+/// `pattern` with its places "%1" to "%9" filled as GetText fills them.
+std::string FillPlaces(std::string_view pattern, std::initializer_list<std::string_view> arguments);
 extern std::string ExeDir;  ///< folder of the running program file, ending in the separator
 extern std::string LangDir; ///< selected language folder, without trailing separator; or empty
 /// Forgets the open catalogue; the next GetText opens it again from ExeDir or LangDir.

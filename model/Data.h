@@ -165,6 +165,9 @@ int TicksUntilStopwatchChanges(int most);
 /// True when no droplet in the chamber can come within `radius` view pixels of the view centre
 /// during the next `ticks` ticks, at the speed it has now (and the jitter, with Brownian motion).
 bool DropletsStayOutOfView(int ticks, double radius);
+/// True when no droplet is in the chamber and the stopwatch is stopped: then a tick changes
+/// nothing but the simulated time and the air temperature.
+bool ChamberAtRest();
 
 /// The tick's two ways out to the user interface; both do nothing until the window sets them.
 extern std::function<void()> ViewRefreshHook;

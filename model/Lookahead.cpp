@@ -33,4 +33,11 @@ bool DropletsStayOutOfView(int ticks, double radius) {
     return true;
 }
 
+bool ChamberAtRest() {
+    if (StopwatchRunning) return false;
+    for (const TDroplet& d : Drops)
+        if (d.Active > 0) return false;
+    return true;
+}
+
 } // namespace Data

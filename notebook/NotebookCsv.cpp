@@ -1,5 +1,7 @@
 #include "notebook/NotebookCsv.h"
 
+#include "catalogue/TextEncoding.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,7 +12,7 @@ namespace Notebook {
 
 namespace {
 
-constexpr std::size_t Columns = 10;
+constexpr std::size_t Columns = CsvColumns;
 
 std::string Fixed(const std::optional<double>& value, int decimals) {
     if (!value || !std::isfinite(*value)) return {};
@@ -70,10 +72,21 @@ template <class T> std::optional<T> Number(std::string_view cell) {
     return value;
 }
 
-/// A cell as a message quotes it: long ones cut short.
+/// A cell as a message quotes it: long ones cut short on a character boundary.
 std::string Quoted(const std::string& cell) {
     constexpr std::size_t Longest = 40;
-    return "\"" + (cell.size() > Longest ? cell.substr(0, Longest) + "..." : cell) + "\"";
+    if (cell.size() <= Longest) return "\"" + cell + "\"";
+    const std::string_view head(cell.data(), Longest);
+    return "\"" + std::string(head.substr(0, Data::ValidUtf8PrefixLength(head))) + "...\"";
+}
+
+/// The line (from 1) on which byte `offset` of `text` stands.
+int LineOf(std::string_view text, std::size_t offset) {
+    int line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+            ++line;
+    return line;
 }
 
 /// An optional number cell: empty is unknown, anything else must be a number.
@@ -111,44 +124,43 @@ std::string ToCsv(const std::vector<Data::NotebookRow>& rows) {
 }
 
 std::variant<std::vector<Data::NotebookRow>, CsvProblem> FromCsv(std::string_view text) {
+    if (text.size() > LongestNotebook) return CsvProblem{0, CsvFault::TooLong, {}};
     constexpr std::string_view Bom = "\xEF\xBB\xBF";
     if (text.substr(0, Bom.size()) == Bom) text.remove_prefix(Bom.size());
+    if (const std::size_t valid = Data::ValidUtf8PrefixLength(text); valid != text.size())
+        return CsvProblem{LineOf(text, valid), CsvFault::NotUtf8, {}};
     std::size_t next = 0;
     const auto header = ReadRecord(text, next);
-    std::string expected(CsvHeader);
-    if (!header || text.empty()) return CsvProblem{1, "the header row is missing"};
+    const std::string expected(CsvHeader);
+    if (!header || text.empty()) return CsvProblem{1, CsvFault::NoHeader, {}};
     std::string joined;
     for (std::size_t i = 0; i < header->size(); ++i)
         joined += (i ? "," : "") + (*header)[i];
-    if (joined != expected) return CsvProblem{1, "the header row is not " + expected};
+    if (joined != expected) return CsvProblem{1, CsvFault::WrongHeader, expected};
 
     std::vector<Data::NotebookRow> rows;
     for (int line = 2; next < text.size(); ++line) {
         const auto fields = ReadRecord(text, next);
-        if (!fields) return CsvProblem{line, "a quoted cell is never closed"};
+        if (!fields) return CsvProblem{line, CsvFault::OpenQuote, {}};
         if (fields->size() == 1 && fields->front().empty()) continue; // a blank line
         if (fields->size() != Columns)
-            return CsvProblem{line, "the row has " + std::to_string(fields->size()) +
-                                        " cells instead of " + std::to_string(Columns)};
+            return CsvProblem{line, CsvFault::CellCount, std::to_string(fields->size())};
         const auto& f = *fields;
         Data::NotebookRow row;
         const auto direction = Data::DirectionNamed(f[4]);
         if (!ReadCell(f[0], row.Droplet) ||
             (row.Droplet && (*row.Droplet < 1 || *row.Droplet > Data::LargestDropletNumber)))
-            return CsvProblem{line, "the droplet is not a number from 1 to " +
-                                        std::to_string(Data::LargestDropletNumber) + ": " +
-                                        Quoted(f[0])};
+            return CsvProblem{line, CsvFault::BadDroplet, Quoted(f[0])};
         if (!ReadCell(f[1], row.Ticks) || (row.Ticks && *row.Ticks < 0))
-            return CsvProblem{line, "the ticks are not a whole number: " + Quoted(f[1])};
+            return CsvProblem{line, CsvFault::BadTicks, Quoted(f[1])};
         if (!ReadCell(f[3], row.Time) || (row.Time && *row.Time < 0))
-            return CsvProblem{line, "the time is not a number of seconds: " + Quoted(f[3])};
-        if (!direction)
-            return CsvProblem{line, "the direction is not fall, rise or balanced: " + Quoted(f[4])};
+            return CsvProblem{line, CsvFault::BadTime, Quoted(f[3])};
+        if (!direction) return CsvProblem{line, CsvFault::BadDirection, Quoted(f[4])};
         row.Direction = *direction;
         if (!ReadCell(f[5], row.Voltage))
-            return CsvProblem{line, "the voltage is not a number: " + Quoted(f[5])};
+            return CsvProblem{line, CsvFault::BadVoltage, Quoted(f[5])};
         if (!ReadCell(f[6], row.Celsius))
-            return CsvProblem{line, "the temperature is not a number: " + Quoted(f[6])};
+            return CsvProblem{line, CsvFault::BadTemperature, Quoted(f[6])};
         rows.push_back(row);
     }
     return rows;

@@ -20,11 +20,37 @@ inline constexpr std::string_view CsvHeader = "droplet,ticks,distance_um,time_s,
 /// The rows as a CSV file, header first, each line ended by CR LF.
 std::string ToCsv(const std::vector<Data::NotebookRow>& rows);
 
-/// Why a text is not a notebook: the line (1 is the header) and what is wrong there.
+/// The largest notebook file read, bytes: a class's notebooks are read whole, and a file far
+/// beyond any lesson's timings is not a notebook.
+inline constexpr std::size_t LongestNotebook = 4 * 1024 * 1024;
+
+/// What is wrong with a text that should be a notebook.
+enum class CsvFault {
+    TooLong,        ///< more than LongestNotebook bytes
+    NotUtf8,        ///< not UTF-8 text
+    NoHeader,       ///< empty, or no header row
+    WrongHeader,    ///< Detail: the header that was expected
+    OpenQuote,      ///< a quoted cell is never closed
+    CellCount,      ///< Detail: how many cells the row has
+    BadDroplet,     ///< Detail: the cell as quoted
+    BadTicks,       ///< Detail: the cell as quoted
+    BadTime,        ///< Detail: the cell as quoted
+    BadDirection,   ///< Detail: the cell as quoted
+    BadVoltage,     ///< Detail: the cell as quoted
+    BadTemperature, ///< Detail: the cell as quoted
+};
+
+/// Why a text is not a notebook: the line (1 is the header; 0 for the file as a whole), what is
+/// wrong there and the detail a message names. The words come from the catalogue (see
+/// NotebookReasons.h), so that every front end shows them in the chosen language.
 struct CsvProblem {
     int Line = 0;
-    std::string What;
+    CsvFault Fault = CsvFault::NoHeader;
+    std::string Detail;
 };
+
+/// The number of cells in a row.
+inline constexpr std::size_t CsvColumns = 10;
 
 /// The rows of a notebook file, reading the student's own cells (droplet, ticks, time,
 /// direction, voltage, temperature) and ignoring the worked-out ones; or the first problem.

@@ -1,6 +1,7 @@
 #include "notebook/NotebookFile.h"
 
 #include "notebook/NotebookCsv.h"
+#include "notebook/NotebookReasons.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -46,21 +47,22 @@ QString FileNameFor(const QString& identifier) {
 }
 
 std::optional<std::vector<Data::NotebookRow>> Read(const QString& path, QString* problem) {
+    const auto fail = [problem](const std::string& reason) {
+        *problem = QString::fromStdString(reason);
+        return std::nullopt;
+    };
+    const QFileInfo info(path);
+    if (!info.exists()) return fail(Describe(FileFault::Missing));
+    if (!info.isReadable()) return fail(Describe(FileFault::NotAllowed));
+    // A file far too long is not read into memory at all.
+    if (info.size() > static_cast<qint64>(LongestNotebook))
+        return fail(Describe(CsvProblem{0, CsvFault::TooLong, {}}));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *problem = file.errorString();
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly)) return fail(Describe(FileFault::Unreadable));
+    const QByteArray bytes = file.read(static_cast<qint64>(LongestNotebook) + 1);
+    if (file.error() != QFileDevice::NoError) return fail(Describe(FileFault::Unreadable));
     const auto parsed = FromCsv(std::string_view(bytes.constData(), bytes.size()));
-    if (const auto* bad = std::get_if<CsvProblem>(&parsed)) {
-        *problem = QString("line %1: %2").arg(bad->Line).arg(QString::fromStdString(bad->What));
-        return std::nullopt;
-    }
+    if (const auto* bad = std::get_if<CsvProblem>(&parsed)) return fail(Describe(*bad));
     return std::get<std::vector<Data::NotebookRow>>(parsed);
 }
 

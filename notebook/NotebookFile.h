@@ -37,7 +37,7 @@ struct Opened {
 Opened Open(const QString& path);
 
 /// Reads a notebook file without changing anything; the rows, or the problem in `problem`
-/// ("line 3: …").
+/// in the catalogue's language ("line 3: …").
 std::optional<std::vector<Data::NotebookRow>> Read(const QString& path, QString* problem);
 
 /// Writes the rows to `path` in one step (creating its folder); false with the reason in `error`.

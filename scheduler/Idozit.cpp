@@ -70,6 +70,18 @@ public:
         timer_->start(std::max<std::chrono::milliseconds>(left, std::chrono::milliseconds(0)));
     }
 
+    /// Leaves the alarm unarmed, so that it wakes nobody.
+    void Disarm() {
+#ifdef __linux__
+        if (fd_ >= 0) {
+            const itimerspec never{};
+            timerfd_settime(fd_, 0, &never, nullptr);
+            return;
+        }
+#endif
+        timer_->stop();
+    }
+
 private:
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
@@ -111,34 +123,74 @@ void TIdozito::Start() {
     if (IntervalMs == 0) {
         Running = false;
     } else {
+        // Sees every event first, so that while asleep the missed firings come before it.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app) app->installEventFilter(this);
         bool waited = false;
         do {
             // Waiting has just processed whatever arrived while it slept; a second pass straight
             // after it would only ask the system again for nothing.
             if (!waited) ProcessPendingMessages();
             NowMs = clock_();
-            const std::uint32_t together = FiringsTogether();
-            if (together == 1) {
-                if (Due()) {
-                    LastMs = NowMs;
-                    if (Callback) Callback();
+            // Awake, time the loop lost (a long handler, a modal dialog) is not made up, whatever
+            // the answer: only time spent asleep is.
+            FireDue(std::min(FiringsTogether(), MostFiringsTogether));
+            waited = false;
+            if (Running && waiting_ == Waiting::UntilDue) {
+                // Asked again: the firings just made may have changed what the next ones show.
+                const std::uint32_t together = FiringsTogether();
+                if (together == AllTogether) {
+                    SleepUntilMessage();
+                    waited = true;
+                } else {
+                    waited = WaitUntilDueOrMessage(together);
                 }
-            } else {
-                // Each firing stands for one interval that has passed, as if fired on time.
-                const std::uint32_t passed =
-                    static_cast<std::uint32_t>(NowMs - LastMs) / (IntervalMs + 1);
-                for (std::uint32_t k = 0; k < std::min(passed, together) && Running; ++k) {
-                    LastMs += IntervalMs + 1;
-                    if (Callback) Callback();
-                }
-                if (passed > together) LastMs = NowMs; // a late wake is not made up
             }
-            // Asked again: the firings just made may have changed what the next ones show.
-            waited = Running && waiting_ == Waiting::UntilDue &&
-                     WaitUntilDueOrMessage(FiringsTogether());
         } while (Running);
+        if (app) app->removeEventFilter(this);
     }
     ProcessPendingMessages();
+}
+
+void TIdozito::FireDue(std::uint32_t together) {
+    if (together == 1) {
+        if (Due()) {
+            LastMs = NowMs;
+            if (Callback) Callback();
+        }
+        return;
+    }
+    // Each firing stands for one interval that has passed, as if fired on time.
+    const std::uint32_t passed = static_cast<std::uint32_t>(NowMs - LastMs) / (IntervalMs + 1);
+    const std::uint32_t firings = std::min(passed, together);
+    for (std::uint32_t k = 0; k < firings && Running; ++k) {
+        LastMs += IntervalMs + 1;
+        firingsLeft_ = firings - k - 1;
+        if (Callback) Callback();
+    }
+    firingsLeft_ = 0;
+    if (passed > together) LastMs = NowMs; // a late wake is not made up
+}
+
+void TIdozito::SleepUntilMessage() {
+    if (alarm_) alarm_->Disarm();
+    asleep_ = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    // Woken by something that reached no object (the system's own wake-up call).
+    if (asleep_) WakeUp();
+}
+
+void TIdozito::WakeUp() {
+    asleep_ = false;
+    NowMs = clock_();
+    FireDue(AllTogether);
+}
+
+bool TIdozito::eventFilter(QObject* watched, QEvent* event) {
+    // A paint comes only from inside another event's handling, never first after a sleep; the
+    // firings must not move what is being painted.
+    if (asleep_ && event->type() != QEvent::Paint) WakeUp();
+    return QObject::eventFilter(watched, event);
 }
 
 void TIdozito::Stop() {
@@ -147,7 +199,9 @@ void TIdozito::Stop() {
 
 std::uint32_t TIdozito::FiringsTogether() const {
     if (!firingsTogether_) return 1;
-    return std::clamp<std::uint32_t>(firingsTogether_(), 1, MostFiringsTogether);
+    const std::uint32_t firings = firingsTogether_();
+    if (firings == AllTogether) return firings;
+    return std::clamp<std::uint32_t>(firings, 1, MostFiringsTogether);
 }
 
 void TIdozito::SetFiringsTogether(std::function<std::uint32_t()> firings) {

@@ -7,6 +7,11 @@
 // fires while a modal dialog (or any other nested loop) runs inside the message pump. Between
 // passes the loop sleeps in the framework until a message arrives or the next firing is due, so
 // the program costs almost nothing while it waits.
+//
+// While nothing anyone can see depends on the firings, the loop sleeps until a message comes,
+// however long that takes, and then makes every firing that would have come meanwhile, each
+// standing for its own interval, before that message is handled: handlers see exactly the state
+// they would have seen had the loop stayed awake.
 
 #include <QObject>
 #include <cstdint>
@@ -35,10 +40,19 @@ public:
 
     /// The most firings the program lets happen together, after one wake-up.
     static constexpr std::uint32_t MostFiringsTogether = 5;
+    /// The answer that lets the loop sleep until a message comes: nothing anyone can see depends
+    /// on the next firings, so they all come together when something happens.
+    static constexpr std::uint32_t AllTogether = 0xFFFFFFFFu;
     /// Asked before every sleep: how many firings may happen together after one wake-up, each
-    /// standing for one interval (1, the default, fires each on its own). The program allows
-    /// more while nothing anyone can see depends on each firing; fewer wake-ups cost less.
+    /// standing for one interval (1, the default, fires each on its own; at most
+    /// MostFiringsTogether, or AllTogether). The program allows more while nothing anyone can
+    /// see depends on each firing; fewer wake-ups cost less.
     void SetFiringsTogether(std::function<std::uint32_t()> firings);
+    /// How many firings of the present group are still to come after the one running now: what
+    /// the callback does for any but the last of them nobody sees before the last one runs.
+    std::uint32_t FiringsLeft() const { return firingsLeft_; }
+    /// True while the loop sleeps until a message comes.
+    bool Asleep() const { return asleep_; }
 
     /// Replaces the millisecond clock (a wrapping unsigned counter); an empty one restores the
     /// default, MonotonicMs.
@@ -54,8 +68,18 @@ public:
     std::function<void()> Callback;
     bool Running = false; ///< the polling loop continues while true
 
+protected:
+    /// While asleep: makes the firings that have passed before any event is handled.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool Due() const;
+    /// Fires what is due now, at most `together` firings each standing for one interval.
+    void FireDue(std::uint32_t together);
+    /// Sleeps until a message comes; the firings missed meanwhile are made before it is handled.
+    void SleepUntilMessage();
+    /// Ends a sleep: makes every firing that has passed since the last one.
+    void WakeUp();
     /// Sleeps until a message arrives or the next firing is due (the last of `together`), and
     /// processes what arrived; false, at once, when the firing is due already.
     bool WaitUntilDueOrMessage(std::uint32_t together);
@@ -65,6 +89,8 @@ private:
     bool ownClock_ = true; ///< clock_ is MonotonicMs, whose milliseconds are the steady clock's
     std::function<std::uint32_t()> firingsTogether_;
     Waiting waiting_ = Waiting::UntilDue;
+    std::uint32_t firingsLeft_ = 0;
+    bool asleep_ = false;
     class Alarm;
     std::unique_ptr<Alarm> alarm_;
 };

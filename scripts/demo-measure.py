@@ -4,10 +4,11 @@ in docs/: it follows one droplet at a time in the microscope, times it over 30 r
 the supply off and again with the supply reversed, and records both timings with the function keys.
 Optionally it fires the ionising source at one droplet until its speed changes, and times it again.
 
-    scripts/demo-measure.py PROGRAM OUTPUT_FOLDER [DROPLETS]
+    scripts/demo-measure.py PROGRAM OUTPUT_FOLDER [DROPLETS [IDENTIFIER [NO_IONISING]]]
 
 It starts its own virtual X server; the notebook lands in OUTPUT_FOLDER/data/tessilar/notebooks/,
-screenshots in OUTPUT_FOLDER. Needs Xvfb, xdotool and ImageMagick (scripts/lib/common.sh installs
+screenshots in OUTPUT_FOLDER. The identifier is "demo-student" unless one is given; any fifth argument
+leaves the ionising source alone. Needs Xvfb, xdotool and ImageMagick (scripts/lib/common.sh installs
 them). Everything happens through the keyboard, the mouse and screenshots.
 """
 import os
@@ -19,7 +20,7 @@ FIELD = 450                 # the microscope field, pixels
 CENTRE = 225                # the view centre in the field
 TOP_LINE, BOTTOM_LINE = CENTRE - 150, CENTRE + 150   # 30 ticks of 10 µm apart
 YELLOW, RED = b"\xff\xff\x00", b"\xff\x00\x00"
-IDENTIFIER = "demo-student"
+IDENTIFIER = sys.argv[4] if len(sys.argv) > 4 else "demo-student"
 
 
 def say(*words):
@@ -298,7 +299,7 @@ def main():
         program.client(602 + 8 + 44, 240 + 152 + 12)
         program.client(601 + 24 + 60, 24 + 16 + 12)
         time.sleep(2.5)
-        measure(program, count, ionise=True)
+        measure(program, count, ionise=len(sys.argv) <= 5)
         program.key("F7")
         time.sleep(1)
         program.screenshot("notebook.png")

@@ -9,6 +9,7 @@
 #   idle       before the first injection: the window open, nothing changing in it
 #   minimised  the scenario, with the window then minimised (unmapped, as a window manager does)
 #   covered    the scenario, with the window then fully covered by another window
+#   covered-caret  the same, with the focus (and its blinking caret) left in the voltage field
 #   notebook   the scenario, with the notebook window open showing 50 rows and the histogram
 # With PROFILE=FILE set, Debian's linux-perf samples the program over the measuring time into
 # FILE (perf report -i FILE shows where the time goes).
@@ -24,6 +25,15 @@ trap 'stop_xvfb; rm -rf "$work"' EXIT
 
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Context switches of each thread of the process so far, one "thread-id name count" a line.
+thread_switches() {
+  local status
+  for status in /proc/"$1"/task/*/status; do
+    awk -v id="${status//[^0-9]/}" '/^Name:/ {name = $2}
+      /^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2}
+      END {if (name != "") print id, name, n}' "$status" 2>/dev/null || true
+  done
+}
 
 # The notebook scene's 50 rows: 25 droplets, each timed falling and then sinking in the field.
 export XDG_DATA_HOME=$work/data
@@ -66,9 +76,12 @@ if [[ $scene != idle ]]; then
   click $((602 + 12 + 37)) $((88 + 104 + 12))            # stopwatch Start/Reset
   started=$(date +%s%N)
 fi
+if [[ $scene == covered-caret ]]; then
+  xdotool mousemove $((X + 602 + 72 + 30)) $((ctop + 240 + 8 + 10)) click 1
+fi
 case $scene in
   minimised) xdotool windowunmap "$main" ;;
-  covered)
+  covered | covered-caret)
     xmessage -geometry 1280x900+0+0 "covering the program" &
     cover=$!
     ;;
@@ -81,6 +94,7 @@ esac
 sleep 1
 
 c0=$(cpu_ticks "$APP_PID")
+thread_switches "$APP_PID" >"$work/switches0"
 w0=$(date +%s%N)
 if [[ -n ${PROFILE:-} ]]; then
   perf record -e cpu-clock -F 997 --call-graph dwarf,16384 -p "$APP_PID" -o "$PROFILE" -- sleep "$seconds" 2>/dev/null
@@ -88,14 +102,23 @@ else
   sleep "$seconds"
 fi
 c1=$(cpu_ticks "$APP_PID")
+thread_switches "$APP_PID" >"$work/switches1"
 w1=$(date +%s%N)
 rss=$(awk '/VmRSS/ {print $2}' "/proc/$APP_PID/status")
+# Per thread (a thread that ended meanwhile counts until its last reading).
+awk -v w="$((w1 - w0))" 'NR == FNR {before[$1] = $3; next}
+  {n = $3 - before[$1]; total += n; by[$2] += n}
+  END {
+    printf "wakeups_per_s %.1f\n", total / (w / 1e9);
+    for (name in by) printf "  thread %s %.1f/s\n", name, by[name] / (w / 1e9);
+  }' "$work/switches0" "$work/switches1" | sort -k1,1r -k2 >"$work/wakeups"
+
 echo "scene $scene"
 # Simulated time against wall time, read off the stopwatch the way a student does: stopped with
 # F6 and recorded in the notebook with F8.
-if [[ $scene == minimised || $scene == covered ]]; then
+if [[ $scene == minimised || $scene == covered* ]]; then
   [[ $scene == minimised ]] && xdotool windowmap --sync "$main"
-  [[ $scene == covered ]] && kill "$cover"
+  [[ $scene == covered* ]] && kill "$cover"
   xdotool windowfocus --sync "$main"
   xdotool key F6
   stopped=$(date +%s%N)
@@ -112,3 +135,4 @@ awk -v c="$((c1 - c0))" -v hz="$ticks" -v w="$((w1 - w0))" -v rss="$rss" \
   printf "rss_mb %.1f\n", rss / 1024;
   printf "start_to_prompt_ms %.0f\n", start / 1e6;
 }'
+cat "$work/wakeups"

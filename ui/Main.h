@@ -12,6 +12,7 @@
 #include "ui/layer/Shape.h"
 #include "ui/layer/UpDown.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -71,8 +72,9 @@ public:
     /// can see the window nothing is drawn; it is all brought up to date once it can be seen.
     void RefreshView();
     /// How many of the next ticks may run together after one wake-up, all but the last showing
-    /// nothing: while the window cannot be seen, or no droplet can come into view, the
-    /// temperature is settled and the stopwatch's next change is a few ticks away.
+    /// nothing: a few while no droplet can come into view, the thermometer is settled and the
+    /// stopwatch's next change is a few ticks away; all that pass until the next input or the
+    /// window can be seen again while it cannot be seen, or while nothing in it can change.
     std::uint32_t TicksTogether() const;
 
     // Voltage supply.
@@ -124,6 +126,8 @@ public:
     void Edit2EditingFinished();
     void SetAmbientTemperature(double celsius);
     void UpdateThermometer();
+    /// True when the thermometer's column will not move again while the set temperature stays.
+    bool ThermometerSettled() const;
 
     const ControlSet& Controls() const { return controls_; }
     TIdozito* Scheduler() const { return Idozito; }
@@ -187,6 +191,9 @@ private:
     void KeepOnScreen();
     /// Writes the set temperature in force into the temperature field, with two decimals.
     void ShowSetTemperature();
+    /// True while what a tick draws would be seen by nobody: the window cannot be seen, or more
+    /// ticks follow at once.
+    bool ViewUnseen() const;
 
     QWidget* client_ = nullptr;
     ControlSet controls_;
@@ -209,4 +216,17 @@ private:
     DescriptionOpener* description_ = nullptr; ///< made at the first Description command
     QString microscopeDescription_; ///< what assistive technology was last told the view shows
     QTimer* describeTimer_ = nullptr;
+    /// Runs the description's timer while assistive technology is active.
+    class DescriptionSwitch final : public QAccessible::ActivationObserver {
+    public:
+        explicit DescriptionSwitch(QTimer* timer);
+        ~DescriptionSwitch() override;
+        DescriptionSwitch(const DescriptionSwitch&) = delete;
+        DescriptionSwitch& operator=(const DescriptionSwitch&) = delete;
+        void accessibilityActiveChanged(bool active) override;
+
+    private:
+        QTimer* timer_;
+    };
+    std::unique_ptr<DescriptionSwitch> describeSwitch_;
 };

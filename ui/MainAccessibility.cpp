@@ -90,10 +90,27 @@ void TForm1::SetUpAccessibility() {
     spinButtons(UpDown2, 16);
     new FocusRing(this);
 
+    // The description is kept up to date only while assistive technology listens: otherwise the
+    // timer would wake a program that has nothing to show once a second.
     describeTimer_ = new QTimer(this);
     describeTimer_->setInterval(DescriptionPeriod);
     connect(describeTimer_, &QTimer::timeout, this, &TForm1::DescribeMicroscope);
-    describeTimer_->start();
+    describeSwitch_ = std::make_unique<DescriptionSwitch>(describeTimer_);
+    QAccessible::installActivationObserver(describeSwitch_.get());
+    describeSwitch_->accessibilityActiveChanged(QAccessible::isActive());
+}
+
+TForm1::DescriptionSwitch::DescriptionSwitch(QTimer* timer) : timer_(timer) {}
+
+TForm1::DescriptionSwitch::~DescriptionSwitch() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void TForm1::DescriptionSwitch::accessibilityActiveChanged(bool active) {
+    if (active)
+        timer_->start();
+    else
+        timer_->stop();
 }
 
 void TForm1::ApplyAccessibleNames() {
@@ -115,7 +132,7 @@ void TForm1::DescribeMicroscope() {
     const QString text = QString::fromStdString(Data::MicroscopeDescription(sprayNumberOffset_));
     // Restarted at every description, so that one made at once (a key press) is not followed by
     // another within the period.
-    if (describeTimer_) describeTimer_->start();
+    if (describeTimer_ && describeTimer_->isActive()) describeTimer_->start();
     if (text == microscopeDescription_) return;
     microscopeDescription_ = text;
     ReadingChanged(Image3);

@@ -27,16 +27,24 @@ void TForm1::CreateDropletMarkers() {
 
 std::uint32_t TForm1::TicksTogether() const {
     const int most = static_cast<int>(TIdozito::MostFiringsTogether);
-    if (visibility_ && !visibility_->Seen()) return most;
+    if (visibility_ && !visibility_->Seen()) return TIdozito::AllTogether;
+    // Seen again with the view left behind: the next tick brings it up to date on its own time.
+    if (viewBehind_) return 1;
     // A relaxing chamber moves the thermometer column now and then; a droplet near the field
     // may step onto a new pixel at any tick.
-    if (Data::CurTemp != Data::AmbientTemp || !Data::DropletsStayOutOfView(most, Data::FieldRadius))
-        return 1;
+    if (!ThermometerSettled()) return 1;
+    if (Data::ChamberAtRest()) return TIdozito::AllTogether;
+    if (!Data::DropletsStayOutOfView(most, Data::FieldRadius)) return 1;
     return static_cast<std::uint32_t>(Data::TicksUntilStopwatchChanges(most));
 }
 
+bool TForm1::ViewUnseen() const {
+    // A tick followed at once by more of its group is seen by nobody: the last one shows.
+    return (visibility_ && !visibility_->Seen()) || Idozito->FiringsLeft() > 0;
+}
+
 void TForm1::RefreshView() {
-    if (visibility_ && !visibility_->Seen()) {
+    if (ViewUnseen()) {
         viewBehind_ = true;
         return;
     }

@@ -1,7 +1,6 @@
 // The stopwatch panel: Start/Reset, Stop and the display, in simulated time.
 #include "model/Data.h"
 #include "ui/Main.h"
-#include "ui/layer/WindowVisibility.h"
 
 void TForm1::BitBtn4Click() {
     // Restarting while running counts from zero again; the display changes at the next tick.
@@ -15,7 +14,7 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::ShowStopwatch(const std::string& text) {
     const QString shown = QString::fromStdString(text);
-    if (visibility_ && !visibility_->Seen()) {
+    if (ViewUnseen()) {
         stopwatchBehind_ = shown; // shown once the window can be seen again
         return;
     }

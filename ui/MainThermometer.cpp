@@ -11,6 +11,13 @@ namespace {
 /// The column's bottom edge in the panel; its top moves 3 pixels per degree.
 constexpr int ColumnBottom = 384;
 constexpr int ZeroDegreeTop = 382;
+
+/// The top of the column for a chamber temperature in kelvin.
+int ColumnTop(double kelvin) {
+    // Truncated towards zero; kept within a range where the conversion is always defined.
+    const double rise = std::clamp((kelvin - Data::CelsiusOffset) * 3, -1e6, 1e6);
+    return ZeroDegreeTop - static_cast<int>(std::isnan(rise) ? 0 : rise);
+}
 } // namespace
 
 void TForm1::Edit2Change() {
@@ -49,10 +56,15 @@ void TForm1::SetAmbientTemperature(double celsius) {
 }
 
 void TForm1::UpdateThermometer() {
-    // Truncated towards zero; kept within a range where the conversion is always defined.
-    const double rise = std::clamp((Data::CurTemp - Data::CelsiusOffset) * 3, -1e6, 1e6);
-    const int top = ZeroDegreeTop - static_cast<int>(std::isnan(rise) ? 0 : rise);
+    const int top = ColumnTop(Data::CurTemp);
     const QRect column(Shape2->x(), top, Shape2->width(), std::max(ColumnBottom - top, 0));
     // Called at every tick; the column moves a pixel now and then, and only that costs a repaint.
     if (Shape2->geometry() != column) Shape2->setGeometry(column);
+}
+
+bool TForm1::ThermometerSettled() const {
+    // The air relaxes steadily towards the set temperature, and the column's top follows it by
+    // truncation, which keeps order: once both ends of the way give the same top, so does every
+    // temperature still to come.
+    return ColumnTop(Data::CurTemp) == ColumnTop(Data::AmbientTemp);
 }

@@ -3,6 +3,7 @@
 #include "catalogue/TextCatalogue.h"
 #include "model/FieldParsing.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace NotebookSummary {
@@ -15,27 +16,17 @@ QString Fixed(double value, int decimals) {
 }
 } // namespace
 
-std::vector<double> Charges(const std::vector<Data::NotebookRow>& rows) {
-    std::vector<double> charges;
-    for (const Data::NotebookRow& row : rows)
-        if (row.Charge) charges.push_back(*row.Charge);
-    return charges;
-}
-
-Data::ChargeEstimate Estimate(const std::vector<Data::NotebookRow>& rows) {
-    std::vector<double> coulombs;
-    for (double q : Charges(rows))
-        coulombs.push_back(q * Unit);
-    return Data::EstimateElementaryCharge(coulombs);
+QString SignedPercent(double percent, int decimals) {
+    const QString size = Fixed(std::fabs(percent), decimals);
+    // The sign only where the rounded figure is not zero.
+    if (size.contains(QRegularExpression("[1-9]"))) return (percent > 0 ? "+" : "−") + size;
+    return size;
 }
 
 QString EstimateSentence(const Data::ChargeEstimate& estimate) {
     if (estimate.used == 0) return QString::fromStdString(Data::GetText(524));
-    const double deviation = (estimate.value - AcceptedCharge) / AcceptedCharge * 100;
-    const QString signedDeviation = (deviation > 0   ? "+"
-                                     : deviation < 0 ? "−"
-                                                     : "") +
-                                    Fixed(std::fabs(deviation), 1);
+    const QString signedDeviation =
+        SignedPercent((estimate.value - AcceptedCharge) / AcceptedCharge * 100);
     return QString::fromStdString(Data::GetText(523))
         .arg(Fixed(estimate.value / Unit, 3), Fixed(estimate.uncertainty / Unit, 3),
              QString::number(estimate.used), signedDeviation, Fixed(AcceptedCharge / Unit, 3));

@@ -1,6 +1,7 @@
 #include "ui/NotebookWindow.h"
 
 #include "catalogue/TextCatalogue.h"
+#include "model/ClassResults.h"
 #include "notebook/NotebookFile.h"
 #include "ui/ChargeHistogram.h"
 #include "ui/NotebookReport.h"
@@ -138,8 +139,8 @@ void NotebookWindow::ShowCalculatedColumns() {
 }
 
 void NotebookWindow::ShowEstimate() {
-    const Data::ChargeEstimate estimate = NotebookSummary::Estimate(store_->Rows());
-    Histogram->SetCharges(NotebookSummary::Charges(store_->Rows()), estimate);
+    const Data::ChargeEstimate estimate = Data::NotebookEstimate(store_->Rows());
+    Histogram->SetCharges(Data::NotebookCharges(store_->Rows()), estimate);
     EstimateLabel->setText(NotebookSummary::EstimateSentence(estimate));
 }
 

@@ -14,7 +14,7 @@ TESSILAR_PACKAGES=(
   clang libclang-rt-14-dev
   g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
-  python3 lintian man-db groff-base
+  python3 lintian man-db groff-base poppler-utils
   at-spi2-core python3-pyatspi dbus-x11
 )
 

@@ -52,8 +52,10 @@ printf '%s\r\n' "droplet,ticks,distance_um,time_s,direction,voltage_V,temperatur
 [[ $(cat "$work/out") == "e = 1.613e-19 C +- 2e-22 C from 4 charges" ]] ||
   fail "--report printed: $(cat "$work/out")"
 [[ ! -s $work/err && $(head -c 5 "$work/anna.pdf") == "%PDF-" ]] || fail "--report wrote no PDF"
+cp "$work/anna.csv" "$work/good.csv"
 sed -i '5s/rise/sideways/' "$work/anna.csv"
-for notebook in "$work/anna.csv:line 5" "$work/none.csv:$work/none.csv"; do
+# The reasons are in the program folder's language, Hungarian unless a teacher changed it.
+for notebook in "$work/anna.csv:5. sor" "$work/none.csv:$work/none.csv"; do
   IFS=: read -r file named <<<"$notebook"
   status=0
   "$program" --report "$file" "$work/bad.pdf" >"$work/out" 2>"$work/err" || status=$?
@@ -62,6 +64,47 @@ for notebook in "$work/anna.csv:line 5" "$work/none.csv:$work/none.csv"; do
   grep -qF "$file" "$work/err" && grep -qF "$named" "$work/err" ||
     fail "--report on $file: the message does not name the file and $named: $(cat "$work/err")"
 done
+
+# --class-report: a folder of notebooks (two good, one with too few charges, one damaged and one
+# the store set aside, which is not read) and a file that is not there.
+mkdir -p "$work/class" "$work/empty"
+cp "$work/good.csv" "$work/class/bea.csv"
+cp "$work/good.csv" "$work/class/cili.csv"
+head -5 "$work/good.csv" >"$work/class/dani.csv"
+cp "$work/anna.csv" "$work/class/anna.csv"
+cp "$work/anna.csv" "$work/class/bea.damaged-20261208-101500.csv"
+class_report() { # expected status, then the arguments
+  local want=$1 status=0
+  shift
+  "$program" --class-report "$@" >"$work/out" 2>"$work/err" || status=$?
+  [[ $status == "$want" ]] || fail "--class-report $*: status $status, not $want: $(cat "$work/err")"
+}
+class_report 2 "$work/class.pdf" "$work/class" "$work/none.csv"
+mapfile -t printed <"$work/out"
+[[ ${printed[0]} == "e = 1.6"*"e-19 C +- "*" C from 10 charges of 3 students" && ${#printed[@]} == 4 &&
+  ${printed[1]} == "bea: 4 droplets, 4 charges, e = 1.613e-19 C +- 2e-22 C, "*" from the class's" &&
+  ${printed[3]} == "dani: 2 droplets, 2 charges, too few charges for an estimate" ]] ||
+  fail "--class-report printed: $(cat "$work/out")"
+grep -qF "$work/class/anna.csv: 5. sor" "$work/err" && grep -qF "$work/none.csv: " "$work/err" &&
+  ! grep -qF damaged "$work/err" || fail "--class-report left out the wrong notebooks: $(cat "$work/err")"
+pdftotext -layout "$work/class.pdf" "$work/class.txt"
+[[ $(pdfinfo "$work/class.pdf" | awk '/^Pages:/ { print $2 }') == 4 ]] ||
+  fail "--class-report: not a first page and three students' pages"
+for text in "osztályjelentés" "3 tanuló jegyzőfüzete, összesen 10 töltés" "(10 töltésből)" \
+  "túl kevés töltés a becsléshez" "Kimaradt, mert nem olvasható" "anna.csv – 5. sor" \
+  "Azonosító: bea" "Azonosító: cili" "Azonosító: dani"; do
+  grep -qF -- "$text" "$work/class.txt" || fail "the class report lacks '$text'"
+done
+# None can be read: nothing written, and a status of its own; a report that cannot be written.
+class_report 3 "$work/none.pdf" "$work/class/anna.csv" "$work/empty"
+[[ ! -e $work/none.pdf && ! -s $work/out ]] && grep -qF "$work/empty: " "$work/err" ||
+  fail "--class-report with nothing to read: $(cat "$work/out" "$work/err")"
+class_report 1 "$work/no/such/folder.pdf" "$work/good.csv"
+class_report 2 "$work/only.pdf"
+grep -qF -- "--class-report needs CLASS.pdf NOTEBOOK.csv..." "$work/err" || fail "$(cat "$work/err")"
+# A forgotten CLASS.pdf: the first notebook is not written over.
+class_report 2 "$work/class/bea.csv" "$work/class/cili.csv"
+cmp -s "$work/class/bea.csv" "$work/good.csv" || fail "--class-report wrote over a notebook"
 
 # Every option name in the help's option list (the lines that start with a dash).
 "$program" --help >"$work/help"

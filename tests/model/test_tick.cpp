@@ -2,6 +2,7 @@
 // stepping every droplet the plain way.
 #include "tests/model/ModelTestSupport.h"
 #include "tests/support/LiteralTick.h"
+#include "tests/support/ModelDigest.h"
 
 #include <cmath>
 #include <cstdint>
@@ -19,25 +20,6 @@ void InjectAll() {
         InjectDroplet(Drops[i]);
     InjectTime = SimTime;
     TempRefTime = SimTime;
-}
-
-/// FNV-1a over the bits of every droplet's state, the simulated time and the temperature.
-std::uint64_t Digest() {
-    std::uint64_t hash = 0xcbf29ce484222325ull;
-    const auto add = [&hash](const auto& value) {
-        unsigned char bytes[sizeof value];
-        std::memcpy(bytes, &value, sizeof value);
-        for (unsigned char byte : bytes)
-            hash = (hash ^ byte) * 0x100000001b3ull;
-    };
-    for (const TDroplet& d : Drops) {
-        for (double v : {d.X, d.Y, d.VX, d.VY, d.Charge, d.Radius})
-            add(v);
-        add(d.Active);
-    }
-    add(SimTime);
-    add(CurTemp);
-    return hash;
 }
 
 bool BitIdentical(const DropletArray& a, const DropletArray& b) {
@@ -162,7 +144,7 @@ TEST_F(TickTest, FixedSeedAndLessonGiveTheStoredDigest) {
             }
             SimulationTick();
         }
-        return Digest();
+        return TestSupport::ModelDigest();
     };
     const std::uint64_t first = run();
     EXPECT_EQ(first, run()) << "the same run twice";

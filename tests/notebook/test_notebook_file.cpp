@@ -1,6 +1,7 @@
 // The notebook's file: the name each identifier gets, the CSV format both ways, a damaged
 // notebook set aside and never overwritten, writes that replace the file in one step, and an
 // unwritable folder reported once while the rows stay in memory.
+#include "catalogue/TextCatalogue.h"
 #include "notebook/NotebookCsv.h"
 #include "notebook/NotebookFile.h"
 #include "notebook/NotebookStore.h"
@@ -121,6 +122,7 @@ TEST(NotebookFile, CsvKeepsTheStudentsCellsAndNamesTheLineOfAnyProblem) {
 }
 
 TEST(NotebookFile, ADamagedNotebookIsSetAsideUntouchedAndAnEmptyOneStarts) {
+    Data::OpenTextCatalogue(TESSILAR_DIST_DIR "/English/Tessilar.ini");
     TempFolder folder;
     const std::string damaged = Header + "1,30,300,5.0,fall,0,20,,,\r\n2,x,,,,,,,,\r\n";
     const std::string path = folder.Write("anna.csv", damaged);
@@ -139,6 +141,7 @@ TEST(NotebookFile, ADamagedNotebookIsSetAsideUntouchedAndAnEmptyOneStarts) {
     // No notebook yet: a fresh one, and nothing is written until there is a row.
     EXPECT_EQ(Open(Q(folder.Dir() + "nobody.csv")).What, Opened::Outcome::Fresh);
     EXPECT_FALSE(QFile::exists(Q(folder.Dir() + "nobody.csv")));
+    Data::CloseTextCatalogue();
 }
 
 TEST(NotebookFile, WritingReplacesTheFileInOneStep) {

@@ -306,3 +306,29 @@ TEST_F(MainWindowTest, WindowClosedBeforeItsActivationNeverStartsTheLoop) {
     EXPECT_FALSE(form->Scheduler()->Running);
     EXPECT_EQ(Data::SimTime, 0.0);
 }
+
+TEST_F(MainWindowTest, SleepsUntilInputOnlyWhileNothingInTheWindowCanChange) {
+    struct Case {
+        const char* what;
+        void (*set)();
+        bool asleep;
+    };
+    const Case cases[] = {
+        {"an empty chamber, settled, the stopwatch stopped", [] {}, true},
+        {"the stopwatch running", [] { Data::StartStopwatch(); }, false},
+        {"droplets in the chamber", [] { Data::InjectAllDroplets(); }, false},
+        {"the air warming, the column still to rise", [] { Data::SetAmbientTemperature(45); },
+         false},
+        // 20.2 °C puts the column's top on the same pixel as 20 °C does.
+        {"the air warming within the column's last pixel",
+         [] { Data::SetAmbientTemperature(20.2); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Data::ResetChamber();
+        Data::StartRun();
+        c.set();
+        Data::SimulationTick();
+        EXPECT_EQ(form->TicksTogether() == TIdozito::AllTogether, c.asleep);
+    }
+}

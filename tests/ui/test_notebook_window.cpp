@@ -1,15 +1,19 @@
 // Following a droplet by clicking it, the function keys from any of the program's windows, and
 // the notebook window with its rows.
 #include "assets/Colors.h"
+#include "notebook/NotebookCsv.h"
 #include "notebook/NotebookStore.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/DropMarker.h"
 #include "ui/NotebookTableModel.h"
 #include "ui/NotebookWindow.h"
 
+#include <QMessageBox>
 #include <QTableView>
 #include <QTest>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -140,4 +144,36 @@ TEST_F(NotebookWindowTest, ATeacherCanSwitchOnTheJitterAndLeaveRadiusAndChargeTo
     EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::ChargeColumn));
     EXPECT_FALSE(table->isColumnHidden(NotebookTableModel::SpeedColumn));
     EXPECT_FALSE(form->Notebook()->Calculations());
+}
+
+TEST_F(MainWindowTest, ADamagedNotebookIsExplainedWhollyInTheProgramFoldersLanguage) {
+    struct Language {
+        const char* folder;
+        const char* wanted;
+        const char* foreign; ///< the other language's word for the line
+    };
+    const Language languages[] = {
+        {"Magyar", "(3. sor: az idő nem másodpercben megadott szám: \"five\")", "line"},
+        {"English", "(line 3: the time is not a number of seconds: \"five\")", "sor"},
+    };
+    password->Password->setText("anna");
+    for (const Language& language : languages) {
+        SCOPED_TRACE(language.folder);
+        std::filesystem::copy_file(
+            std::string(TESSILAR_DIST_DIR) + "/" + language.folder + "/Tessilar.ini",
+            folder_ / "Tessilar.ini", std::filesystem::copy_options::overwrite_existing);
+        Data::CloseTextCatalogue();
+        const auto notebooks = folder_ / "data/tessilar/notebooks";
+        std::filesystem::create_directories(notebooks);
+        std::ofstream(notebooks / "anna.csv", std::ios::binary)
+            << Notebook::CsvHeader
+            << "\r\n1,30,300,5.0,fall,0,20,,,\r\n1,30,300,five,rise,-500,20,,,\r\n";
+        form->OpenNotebook();
+        const QList<QMessageBox*> boxes = form->findChildren<QMessageBox*>();
+        ASSERT_EQ(boxes.size(), 1);
+        const QString text = boxes.front()->text();
+        EXPECT_TRUE(text.contains(language.wanted)) << text.toStdString();
+        EXPECT_FALSE(text.contains(language.foreign)) << text.toStdString();
+        delete boxes.front();
+    }
 }

@@ -1,6 +1,7 @@
 #include "ui/layer/WindowVisibility.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QStyleHints>
 #include <QWindow>
 #include <cstdint>
 #include <cstdlib>
@@ -11,10 +12,24 @@
 
 WindowVisibility::WindowVisibility(QWidget* window) : QObject(window), window_(window) {
     AskForVisibilityNotifications();
+    connect(qApp, &QApplication::focusChanged, this, &WindowVisibility::FollowCaretBlinking);
 }
 
 WindowVisibility::~WindowVisibility() {
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
+    covered_ = false;
+    FollowCaretBlinking();
+}
+
+void WindowVisibility::FollowCaretBlinking() {
+    const QWidget* focus = QApplication::focusWidget();
+    const bool still = covered_ && window_ && focus && window_->isAncestorOf(focus);
+    if (still == caretStill_) return;
+    caretStill_ = still;
+    // The blinking period is the application's; only one field has the focus at a time.
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (still) caretFlashMs_ = hints->cursorFlashTime();
+    hints->setCursorFlashTime(still ? 0 : caretFlashMs_);
 }
 
 void WindowVisibility::AskForVisibilityNotifications() {
@@ -46,8 +61,10 @@ bool WindowVisibility::nativeEventFilter(const QByteArray& type, void* message, 
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7f) != XCB_VISIBILITY_NOTIFY) return false;
     const auto* visibility = static_cast<const xcb_visibility_notify_event_t*>(message);
-    if (visibility->window == windowId_)
+    if (visibility->window == windowId_) {
         covered_ = visibility->state == XCB_VISIBILITY_FULLY_OBSCURED;
+        FollowCaretBlinking();
+    }
 #else
     (void)type;
     (void)message;

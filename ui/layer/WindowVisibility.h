@@ -5,6 +5,10 @@
 //
 // Qt tells minimising apart; that a window is covered only the X server knows, which reports it
 // to windows that ask (visibility notifications). Elsewhere a covered window counts as seen.
+//
+// A caret blinking in a covered window that keeps the focus (no window manager takes it away)
+// would wake the program twice a second for nobody: it stands still until the window can be
+// seen again or the focus goes elsewhere.
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
@@ -27,8 +31,12 @@ public:
 
 private:
     void AskForVisibilityNotifications();
+    /// Stops the carets blinking while the focus is in the window and the window is covered.
+    void FollowCaretBlinking();
 
     QPointer<QWidget> window_;
     unsigned long windowId_ = 0;
     bool covered_ = false;
+    bool caretStill_ = false;
+    int caretFlashMs_ = 0; ///< the blinking period in force before the caret stood still
 };

@@ -1,0 +1,50 @@
+#include "notebook/NotebookReasons.h"
+
+#include "catalogue/TextCatalogue.h"
+#include "model/Notebook.h"
+
+#include <array>
+#include <utility>
+
+namespace Notebook {
+
+namespace {
+
+/// The catalogue text of "line %1: %2".
+constexpr int LineText = 700;
+
+/// The catalogue text of each fault of the text, in the order of CsvFault.
+constexpr std::array CsvFaultTexts = {701, 702, 703, 704, 705, 706, 707, 708, 709, 710, 711, 712};
+static_assert(CsvFaultTexts.size() == static_cast<std::size_t>(CsvFault::BadTemperature) + 1);
+
+/// The catalogue text of each fault of the file, in the order of FileFault.
+constexpr std::array FileFaultTexts = {713, 714, 715, 716};
+static_assert(FileFaultTexts.size() == static_cast<std::size_t>(FileFault::NoNotebooks) + 1);
+
+} // namespace
+
+std::string Describe(const CsvProblem& problem) {
+    const int text = CsvFaultTexts.at(static_cast<std::size_t>(problem.Fault));
+    std::string reason;
+    switch (problem.Fault) {
+    case CsvFault::TooLong:
+        reason = Data::GetText(text, {std::to_string(LongestNotebook / (1024 * 1024))});
+        break;
+    case CsvFault::CellCount:
+        reason = Data::GetText(text, {problem.Detail, std::to_string(CsvColumns)});
+        break;
+    case CsvFault::BadDroplet:
+        reason = Data::GetText(text, {std::to_string(Data::LargestDropletNumber), problem.Detail});
+        break;
+    default:
+        reason = Data::GetText(text, {problem.Detail});
+    }
+    if (problem.Line <= 0) return reason;
+    return Data::GetText(LineText, {std::to_string(problem.Line), reason});
+}
+
+std::string Describe(FileFault fault) {
+    return Data::GetText(FileFaultTexts.at(static_cast<std::size_t>(fault)));
+}
+
+} // namespace Notebook
