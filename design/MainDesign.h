@@ -28,9 +28,10 @@ constexpr int StartHeight = 600;
 constexpr std::uint32_t ClientColor = Colors::Teal;
 
 /// Keyboard order of the controls.
-constexpr const char* TabOrder[] = {"BitBtn1",    "BitBtn2",    "BitBtn3", "Edit7",   "UpDown1",
-                                    "ScrollBar1", "ScrollBar2", "Edit1",   "BitBtn4", "BitBtn5",
-                                    "BitBtn6",    "Edit2",      "UpDown2"};
+/// The microscope follows the injection button: a student sprays droplets, then picks one.
+constexpr const char* TabOrder[] = {"BitBtn1", "Image3",     "BitBtn2",    "BitBtn3", "Edit7",
+                                    "UpDown1", "ScrollBar1", "ScrollBar2", "Edit1",   "BitBtn4",
+                                    "BitBtn5", "BitBtn6",    "Edit2",      "UpDown2"};
 
 /// Design texts of the menu, replaced by catalogue texts at activation.
 constexpr const char* EndItemText = "Vége";

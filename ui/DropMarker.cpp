@@ -6,19 +6,38 @@
 
 #include <QPainter>
 
+namespace {
+/// Thickness of the followed droplet's ring, pixels.
+constexpr int RingWidth = 2;
+
+/// A circle `side` pixels across, `RingWidth` thick, transparent inside and out: a filled circle
+/// with a smaller one cut out of its middle, so that the field shows through around the dot.
+QImage Ring(int side, const QColor& colour) {
+    QImage ring = TShape::Picture(TShape::Kind::Circle, QSize(side, side), colour, QColor());
+    const int innerSide = side - 2 * RingWidth;
+    const QImage inner =
+        TShape::Picture(TShape::Kind::Circle, QSize(innerSide, innerSide), colour, QColor());
+    for (int y = 0; y < innerSide; ++y)
+        for (int x = 0; x < innerSide; ++x)
+            if (qAlpha(inner.pixel(x, y)) != 0) ring.setPixel(x + RingWidth, y + RingWidth, 0);
+    return ring;
+}
+} // namespace
+
 DropMarker::DropMarker(MarkerLayer* layer) : layer_(layer) {}
 
 void DropMarker::move(QPoint to) {
     if (to == pos_) return;
-    const QRect left = geometry();
+    const QRect left = PaintedRect();
     pos_ = to;
     if (!visible_) return;
     // A step of a pixel or two: the pixels left and entered as one small rectangle.
-    if (left.intersects(geometry().adjusted(-1, -1, 1, 1))) {
-        layer_->Invalidate(left | geometry());
+    const QRect entered = PaintedRect();
+    if (left.intersects(entered.adjusted(-1, -1, 1, 1))) {
+        layer_->Invalidate(left | entered);
     } else {
         layer_->Invalidate(left);
-        layer_->Invalidate(geometry());
+        layer_->Invalidate(entered);
     }
 }
 
@@ -30,7 +49,7 @@ bool DropMarker::isVisibleTo(const QWidget* ancestor) const {
 void DropMarker::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    layer_->Invalidate(geometry());
+    layer_->Invalidate(PaintedRect());
 }
 
 QWidget* DropMarker::parentWidget() const {
@@ -44,8 +63,10 @@ QColor DropMarker::BrushColor() const {
 void DropMarker::SetSelected(bool selected) {
     // Asked for every marker at every tick: only a change costs anything.
     if (selected == selected_) return;
+    // The ring's pixels, whether it appears or goes.
+    const QRect before = PaintedRect();
     selected_ = selected;
-    if (visible_) layer_->Invalidate(geometry());
+    if (visible_) layer_->Invalidate(before | PaintedRect());
 }
 
 MarkerLayer::MarkerLayer(QWidget* client, TImage* field, int count)
@@ -54,6 +75,7 @@ MarkerLayer::MarkerLayer(QWidget* client, TImage* field, int count)
     const QSize size(DropMarker::Size, DropMarker::Size);
     yellow_ = TShape::Picture(TShape::Kind::Circle, size, QColor(Colors::Yellow), QColor());
     red_ = TShape::Picture(TShape::Kind::Circle, size, QColor(Colors::Red), QColor());
+    ring_ = Ring(DropMarker::Size + 2 * DropMarker::RingMargin, QColor(Colors::Red));
     for (int i = 0; i < count; ++i) {
         markers_.push_back(std::make_unique<DropMarker>(this));
         markers_.back()->show();
@@ -72,8 +94,14 @@ void MarkerLayer::Invalidate(const QRect& rect) {
 void MarkerLayer::Paint(QPainter& painter, const QRect& area) const {
     const QPoint origin = field_->pos();
     for (const auto& marker : markers_) {
+        if (marker->isHidden() || !marker->PaintedRect().translated(-origin).intersects(area))
+            continue;
         const QRect at = marker->geometry().translated(-origin);
-        if (!marker->isHidden() && at.intersects(area))
-            painter.drawImage(at.topLeft(), marker->Selected() ? red_ : yellow_);
+        if (marker->Selected()) {
+            painter.drawImage(marker->PaintedRect().translated(-origin).topLeft(), ring_);
+            painter.drawImage(at.topLeft(), red_);
+        } else {
+            painter.drawImage(at.topLeft(), yellow_);
+        }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The on-screen marker of one droplet: a 4 × 4 dot over the microscope field, yellow, or red
-// while the student follows that droplet.
+// with a red ring around it while the student follows that droplet (told apart by shape as well
+// as colour).
 //
 // A hundred markers move every tick. As controls of their own each move and each repaint would
 // go through the whole of Qt's widget machinery, so they are drawn instead over the field picture
@@ -22,6 +23,8 @@ class TImage;
 class DropMarker final {
 public:
     static constexpr int Size = 4;
+    /// The followed droplet's ring lies this many pixels outside the dot on every side.
+    static constexpr int RingMargin = 4;
     explicit DropMarker(MarkerLayer* layer);
 
     // Place, size and visibility in the window's client area, as a control's.
@@ -32,6 +35,11 @@ public:
     int height() const { return Size; }
     QSize size() const { return {Size, Size}; }
     QRect geometry() const { return {pos_, size()}; }
+    /// The pixels the marker covers on the field: the dot, and the ring while selected.
+    QRect PaintedRect() const {
+        return selected_ ? geometry().adjusted(-RingMargin, -RingMargin, RingMargin, RingMargin)
+                         : geometry();
+    }
     void move(QPoint to);
     void move(int x, int y) { move(QPoint(x, y)); }
     bool isHidden() const { return !visible_; }
@@ -44,7 +52,7 @@ public:
     QWidget* parentWidget() const;
 
     QColor BrushColor() const;
-    /// Red while selected, yellow otherwise.
+    /// Red with a ring while selected, yellow otherwise.
     void SetSelected(bool selected);
     bool Selected() const { return selected_; }
 
@@ -77,5 +85,5 @@ private:
     QWidget* client_;
     TImage* field_;
     std::vector<std::unique_ptr<DropMarker>> markers_;
-    QImage yellow_, red_;
+    QImage yellow_, red_, ring_;
 };

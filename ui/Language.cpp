@@ -4,6 +4,7 @@
 #include "catalogue/TextCatalogue.h"
 #include "design/DialogDesigns.h"
 #include "model/Data.h"
+#include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
 
 TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
@@ -22,6 +23,7 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : TModalDialog(parent) {
     connect(BitBtn1, &QPushButton::clicked, this, &TLanguageDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { done(mrCancel); });
     SetTabOrder(controls_, LanguageDesign::KeyboardOrder());
+    new FocusRing(this);
 }
 
 void TLanguageDlg::FormActivate() {

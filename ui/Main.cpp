@@ -71,6 +71,9 @@ TForm1::TForm1(QWidget* parent)
     UpDown2->SetFieldReader(readInteger);
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2})
         bar->setFocusPolicy(Qt::TabFocus);
+    // The microscope takes the focus (by Tab, or by a click on a droplet) to follow droplets
+    // from the keyboard.
+    Image3->setFocusPolicy(Qt::StrongFocus);
     SetTabOrder(controls_, MainDesign::KeyboardOrder());
     BuildMenu();
 
@@ -80,6 +83,7 @@ TForm1::TForm1(QWidget* parent)
 
     ConnectHandlers();
     SetUpMeasurement();
+    SetUpAccessibility();
     FormCreate();
     Timer1->start();
 }
@@ -261,6 +265,7 @@ void TForm1::ApplyCaptions() {
     SetLabelCaption(Label3, text(14));
     SetLabelCaption(Label4, text(15));
     SetLabelCaption(Label7, text(16));
+    ApplyAccessibleNames();
     if (notebookWindow_) notebookWindow_->ApplyCaptions(Identifier());
 }
 

@@ -12,6 +12,7 @@
 #include "ui/layer/Shape.h"
 #include "ui/layer/UpDown.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -30,6 +31,10 @@ class TPasswordDlg;
 class QAction;
 class QMenu;
 class QShortcut;
+class QKeyEvent;
+namespace Data {
+struct NotebookRow;
+}
 class WindowVisibility;
 
 class TForm1 : public QMainWindow {
@@ -92,6 +97,13 @@ public:
     void SelectDropletAt(QPoint point);
     /// Follows no droplet any more.
     void ClearDropletSelection();
+    /// A key pressed on the focused microscope: Space or Enter follows the droplet nearest the
+    /// centre, an arrow the nearest droplet that way, Esc none. False for any other key.
+    bool MicroscopeKey(const QKeyEvent* key);
+    /// Brings the microscope's description for assistive technology up to date; the window does
+    /// this once a second and at once after the student's own choices.
+    void DescribeMicroscope();
+    QString MicroscopeDescriptionShown() const { return microscopeDescription_; }
     /// Records the stopwatch reading as a new notebook row.
     void RecordTiming();
     /// The Notebook menu item: shows the notebook window or brings it to the front.
@@ -166,6 +178,11 @@ private:
     void BuildMenu();
     void ConnectHandlers();
     void SetUpMeasurement();
+    void SetUpAccessibility();
+    /// The accessible names of the controls that show no caption of their own.
+    void ApplyAccessibleNames();
+    void AnnounceStopwatch();
+    void AnnounceRow(const Data::NotebookRow& row, int number);
     QString Identifier() const;
     /// A message that does not stop the simulation.
     void Inform(const QString& text);
@@ -195,4 +212,19 @@ private:
     bool viewBehind_ = false; ///< refreshes were left out while the window could not be seen
     QString stopwatchBehind_; ///< the stopwatch text not shown while the window was unseen
     DescriptionOpener* description_ = nullptr; ///< made at the first Description command
+    QString microscopeDescription_; ///< what assistive technology was last told the view shows
+    QTimer* describeTimer_ = nullptr;
+    /// Runs the description's timer while assistive technology is active.
+    class DescriptionSwitch final : public QAccessible::ActivationObserver {
+    public:
+        explicit DescriptionSwitch(QTimer* timer);
+        ~DescriptionSwitch() override;
+        DescriptionSwitch(const DescriptionSwitch&) = delete;
+        DescriptionSwitch& operator=(const DescriptionSwitch&) = delete;
+        void accessibilityActiveChanged(bool active) override;
+
+    private:
+        QTimer* timer_;
+    };
+    std::unique_ptr<DescriptionSwitch> describeSwitch_;
 };

@@ -65,8 +65,7 @@ void TForm1::PlaceDropletMarkers() {
         if (!marker) continue;
         marker->SetSelected(i == Data::SelectedDroplet);
         const Data::MarkerPlace place = Data::MarkerPlaceOf(i);
-        const bool shown = place.Shown;
-        if (shown) {
+        if (place.Shown) {
             const QPoint at(cx + place.X - marker->width() / 2,
                             cy + place.Y - marker->height() / 2);
             // Most markers stay on their pixel for a few ticks; Qt makes every move count, even
@@ -74,7 +73,7 @@ void TForm1::PlaceDropletMarkers() {
             if (marker->pos() != at) marker->move(at);
         }
         // Only changes of visibility cost a repaint; a marker that stays shown is just moved.
-        if (marker->isHidden() == shown) marker->setVisible(shown);
+        if (marker->isHidden() == place.Shown) marker->setVisible(place.Shown);
     }
 }
 
@@ -87,12 +86,14 @@ void TForm1::BitBtn1Click() {
     // readouts would show a position the view no longer has.
     ScrollBar1->setValue(ScrollCentre);
     ScrollBar2->setValue(ScrollCentre);
+    DescribeMicroscope();
 }
 
 void TForm1::ScrollBar1Change() {
     const int position = ScrollBar1->value();
     Label1->setText(OffsetReadout(position));
     Label1->adjustSize();
+    ScrollBar1->setAccessibleDescription(Label1->text().trimmed());
     Data::ShiftViewX(position);
     PlaceDropletMarkers();
 }
@@ -101,6 +102,7 @@ void TForm1::ScrollBar2Change() {
     const int position = ScrollBar2->value();
     Label2->setText(OffsetReadout(position));
     Label2->adjustSize();
+    ScrollBar2->setAccessibleDescription(Label2->text().trimmed());
     Data::ShiftViewY(position);
     PlaceDropletMarkers();
 }

@@ -8,6 +8,7 @@
 #include "ui/NotebookWindow.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -55,6 +56,9 @@ void TForm1::SetUpMeasurement() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image3 && event->type() == QEvent::KeyPress &&
+        MicroscopeKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == Image3 && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton)
@@ -79,11 +83,13 @@ void TForm1::SelectDropletAt(QPoint point) {
     }
     Data::SelectDroplet(nearest);
     PlaceDropletMarkers();
+    DescribeMicroscope();
 }
 
 void TForm1::ClearDropletSelection() {
     Data::SelectDroplet(0);
     PlaceDropletMarkers();
+    DescribeMicroscope();
 }
 
 void TForm1::RecordTiming() {
@@ -100,6 +106,7 @@ void TForm1::RecordTiming() {
     row.AfterBurst = burstSinceLastRow_;
     burstSinceLastRow_ = false;
     notebook_->Append(row);
+    AnnounceRow(row, static_cast<int>(notebook_->Rows().size()));
 }
 
 void TForm1::Jegyzfzet1Click() {

@@ -9,6 +9,7 @@ void TForm1::BitBtn4Click() {
 
 void TForm1::BitBtn5Click() {
     Data::StopStopwatch();
+    AnnounceStopwatch();
 }
 
 void TForm1::ShowStopwatch(const std::string& text) {

@@ -4,6 +4,7 @@
 #include "model/Data.h"
 #include "model/FieldEditing.h"
 #include "ui/Main.h"
+#include "ui/SpokenControls.h"
 #include "ui/VoltmeterDial.h"
 
 void TForm1::Edit7Change() {
@@ -29,6 +30,8 @@ void TForm1::ApplyVoltage() {
     // The lamp is teal while the supply is off and lime while it is on.
     Shape1->SetBrushColor(QColor(Data::VoltageOn ? Colors::Lime : Colors::Teal));
     DrawVoltmeter();
+    ReadingChanged(Image2);
+    ReadingChanged(Shape1);
 }
 
 void TForm1::DrawVoltmeter() {

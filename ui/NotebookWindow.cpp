@@ -8,6 +8,7 @@
 #include "ui/ChargeHistogram.h"
 #include "ui/NotebookTableModel.h"
 #include "ui/ReportFile.h"
+#include "ui/layer/FocusRing.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -63,6 +64,9 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
     Table->setItemDelegateForColumn(NotebookTableModel::DirectionColumn,
                                     new DirectionDelegate(model_, this));
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the buttons (the arrow keys move between cells), so that the
+    // whole window can be worked from the keyboard.
+    Table->setTabKeyNavigation(false);
     Table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -71,6 +75,7 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
     DeleteButton = new QPushButton(this);
     ExportButton = new QPushButton(this);
     ReportButton = new QPushButton(this);
+    new FocusRing(this);
     Histogram = new ChargeHistogram(this);
     EstimateLabel = new QLabel(this);
     EstimateLabel->setWordWrap(true);

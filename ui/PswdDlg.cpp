@@ -3,6 +3,7 @@
 #include "catalogue/TextCatalogue.h"
 #include "design/DialogDesigns.h"
 #include "model/Data.h"
+#include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
 
 #include <limits>
@@ -25,6 +26,7 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
     SetTabOrder(controls_, IdentityPromptDesign::KeyboardOrder());
+    new FocusRing(this);
     Password->setFocus();
 }
 

@@ -16,6 +16,7 @@ TESSILAR_PACKAGES=(
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
   python3 lintian man-db groff-base poppler-utils qpdf
   emscripten node-acorn nodejs chromium
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 tessilar_missing_packages() {

@@ -11,13 +11,8 @@ start_x11_test
 export XDG_DATA_HOME=$work/data
 notebook=$XDG_DATA_HOME/tessilar/notebooks/e2e-notebook.csv
 
-"$program" >"$work/run.log" 2>&1 &
-APP_PID=$!
-prompt=$(wait_window_of "$APP_PID" 60) || fail "no identity prompt appeared"
-xdotool windowfocus --sync "$prompt"
-xdotool type --delay 30 "e2e-notebook"
-xdotool key Return
-main=$(wait_window_named "/   e2e-notebook" 60) || fail "no main window"
+open_main_window "$program" e2e-notebook
+main=$MAIN_WINDOW
 eval "$(xdotool getwindowgeometry --shell "$main")"
 wx=$X
 wy=$Y

@@ -66,6 +66,19 @@ wait_window_named() {
   return 1
 }
 
+# Starts program $1 (its output in $work/run.log), types identifier $2 into its identity prompt
+# and waits for the main window with that identifier in its title; sets APP_PID and MAIN_WINDOW.
+open_main_window() {
+  local program=$1 identifier=$2 prompt
+  "$program" >"$work/run.log" 2>&1 &
+  APP_PID=$!
+  prompt=$(wait_window_of "$APP_PID" 60) || fail "no identity prompt appeared"
+  xdotool windowfocus --sync "$prompt"
+  xdotool type --delay 30 "$identifier"
+  xdotool key Return
+  MAIN_WINDOW=$(wait_window_named "/   $identifier" 60) || fail "no main window"
+}
+
 # Waits (up to $2 seconds) for process $1, a child of this shell, to end; sets EXIT_STATUS.
 # Not to be called in a subshell: only this shell can collect its child's status.
 wait_exit() {

@@ -97,11 +97,12 @@ TEST_F(MainWindowTest, WindowHasCloseBoxButNoMinimiseOrMaximise) {
 }
 
 TEST_F(MainWindowTest, KeyboardOrderRunsThroughThePanels) {
-    // Injection, voltage supply, view, stopwatch, exit, temperature, and round to the first.
-    const QWidget* order[] = {form->BitBtn1, form->BitBtn2,    form->BitBtn3,    form->Edit7,
-                              form->UpDown1, form->ScrollBar1, form->ScrollBar2, form->Edit1,
-                              form->BitBtn4, form->BitBtn5,    form->BitBtn6,    form->Edit2,
-                              form->UpDown2, form->BitBtn1};
+    // Injection, the microscope, voltage supply, view, stopwatch, exit, temperature, and round to
+    // the first.
+    const QWidget* order[] = {form->BitBtn1, form->Image3,  form->BitBtn2,    form->BitBtn3,
+                              form->Edit7,   form->UpDown1, form->ScrollBar1, form->ScrollBar2,
+                              form->Edit1,   form->BitBtn4, form->BitBtn5,    form->BitBtn6,
+                              form->Edit2,   form->UpDown2, form->BitBtn1};
     QWidget* w = form->BitBtn1;
     for (const QWidget* expected : order) {
         EXPECT_EQ(w, expected) << w->objectName().toStdString();
