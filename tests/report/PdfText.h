@@ -6,20 +6,28 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace PdfText {
 
-/// A PDF written to a file of its own for the tools, removed afterwards.
+/// A PDF written to a file of its own for the tools, removed afterwards. The process number and a
+/// count make the name unique, as tests run side by side in several processes.
 class File {
 public:
     File(const std::string& bytes, const std::string& name)
-        : path_(std::filesystem::temp_directory_path() / ("tessilar-" + name + ".pdf")) {
+        : path_(std::filesystem::temp_directory_path() /
+                ("tessilar-" + name + "-" + std::to_string(getpid()) + "-" +
+                 std::to_string(Count()++) + ".pdf")) {
         std::ofstream(path_, std::ios::binary) << bytes;
     }
     ~File() { std::filesystem::remove(path_); }
     std::string Path() const { return path_.string(); }
 
 private:
+    static int& Count() {
+        static int count = 0;
+        return count;
+    }
     std::filesystem::path path_;
 };
 
