@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <regex>
 
 namespace Notebook {
 
@@ -27,8 +26,26 @@ std::string IdentifierOf(std::string_view fileName) {
 }
 
 bool IsSetAside(std::string_view fileName) {
-    static const std::regex setAside(R"(.*\.damaged-[0-9]{8}-[0-9]{6}(-[0-9]+)?\.csv)");
-    return std::regex_match(fileName.begin(), fileName.end(), setAside);
+    // NAME.damaged-YYYYMMDD-HHMMSS.csv, or with "-N" before ".csv" when that name was taken.
+    constexpr std::string_view Extension = ".csv", Mark = ".damaged-";
+    constexpr std::size_t Stamp = 8 + 1 + 6; // YYYYMMDD-HHMMSS
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
+    };
+    const auto endsWithStamp = [&](std::string_view text) {
+        if (text.size() < Mark.size() + Stamp) return false;
+        const std::string_view stamp = text.substr(text.size() - Stamp);
+        return text.substr(text.size() - Stamp - Mark.size(), Mark.size()) == Mark &&
+               digits(stamp.substr(0, 8)) && stamp[8] == '-' && digits(stamp.substr(9));
+    };
+    if (!fileName.ends_with(Extension)) return false;
+    const std::string_view rest = fileName.substr(0, fileName.size() - Extension.size());
+    if (endsWithStamp(rest)) return true;
+    const auto dash = rest.rfind('-');
+    return dash != std::string_view::npos && digits(rest.substr(dash + 1)) &&
+           endsWithStamp(rest.substr(0, dash));
 }
 
 Data::StudentNotebook StudentFrom(std::string_view fileName, std::vector<Data::NotebookRow> rows) {
