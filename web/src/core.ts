@@ -46,6 +46,25 @@ export interface CoreModule {
   _tess_picture_width(which: number): number;
   _tess_picture_height(which: number): number;
   _tess_picture_rgba(which: number): number;
+  _tess_follow_at(x: number, y: number, radius: number): number;
+  _tess_follow_key(key: number): number;
+  _tess_release(): void;
+  _tess_followed(): number;
+  _tess_ionise(): void;
+  _tess_set_brownian(on: number): void;
+  _tess_brownian(): number;
+  _tess_set_calculations(on: number): void;
+  _tess_microscope_description(): number;
+  _tess_record(): number;
+  _tess_notebook_size(): number;
+  _tess_notebook_clear(): void;
+  _tess_notebook_delete(index: number): number;
+  _tess_notebook_json(): number;
+  _tess_notebook_csv(): number;
+  _tess_notebook_read_csv(text: number): number;
+  _tess_notebook_problem(): number;
+  _tess_student_report(name: number, year: number, month: number, day: number, hour: number, minute: number): number;
+  _tess_bytes_size(): number;
 }
 
 /** What a step of the core changed (a sum of these). */
@@ -61,6 +80,26 @@ export const Changed = {
 export type SpinField = 1 | 2;
 export type Axis = 0 | 1;
 export type PictureName = 'field' | 'thermometer';
+
+/** The keys that choose a droplet on the focused microscope. */
+export const FollowKey = { nearest: 0, left: 1, right: 2, up: 3, down: 4 } as const;
+export type FollowKeyCode = (typeof FollowKey)[keyof typeof FollowKey];
+
+/** The notebook table as the core words it. */
+export interface NotebookTable {
+  columns: string[];
+  rows: { label: string; cells: string[] }[];
+  estimate?: string;
+}
+
+/** A local moment for a report's date. */
+export interface LocalMoment {
+  year: number;
+  month: number;
+  day: number;
+  hour: number;
+  minute: number;
+}
 
 /** A picture of the core as RGBA bytes. */
 export interface CorePicture {
@@ -253,5 +292,81 @@ export class Core {
     const rgba = new Uint8ClampedArray(width * height * 4);
     rgba.set(this.m.HEAPU8.subarray(pointer, pointer + rgba.length));
     return { width, height, rgba };
+  }
+
+  /** Follows the droplet whose marker is within `radius` of (x, y), view pixels from the centre;
+   *  none near lets go. Returns the droplet followed, 0 for none. */
+  followAt(x: number, y: number, radius: number): number {
+    return this.m._tess_follow_at(x, y, radius);
+  }
+
+  followKey(key: FollowKeyCode): number {
+    return this.m._tess_follow_key(key);
+  }
+
+  release(): void {
+    this.m._tess_release();
+  }
+
+  followed(): number {
+    return this.m._tess_followed();
+  }
+
+  ionise(): void {
+    this.m._tess_ionise();
+  }
+
+  setBrownian(on: boolean): void {
+    this.m._tess_set_brownian(on ? 1 : 0);
+  }
+
+  brownian(): boolean {
+    return this.m._tess_brownian() !== 0;
+  }
+
+  setCalculations(on: boolean): void {
+    this.m._tess_set_calculations(on ? 1 : 0);
+  }
+
+  microscopeDescription(): string {
+    return this.text(this.m._tess_microscope_description());
+  }
+
+  /** Records the stopwatch reading as a row; returns the number of rows. */
+  record(): number {
+    return this.m._tess_record();
+  }
+
+  notebookSize(): number {
+    return this.m._tess_notebook_size();
+  }
+
+  clearNotebook(): void {
+    this.m._tess_notebook_clear();
+  }
+
+  deleteRow(index: number): boolean {
+    return this.m._tess_notebook_delete(index) === 1;
+  }
+
+  notebookTable(): NotebookTable {
+    return JSON.parse(this.text(this.m._tess_notebook_json())) as NotebookTable;
+  }
+
+  notebookCsv(): string {
+    return this.text(this.m._tess_notebook_csv());
+  }
+
+  /** Replaces the notebook with a CSV text's rows; null when read, else why not (the notebook
+   *  is left as it was). */
+  readCsv(text: string): string | null {
+    return this.withString(text, (p) => this.m._tess_notebook_read_csv(p)) === 1 ? null : this.text(this.m._tess_notebook_problem());
+  }
+
+  studentReport(name: string, made: LocalMoment): Uint8Array<ArrayBuffer> {
+    const pointer = this.withString(name, (p) => this.m._tess_student_report(p, made.year, made.month, made.day, made.hour, made.minute));
+    const bytes = new Uint8Array(this.m._tess_bytes_size());
+    bytes.set(this.m.HEAPU8.subarray(pointer, pointer + bytes.length));
+    return bytes;
   }
 }

@@ -84,6 +84,44 @@ const char* tess_stopwatch_text();
 int tess_picture_width(int which);
 int tess_picture_height(int which);
 const std::uint8_t* tess_picture_rgba(int which);
+
+// Measuring: the followed droplet and the notebook of timings.
+/// Follows the shown droplet whose marker is nearest (x, y) and within `radius`, all in view
+/// pixels from the view centre; a point near no marker lets the followed droplet go. Returns the
+/// droplet followed now, 0 for none.
+int tess_follow_at(double x, double y, double radius);
+/// Space/Enter (FollowNearest) or an arrow key on the microscope; returns the droplet followed.
+int tess_follow_key(int key);
+/// Lets the followed droplet go.
+void tess_release();
+int tess_followed();
+/// One burst of the ionising source; the next row of the notebook is marked.
+void tess_ionise();
+void tess_set_brownian(int on);
+int tess_brownian();
+/// The teacher's choice: radius, charge and the estimate worked out (1) or left to students (0).
+void tess_set_calculations(int on);
+/// The microscope's text alternative.
+const char* tess_microscope_description();
+/// Records the stopwatch reading as a notebook row; returns the number of rows.
+int tess_record();
+int tess_notebook_size();
+/// An empty notebook, as for a new identifier.
+void tess_notebook_clear();
+/// Deletes row `index` (from 0); returns 0 when there is no such row.
+int tess_notebook_delete(int index);
+/// The table as the window shows it: {"columns":[...],"rows":[{"label","cells":[...]}],"estimate"}.
+const char* tess_notebook_json();
+/// The notebook as a CSV file (the desktop's format).
+const char* tess_notebook_csv();
+/// Replaces the notebook with the rows of a CSV text; returns 0 and leaves the notebook as it was
+/// when the text is no notebook (tess_notebook_problem then says why, in the catalogue's language).
+int tess_notebook_read_csv(const char* text);
+const char* tess_notebook_problem();
+/// The student's report as PDF bytes (tess_bytes_size of them), dated with the local time given.
+const std::uint8_t* tess_student_report(const char* name, int year, int month, int day, int hour,
+                                        int minute);
+int tess_bytes_size();
 }
 
 /// What tess_run_until and the commands report as changed.
@@ -102,3 +140,12 @@ constexpr double TickWallMilliseconds = 11.0;
 /// The voltmeter dial's size in pixels: the voltage panel's picture control.
 constexpr int DialWidth = 145;
 constexpr int DialHeight = 105;
+
+/// The keys tess_follow_key takes.
+enum ApiFollowKey : int {
+    FollowNearest = 0,
+    FollowLeft = 1,
+    FollowRight = 2,
+    FollowUp = 3,
+    FollowDown = 4,
+};

@@ -6,6 +6,7 @@ import type { SimulationClock } from '../clock';
 import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type ControlSet, type MainDesign } from '../design';
 import { parseMnemonic } from '../mnemonic';
 import { MenuBarHeight } from '../stage';
+import { measuringCommandOf } from '../pointing';
 import { MenuBar } from './Menus';
 import { Microscope } from './Microscope';
 import { Stopwatch } from './Stopwatch';
@@ -17,6 +18,10 @@ export interface MainWindowCommands {
   about: () => void;
   guide: () => void;
   language: () => void;
+  /** F7: the notebook window brought up. */
+  notebook: () => void;
+  /** A row was recorded: the notebook is kept and shown again. */
+  recorded: () => void;
 }
 
 export class MainWindow {
@@ -36,7 +41,7 @@ export class MainWindow {
     private readonly core: Core,
     private readonly design: MainDesign,
     dial: DialDrawing,
-    commands: MainWindowCommands,
+    private readonly commands: MainWindowCommands,
   ) {
     this.element = document.createElement('div');
     this.element.className = 'window main';
@@ -74,7 +79,7 @@ export class MainWindow {
       return found;
     };
     const field = size('Image3');
-    this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height);
+    this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height, (event, command) => this.clock?.atEvent(event, command));
     this.voltmeter = new Voltmeter(core, c.element('Image2'), c.element('Shape1'), dial);
     const tube = size('Image1');
     this.thermometer = new Thermometer(core, c.element('Image1'), c.element('Shape2'), tube.width, tube.height);
@@ -84,6 +89,46 @@ export class MainWindow {
     this.label('Edit1', 'Label4');
     applyKeyboardOrder(c, design.order, this.element, () => this.menu.titles());
     this.connect(commands);
+  }
+
+  /**
+   * The measuring keys, wherever the focus is on the bench or in the notebook: F5 starts, F6
+   * stops the stopwatch, F7 brings up the notebook, F8 records a row, F9 fires the ionising
+   * source, Esc lets the followed droplet go. Returns true when the key was one of them (the
+   * browser's own meaning, such as reloading on F5, is then kept from it).
+   */
+  measuringKey(event: KeyboardEvent): boolean {
+    if (this.clock === null || event.altKey || event.ctrlKey || event.metaKey) return false;
+    if (event.key === 'Escape') {
+      this.clock.atEvent(event, () => {
+        this.core.release();
+        return Changed.Markers;
+      });
+      return true;
+    }
+    const command = measuringCommandOf(event.key);
+    if (command === null) return false;
+    this.clock.atEvent(event, () => {
+      switch (command) {
+        case 'start':
+          this.core.startStopwatch();
+          return Changed.Stopwatch;
+        case 'stop':
+          this.core.stopStopwatch();
+          return Changed.Stopwatch;
+        case 'record':
+          this.core.record();
+          this.commands.recorded();
+          return 0;
+        case 'ionise':
+          this.core.ionise();
+          return 0;
+        case 'notebook':
+          this.commands.notebook();
+          return 0;
+      }
+    });
+    return true;
   }
 
   /** The field is named by the label beside it. */

@@ -1,0 +1,197 @@
+// The notebook window: the table of timings with the desktop's columns, row selection and
+// deleting, the estimate, and the files: export and open CSV, the student's report as PDF. Every
+// text and number comes from the core; this only shows them and forwards the buttons. It stays
+// open beside the bench (not modal), so the function keys keep timing while it is up.
+
+import type { Core } from '../core';
+import { setCaption } from '../design';
+import { fileNameFor } from '../pointing';
+import { fillText } from '../texts';
+
+export interface NotebookEvents {
+  /** The notebook changed (a row deleted, a file opened): keep it. */
+  changed: () => void;
+  /** A message for the student, in the catalogue's words. */
+  inform: (text: string) => void;
+}
+
+/** Offers bytes as a download under a file name. */
+export function download(name: string, bytes: BlobPart, type: string): void {
+  const address = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement('a');
+  link.href = address;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(address), 60_000);
+}
+
+export class NotebookDialog {
+  readonly dialog: HTMLDialogElement;
+  private readonly caption: HTMLHeadingElement;
+  private readonly table: HTMLTableElement;
+  private readonly estimate: HTMLParagraphElement;
+  private readonly keys: HTMLParagraphElement;
+  private readonly buttons: Record<'remove' | 'exportCsv' | 'openCsv' | 'report' | 'close', HTMLButtonElement>;
+  private readonly picker: HTMLInputElement;
+  private readonly selected = new Set<number>();
+  private identifier = '';
+
+  constructor(
+    private readonly core: Core,
+    private readonly events: NotebookEvents,
+  ) {
+    this.dialog = document.createElement('dialog');
+    this.dialog.className = 'guide notebook';
+    this.dialog.id = 'notebook';
+    const bar = document.createElement('div');
+    bar.className = 'guide-bar';
+    this.caption = document.createElement('h2');
+    this.caption.id = 'notebook-caption';
+    this.caption.className = 'guide-caption';
+    this.dialog.setAttribute('aria-labelledby', this.caption.id);
+    const button = (action: () => void): HTMLButtonElement => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.className = 'button guide-close';
+      b.addEventListener('click', action);
+      return b;
+    };
+    this.buttons = {
+      remove: button(() => this.removeSelected()),
+      exportCsv: button(() => download(fileNameFor(this.identifier, 'csv'), this.core.notebookCsv(), 'text/csv')),
+      openCsv: button(() => this.picker.click()),
+      report: button(() => this.saveReport()),
+      close: button(() => this.dialog.close()),
+    };
+    bar.append(this.caption, this.buttons.close);
+    const tools = document.createElement('div');
+    tools.className = 'notebook-tools';
+    tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report);
+    this.picker = document.createElement('input');
+    this.picker.type = 'file';
+    this.picker.accept = '.csv,text/csv';
+    this.picker.hidden = true;
+    this.picker.addEventListener('change', () => void this.openFile());
+    const body = document.createElement('div');
+    body.className = 'guide-text notebook-body';
+    this.table = document.createElement('table');
+    this.table.className = 'notebook-table';
+    this.estimate = document.createElement('p');
+    this.estimate.id = 'notebook-estimate';
+    this.keys = document.createElement('p');
+    this.keys.className = 'notebook-keys';
+    body.append(this.table, this.estimate, this.keys);
+    this.dialog.append(bar, tools, this.picker, body);
+    document.body.append(this.dialog);
+  }
+
+  /** The window for the identifier's notebook, shown and in front. */
+  show(identifier: string): void {
+    this.identifier = identifier;
+    this.refresh();
+    if (!this.dialog.open) this.dialog.show();
+    this.buttons.close.focus();
+  }
+
+  close(): void {
+    if (this.dialog.open) this.dialog.close();
+  }
+
+  /** The table and texts as the core has them now. */
+  refresh(): void {
+    const text = (n: number): string => this.core.catalogueText(n);
+    this.caption.textContent = `${text(500)}   /   ${this.identifier}`;
+    setCaption(this.buttons.remove, text(514));
+    setCaption(this.buttons.exportCsv, text(515));
+    setCaption(this.buttons.openCsv, text(613));
+    setCaption(this.buttons.report, text(522));
+    setCaption(this.buttons.close, text(610));
+    this.keys.textContent = text(516);
+    const notebook = this.core.notebookTable();
+    for (const index of [...this.selected]) if (index >= notebook.rows.length) this.selected.delete(index);
+    const head = document.createElement('tr');
+    head.append(document.createElement('th'));
+    for (const title of notebook.columns) {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.textContent = title;
+      head.append(th);
+    }
+    const rows = notebook.rows.map((row, index) => {
+      const tr = document.createElement('tr');
+      tr.tabIndex = 0;
+      tr.setAttribute('aria-selected', String(this.selected.has(index)));
+      const label = document.createElement('th');
+      label.scope = 'row';
+      label.textContent = row.label;
+      if (row.label.includes('⚡')) label.title = text(530);
+      tr.append(label);
+      for (const cell of row.cells) {
+        const td = document.createElement('td');
+        td.textContent = cell;
+        tr.append(td);
+      }
+      const toggle = (): void => {
+        if (this.selected.has(index)) this.selected.delete(index);
+        else this.selected.add(index);
+        tr.setAttribute('aria-selected', String(this.selected.has(index)));
+      };
+      tr.addEventListener('click', toggle);
+      tr.addEventListener('keydown', (event) => {
+        if (event.key === ' ' || event.key === 'Enter') {
+          event.preventDefault();
+          toggle();
+        } else if (event.key === 'Delete') {
+          event.preventDefault();
+          this.removeSelected();
+        }
+      });
+      return tr;
+    });
+    const thead = document.createElement('thead');
+    thead.append(head);
+    const tbody = document.createElement('tbody');
+    tbody.append(...rows);
+    this.table.replaceChildren(thead, tbody);
+    this.table.setAttribute('role', 'grid');
+    this.table.setAttribute('aria-multiselectable', 'true');
+    this.estimate.textContent = notebook.estimate ?? '';
+  }
+
+  private removeSelected(): void {
+    // From the last row up, so that the numbers of the rows still to go stay as they were.
+    for (const index of [...this.selected].sort((a, b) => b - a)) this.core.deleteRow(index);
+    this.selected.clear();
+    this.events.changed();
+    this.refresh();
+  }
+
+  private async openFile(): Promise<void> {
+    const file = this.picker.files?.[0];
+    this.picker.value = '';
+    if (!file) return;
+    const problem = this.core.readCsv(await file.text());
+    if (problem !== null) {
+      this.events.inform(fillText(this.core.catalogueText(614), [file.name, problem]));
+      return;
+    }
+    this.selected.clear();
+    this.events.changed();
+    this.refresh();
+  }
+
+  private saveReport(): void {
+    const now = new Date();
+    const pdf = this.core.studentReport(this.identifier, {
+      year: now.getFullYear(),
+      month: now.getMonth() + 1,
+      day: now.getDate(),
+      hour: now.getHours(),
+      minute: now.getMinutes(),
+    });
+    download(fileNameFor(this.identifier, 'pdf'), pdf, 'application/pdf');
+  }
+}
