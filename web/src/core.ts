@@ -65,6 +65,12 @@ export interface CoreModule {
   _tess_notebook_problem(): number;
   _tess_student_report(name: number, year: number, month: number, day: number, hour: number, minute: number): number;
   _tess_bytes_size(): number;
+  _tess_histogram_json(width: number, height: number, textHeight: number, countsWidth: number): number;
+  _tess_class_begin(): void;
+  _tess_class_add(fileName: number, bytes: number, size: number): number;
+  _tess_class_reason(): number;
+  _tess_class_report(year: number, month: number, day: number, hour: number, minute: number): number;
+  _tess_class_report_size(): number;
 }
 
 /** What a step of the core changed (a sum of these). */
@@ -90,6 +96,30 @@ export interface NotebookTable {
   columns: string[];
   rows: { label: string; cells: string[] }[];
   estimate?: string;
+}
+
+/** A rectangle of whole units: left, top, width, height. */
+export type UnitBox = [number, number, number, number];
+
+/** The histogram of the notebook's charges as the core lays it out (bar edges and the lines at
+ *  the estimate's multiples in thousandths of a unit). */
+export interface HistogramLayout {
+  drawn: boolean;
+  plot: UnitBox;
+  bars: [number, number, number, number][];
+  lines: number[];
+  ticks: number[];
+  tickLength: number;
+  chargeLabels: { box: UnitBox; text: string }[];
+  countLabels: { box: UnitBox; text: string }[];
+  axisTitle: UnitBox;
+  axisTitleText: string;
+}
+
+/** A notebook file the class's report could not read, and why. */
+export interface LeftOutFile {
+  name: string;
+  reason: string;
 }
 
 /** A local moment for a report's date. */
@@ -368,5 +398,33 @@ export class Core {
     const bytes = new Uint8Array(this.m._tess_bytes_size());
     bytes.set(this.m.HEAPU8.subarray(pointer, pointer + bytes.length));
     return bytes;
+  }
+
+  histogram(width: number, height: number, textHeight: number, countsWidth: number): HistogramLayout {
+    return JSON.parse(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth))) as HistogramLayout;
+  }
+
+  /** The class's report from notebook files: the PDF, or null when none could be read; and the
+   *  files left out. */
+  classReport(files: { name: string; bytes: Uint8Array }[], made: LocalMoment): { pdf: Uint8Array<ArrayBuffer> | null; leftOut: LeftOutFile[] } {
+    this.m._tess_class_begin();
+    const leftOut: LeftOutFile[] = [];
+    for (const file of files) {
+      const pointer = this.m._malloc(Math.max(file.bytes.length, 1));
+      try {
+        this.m.HEAPU8.set(file.bytes, pointer);
+        if (this.withString(file.name, (p) => this.m._tess_class_add(p, pointer, file.bytes.length)) !== 1) {
+          leftOut.push({ name: file.name, reason: this.text(this.m._tess_class_reason()) });
+        }
+      } finally {
+        this.m._free(pointer);
+      }
+    }
+    const at = this.m._tess_class_report(made.year, made.month, made.day, made.hour, made.minute);
+    const size = this.m._tess_class_report_size();
+    if (size === 0) return { pdf: null, leftOut };
+    const pdf = new Uint8Array(size);
+    pdf.set(this.m.HEAPU8.subarray(at, at + size));
+    return { pdf, leftOut };
   }
 }

@@ -115,3 +115,36 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
   assert.match(pdf.subarray(-8).toString('latin1'), /%%EOF/);
   m._tess_end_run();
 });
+
+test("the histogram's layout and the class's report from several files, the unreadable left out", () => {
+  const header = 'droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C';
+  // One droplet timed falling with the supply off and rising under 500 V, three times over.
+  const notebook = (times) => [header, ...times.flatMap(([n, fall, rise]) => [
+    `${n},30,300,${fall},fall,0,20,,,`, `${n},30,300,${rise},rise,-500,20,,,`])].join('\r\n') + '\r\n';
+  const anna = notebook([[1, 20.1, 15.2], [2, 18.4, 9.9], [3, 25.0, 30.5], [4, 22.2, 6.1]]);
+  assert.equal(withString(anna, (p) => m._tess_notebook_read_csv(p)), 1);
+  const layout = JSON.parse(text(m._tess_histogram_json(600, 180, 15, 20)));
+  assert.equal(layout.drawn, true);
+  assert.ok(layout.bars.length > 0 && layout.chargeLabels.length > 0);
+  assert.equal(JSON.parse(text(m._tess_histogram_json(5, 5, 15, 20))).drawn, false, 'too small to draw');
+
+  const files = [['Anna.csv', anna], ['Béla.csv', notebook([[7, 19.0, 12.0], [8, 21.5, 8.8]])], ['Cili.csv', 'not a notebook']];
+  m._tess_class_begin();
+  const added = files.map(([name, csv]) => {
+    const bytes = Buffer.from(csv, 'utf8');
+    const pointer = m._malloc(bytes.length);
+    m.HEAPU8.set(bytes, pointer);
+    const ok = withString(name, (p) => m._tess_class_add(p, pointer, bytes.length));
+    m._free(pointer);
+    return ok;
+  });
+  assert.deepEqual(added, [1, 1, 0]);
+  assert.match(text(m._tess_class_reason()), /header/);
+  const at = m._tess_class_report(2026, 12, 9, 10, 5);
+  const pdf = Buffer.from(m.HEAPU8.subarray(at, at + m._tess_class_report_size()));
+  assert.equal(pdf.subarray(0, 5).toString('latin1'), '%PDF-');
+
+  m._tess_class_begin();
+  m._tess_class_report(2026, 12, 9, 10, 5);
+  assert.equal(m._tess_class_report_size(), 0, 'no report without a notebook');
+});

@@ -122,6 +122,22 @@ const char* tess_notebook_problem();
 const std::uint8_t* tess_student_report(const char* name, int year, int month, int day, int hour,
                                         int minute);
 int tess_bytes_size();
+/// The histogram of the notebook's charges laid out in width x height units, for text
+/// `textHeight` high in which "000" is `countsWidth` wide, as JSON (bar edges and lines in
+/// thousandths of a unit).
+const char* tess_histogram_json(int width, int height, int textHeight, int countsWidth);
+
+// The class's report from several notebook files.
+/// Starts a class with no notebook.
+void tess_class_begin();
+/// Adds the notebook file `fileName` of `size` bytes; returns 0 when it cannot be read (it is
+/// then left out of the report, and tess_class_reason says why).
+int tess_class_add(const char* fileName, const std::uint8_t* bytes, int size);
+const char* tess_class_reason();
+/// The class's report as PDF bytes (tess_class_report_size of them; none when no notebook was
+/// read).
+const std::uint8_t* tess_class_report(int year, int month, int day, int hour, int minute);
+int tess_class_report_size();
 }
 
 /// What tess_run_until and the commands report as changed.

@@ -1,11 +1,13 @@
 // Measuring: following a droplet, timing it and the notebook of the timings, kept in the core so
 // that the page only forwards clicks and keys and shows what comes back.
 #include "catalogue/SpokenReadings.h"
+#include "model/ClassResults.h"
 #include "model/Data.h"
 #include "model/DropletChoice.h"
 #include "model/Notebook.h"
 #include "notebook/NotebookCsv.h"
 #include "notebook/NotebookReasons.h"
+#include "report/HistogramGeometry.h"
 #include "report/NotebookTexts.h"
 #include "report/PdfDocument.h"
 #include "report/Reports.h"
@@ -184,6 +186,51 @@ const char* tess_notebook_json() {
     json.EndArray();
     if (Book.Calculations)
         json.Key("estimate").String(Report::EstimateSentence(Data::NotebookEstimate(Book.Rows)));
+    json.EndObject();
+    return Returned(json.Text());
+}
+
+const char* tess_histogram_json(int width, int height, int textHeight, int countsWidth) {
+    const Report::HistogramGeometry g = Report::LayOutHistogram(
+        {0, 0, width, height}, textHeight, countsWidth, Data::NotebookCharges(Book.Rows),
+        Data::NotebookEstimate(Book.Rows));
+    JsonWriter json;
+    const auto box = [&json](const Report::UnitRect& r) {
+        json.BeginArray().Number(r.Left).Number(r.Top).Number(r.Width).Number(r.Height).EndArray();
+    };
+    const auto labels = [&](const char* name, const std::vector<Report::Label>& list) {
+        json.Key(name).BeginArray();
+        for (const Report::Label& label : list) {
+            json.BeginObject().Key("box");
+            box(label.Box);
+            json.Key("text").String(label.Text).EndObject();
+        }
+        json.EndArray();
+    };
+    // Bar edges and line places are fractions of a unit: thousandths, as whole numbers.
+    const auto milli = [](double x) { return std::llround(x * 1000); };
+    json.BeginObject().Key("drawn").Bool(g.Drawn).Key("plot");
+    box(g.Plot);
+    json.Key("bars").BeginArray();
+    for (const Report::Bar& bar : g.Bars)
+        json.BeginArray()
+            .Number(milli(bar.Left))
+            .Number(milli(bar.Top))
+            .Number(milli(bar.Right))
+            .Number(milli(bar.Bottom))
+            .EndArray();
+    json.EndArray().Key("lines").BeginArray();
+    for (const double x : g.EstimateLines)
+        json.Number(milli(x));
+    json.EndArray().Key("ticks").BeginArray();
+    for (const int x : g.TickXs)
+        json.Number(x);
+    json.EndArray().Key("tickLength").Number(g.TickLength);
+    labels("chargeLabels", g.ChargeLabels);
+    labels("countLabels", g.CountLabels);
+    json.Key("axisTitle");
+    box(g.AxisTitle);
+    json.Key("axisTitleText").String(Report::ColumnTitles().at(Report::ChargeColumn));
     json.EndObject();
     return Returned(json.Text());
 }

@@ -3,10 +3,11 @@
 // text and number comes from the core; this only shows them and forwards the buttons. It stays
 // open beside the bench (not modal), so the function keys keep timing while it is up.
 
-import type { Core } from '../core';
+import type { Core, LocalMoment } from '../core';
 import { setCaption } from '../design';
 import { fileNameFor } from '../pointing';
 import { fillText } from '../texts';
+import { Histogram } from './Histogram';
 
 export interface NotebookEvents {
   /** The notebook changed (a row deleted, a file opened): keep it. */
@@ -34,8 +35,10 @@ export class NotebookDialog {
   private readonly table: HTMLTableElement;
   private readonly estimate: HTMLParagraphElement;
   private readonly keys: HTMLParagraphElement;
-  private readonly buttons: Record<'remove' | 'exportCsv' | 'openCsv' | 'report' | 'close', HTMLButtonElement>;
+  private readonly buttons: Record<'remove' | 'exportCsv' | 'openCsv' | 'report' | 'classReport' | 'close', HTMLButtonElement>;
   private readonly picker: HTMLInputElement;
+  private readonly classPicker: HTMLInputElement;
+  private readonly histogram: Histogram;
   private readonly selected = new Set<number>();
   private identifier = '';
 
@@ -64,17 +67,38 @@ export class NotebookDialog {
       exportCsv: button(() => download(fileNameFor(this.identifier, 'csv'), this.core.notebookCsv(), 'text/csv')),
       openCsv: button(() => this.picker.click()),
       report: button(() => this.saveReport()),
+      classReport: button(() => this.classPicker.click()),
       close: button(() => this.dialog.close()),
     };
     bar.append(this.caption, this.buttons.close);
     const tools = document.createElement('div');
     tools.className = 'notebook-tools';
-    tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report);
+    tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report, this.buttons.classReport);
     this.picker = document.createElement('input');
     this.picker.type = 'file';
     this.picker.accept = '.csv,text/csv';
     this.picker.hidden = true;
     this.picker.addEventListener('change', () => void this.openFile());
+    // The class's notebooks: several files at once, picked or dropped on the window.
+    this.classPicker = document.createElement('input');
+    this.classPicker.type = 'file';
+    this.classPicker.accept = '.csv,text/csv';
+    this.classPicker.multiple = true;
+    this.classPicker.hidden = true;
+    this.classPicker.addEventListener('change', () => {
+      const files = [...(this.classPicker.files ?? [])];
+      this.classPicker.value = '';
+      void this.classReport(files);
+    });
+    this.dialog.addEventListener('dragover', (event) => {
+      if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
+    });
+    this.dialog.addEventListener('drop', (event) => {
+      const files = [...(event.dataTransfer?.files ?? [])];
+      if (files.length === 0) return;
+      event.preventDefault();
+      void this.classReport(files);
+    });
     const body = document.createElement('div');
     body.className = 'guide-text notebook-body';
     this.table = document.createElement('table');
@@ -83,16 +107,18 @@ export class NotebookDialog {
     this.estimate.id = 'notebook-estimate';
     this.keys = document.createElement('p');
     this.keys.className = 'notebook-keys';
-    body.append(this.table, this.estimate, this.keys);
-    this.dialog.append(bar, tools, this.picker, body);
+    this.histogram = new Histogram(core);
+    body.append(this.table, this.histogram.canvas, this.estimate, this.keys);
+    this.dialog.append(bar, tools, this.picker, this.classPicker, body);
     document.body.append(this.dialog);
   }
 
   /** The window for the identifier's notebook, shown and in front. */
   show(identifier: string): void {
     this.identifier = identifier;
-    this.refresh();
+    // Shown first, so that the histogram is drawn at the size it is laid out.
     if (!this.dialog.open) this.dialog.show();
+    this.refresh();
     this.buttons.close.focus();
   }
 
@@ -108,6 +134,7 @@ export class NotebookDialog {
     setCaption(this.buttons.exportCsv, text(515));
     setCaption(this.buttons.openCsv, text(613));
     setCaption(this.buttons.report, text(522));
+    setCaption(this.buttons.classReport, text(623));
     setCaption(this.buttons.close, text(610));
     this.keys.textContent = text(516);
     const notebook = this.core.notebookTable();
@@ -159,6 +186,7 @@ export class NotebookDialog {
     this.table.setAttribute('role', 'grid');
     this.table.setAttribute('aria-multiselectable', 'true');
     this.estimate.textContent = notebook.estimate ?? '';
+    this.histogram.draw(text(510));
   }
 
   private removeSelected(): void {
@@ -184,14 +212,25 @@ export class NotebookDialog {
   }
 
   private saveReport(): void {
-    const now = new Date();
-    const pdf = this.core.studentReport(this.identifier, {
-      year: now.getFullYear(),
-      month: now.getMonth() + 1,
-      day: now.getDate(),
-      hour: now.getHours(),
-      minute: now.getMinutes(),
-    });
-    download(fileNameFor(this.identifier, 'pdf'), pdf, 'application/pdf');
+    download(fileNameFor(this.identifier, 'pdf'), this.core.studentReport(this.identifier, localMoment()), 'application/pdf');
   }
+
+  /** The class's report from the teacher's notebook files; those left out are named in it, and
+   *  told when none could be read. */
+  private async classReport(files: File[]): Promise<void> {
+    if (files.length === 0) return;
+    const read = await Promise.all(files.map(async (file) => ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+    const { pdf, leftOut } = this.core.classReport(read, localMoment());
+    if (pdf === null) {
+      this.events.inform([this.core.catalogueText(624), ...leftOut.map(({ name, reason }) => `${name}: ${reason}`)].join('\n'));
+      return;
+    }
+    download('class.pdf', pdf, 'application/pdf');
+  }
+}
+
+/** Now, as the reader's clock shows it: a report's date. */
+function localMoment(): LocalMoment {
+  const now = new Date();
+  return { year: now.getFullYear(), month: now.getMonth() + 1, day: now.getDate(), hour: now.getHours(), minute: now.getMinutes() };
 }
