@@ -136,6 +136,12 @@ async function start(): Promise<void> {
   addEventListener('keydown', (event) => {
     // The measuring keys work on the bench and in the notebook beside it, not under a modal box.
     const modal = document.querySelector('dialog:modal');
+    if (event.key === 'Escape' && notebook.dialog.contains(document.activeElement)) {
+      event.preventDefault();
+      notebook.close();
+      main.focusMicroscope();
+      return;
+    }
     if (!main.element.hidden && modal === null && main.measuringKey(event)) {
       event.preventDefault();
       return;

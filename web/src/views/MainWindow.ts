@@ -6,12 +6,15 @@ import type { SimulationClock } from '../clock';
 import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type ControlSet, type MainDesign } from '../design';
 import { parseMnemonic } from '../mnemonic';
 import { MenuBarHeight } from '../stage';
-import { measuringCommandOf } from '../pointing';
-import { MenuBar } from './Menus';
+import { measuringCommandOf, type MeasuringCommand } from '../pointing';
+import { MenuBar, type MenuCommand } from './Menus';
 import { Microscope } from './Microscope';
 import { Stopwatch } from './Stopwatch';
 import { Thermometer } from './Thermometer';
 import { Voltmeter, type DialDrawing } from './Voltmeter';
+
+/** The catalogue's texts of the Measurement menu. */
+const MeasurementTexts = { menu: 20, notebook: 21, ionise: 22, brownian: 23, start: 620, stop: 621, record: 622 } as const;
 
 export interface MainWindowCommands {
   end: (event: Event) => void;
@@ -53,11 +56,39 @@ export class MainWindow {
     this.element.setAttribute('aria-labelledby', this.caption.id);
     const text = (n: number): string => core.catalogueText(n);
     const m = design.menu;
-    this.menu = new MenuBar({ caption: () => text(m.end.text), run: commands.end }, () => text(m.help.text), [
-      { caption: () => text(m.about.text), run: () => commands.about() },
-      { caption: () => text(m.guide.text), run: () => commands.guide() },
-      'separator',
-      { caption: () => text(m.language.text), run: () => commands.language() },
+    const measuring = (n: number, command: MeasuringCommand, shortcut: string): MenuCommand => ({
+      caption: () => text(n),
+      run: (event) => this.measure(command, event),
+      shortcut,
+    });
+    this.menu = new MenuBar({ caption: () => text(m.end.text), run: commands.end }, [
+      {
+        id: 'menu-measurement',
+        caption: () => text(MeasurementTexts.menu),
+        items: [
+          measuring(MeasurementTexts.start, 'start', 'F5'),
+          measuring(MeasurementTexts.stop, 'stop', 'F6'),
+          measuring(MeasurementTexts.record, 'record', 'F8'),
+          'separator',
+          measuring(MeasurementTexts.notebook, 'notebook', 'F7'),
+          measuring(MeasurementTexts.ionise, 'ionise', 'F9'),
+          {
+            caption: () => text(MeasurementTexts.brownian),
+            run: () => core.setBrownian(!core.brownian()),
+            checked: () => core.brownian(),
+          },
+        ],
+      },
+      {
+        id: 'menu-help',
+        caption: () => text(m.help.text),
+        items: [
+          { caption: () => text(m.about.text), run: () => commands.about() },
+          { caption: () => text(m.guide.text), run: () => commands.guide() },
+          'separator',
+          { caption: () => text(m.language.text), run: () => commands.language() },
+        ],
+      },
     ]);
     this.client = document.createElement('div');
     this.client.className = 'client';
@@ -108,7 +139,18 @@ export class MainWindow {
     }
     const command = measuringCommandOf(event.key);
     if (command === null) return false;
-    this.clock.atEvent(event, () => {
+    this.measure(command, event);
+    return true;
+  }
+
+  /** The focus back on the bench, at the microscope, as after closing the notebook. */
+  focusMicroscope(): void {
+    this.controls.element('Image3').querySelector<HTMLElement>('[tabindex="0"]')?.focus();
+  }
+
+  /** A measuring command, from its key, its menu item or its button. */
+  measure(command: MeasuringCommand, event: Event): void {
+    this.clock?.atEvent(event, () => {
       switch (command) {
         case 'start':
           this.core.startStopwatch();
@@ -128,7 +170,6 @@ export class MainWindow {
           return 0;
       }
     });
-    return true;
   }
 
   /** The field is named by the label beside it. */

@@ -186,7 +186,9 @@ export class NotebookDialog {
     this.table.setAttribute('role', 'grid');
     this.table.setAttribute('aria-multiselectable', 'true');
     this.estimate.textContent = notebook.estimate ?? '';
-    this.histogram.draw(text(510));
+    // Without calculations there are no charges to show.
+    this.histogram.canvas.hidden = notebook.estimate === undefined;
+    if (!this.histogram.canvas.hidden) this.histogram.draw(text(510));
   }
 
   private removeSelected(): void {
