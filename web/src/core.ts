@@ -61,7 +61,7 @@ export interface CoreModule {
   _tess_notebook_delete(index: number): number;
   _tess_notebook_json(): number;
   _tess_notebook_csv(): number;
-  _tess_notebook_read_csv(text: number): number;
+  _tess_notebook_read_csv(bytes: number, size: number): number;
   _tess_notebook_problem(): number;
   _tess_student_report(name: number, year: number, month: number, day: number, hour: number, minute: number): number;
   _tess_bytes_size(): number;
@@ -161,6 +161,17 @@ export class Core {
     }
   }
 
+  /** Calls `body` with a copy of the bytes in the core's memory. */
+  private withBytes<T>(bytes: Uint8Array, body: (pointer: number) => T): T {
+    const pointer = this.m._malloc(Math.max(bytes.length, 1));
+    try {
+      this.m.HEAPU8.set(bytes, pointer);
+      return body(pointer);
+    } finally {
+      this.m._free(pointer);
+    }
+  }
+
   private text(pointer: number): string {
     return this.m.UTF8ToString(pointer);
   }
@@ -170,13 +181,7 @@ export class Core {
   }
 
   putFile(path: string, bytes: Uint8Array): boolean {
-    const pointer = this.m._malloc(Math.max(bytes.length, 1));
-    try {
-      this.m.HEAPU8.set(bytes, pointer);
-      return this.withString(path, (p) => this.m._tess_put_file(p, pointer, bytes.length)) === 1;
-    } finally {
-      this.m._free(pointer);
-    }
+    return this.withBytes(bytes, (pointer) => this.withString(path, (p) => this.m._tess_put_file(p, pointer, bytes.length))) === 1;
   }
 
   start(decimalSeparator: string): void {
@@ -387,10 +392,12 @@ export class Core {
     return this.text(this.m._tess_notebook_csv());
   }
 
-  /** Replaces the notebook with a CSV text's rows; null when read, else why not (the notebook
-   *  is left as it was). */
-  readCsv(text: string): string | null {
-    return this.withString(text, (p) => this.m._tess_notebook_read_csv(p)) === 1 ? null : this.text(this.m._tess_notebook_problem());
+  /** Replaces the notebook with a CSV file's rows (its bytes, or text); null when read, else why
+   *  not (the notebook is left as it was). */
+  readCsv(file: Uint8Array | string): string | null {
+    const bytes = typeof file === 'string' ? new TextEncoder().encode(file) : file;
+    const read = this.withBytes(bytes, (pointer) => this.m._tess_notebook_read_csv(pointer, bytes.length));
+    return read === 1 ? null : this.text(this.m._tess_notebook_problem());
   }
 
   studentReport(name: string, made: LocalMoment): Uint8Array<ArrayBuffer> {
@@ -410,15 +417,8 @@ export class Core {
     this.m._tess_class_begin();
     const leftOut: LeftOutFile[] = [];
     for (const file of files) {
-      const pointer = this.m._malloc(Math.max(file.bytes.length, 1));
-      try {
-        this.m.HEAPU8.set(file.bytes, pointer);
-        if (this.withString(file.name, (p) => this.m._tess_class_add(p, pointer, file.bytes.length)) !== 1) {
-          leftOut.push({ name: file.name, reason: this.text(this.m._tess_class_reason()) });
-        }
-      } finally {
-        this.m._free(pointer);
-      }
+      const added = this.withBytes(file.bytes, (pointer) => this.withString(file.name, (p) => this.m._tess_class_add(p, pointer, file.bytes.length)));
+      if (added !== 1) leftOut.push({ name: file.name, reason: this.text(this.m._tess_class_reason()) });
     }
     const at = this.m._tess_class_report(made.year, made.month, made.day, made.hour, made.minute);
     const size = this.m._tess_class_report_size();

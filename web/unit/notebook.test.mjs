@@ -7,6 +7,15 @@ import { loadCore } from './wasmCore.mjs';
 let m;
 let text;
 let withString;
+/** The notebook replaced by a CSV file's bytes, as the page reads a file. */
+const readCsv = (csv) => {
+  const bytes = Buffer.isBuffer(csv) ? csv : Buffer.from(csv, 'utf8');
+  const pointer = m._malloc(Math.max(bytes.length, 1));
+  m.HEAPU8.set(bytes, pointer);
+  const read = m._tess_notebook_read_csv(pointer, bytes.length);
+  m._free(pointer);
+  return read;
+};
 
 before(async () => {
   ({ m, text, withString } = await loadCore());
@@ -89,13 +98,14 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
     ['', /header/],
     [`${lines[0]}\r\n1,30,300,abc,fall,0,20,,,\r\n`, /line 2.*time.*abc/],
     [`${lines[0]}\r\n1,30,300,2.0,sideways,0,20,,,\r\n`, /line 2.*direction/],
+    [Buffer.concat([Buffer.from(`${lines[0]}\r\n1,30,300,2.0,fall,0,20`), Buffer.from([0xff, 0x00]), Buffer.from(',,,\r\n')]), /UTF-8/],
   ];
   for (const [bad, reason] of damaged) {
-    assert.equal(withString(bad, (p) => m._tess_notebook_read_csv(p)), 0);
+    assert.equal(readCsv(bad), 0);
     assert.match(text(m._tess_notebook_problem()), reason);
     assert.equal(m._tess_notebook_size(), 3);
   }
-  assert.equal(withString(csv, (p) => m._tess_notebook_read_csv(p)), 1);
+  assert.equal(readCsv(csv), 1);
   assert.equal(text(m._tess_notebook_csv()), csv, 'the same bytes back');
 
   m._tess_notebook_delete(1);
@@ -122,7 +132,7 @@ test("the histogram's layout and the class's report from several files, the unre
   const notebook = (times) => [header, ...times.flatMap(([n, fall, rise]) => [
     `${n},30,300,${fall},fall,0,20,,,`, `${n},30,300,${rise},rise,-500,20,,,`])].join('\r\n') + '\r\n';
   const anna = notebook([[1, 20.1, 15.2], [2, 18.4, 9.9], [3, 25.0, 30.5], [4, 22.2, 6.1]]);
-  assert.equal(withString(anna, (p) => m._tess_notebook_read_csv(p)), 1);
+  assert.equal(readCsv(anna), 1);
   const layout = JSON.parse(text(m._tess_histogram_json(600, 180, 15, 20)));
   assert.equal(layout.drawn, true);
   assert.ok(layout.bars.length > 0 && layout.chargeLabels.length > 0);

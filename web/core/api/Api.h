@@ -114,9 +114,10 @@ int tess_notebook_delete(int index);
 const char* tess_notebook_json();
 /// The notebook as a CSV file (the desktop's format).
 const char* tess_notebook_csv();
-/// Replaces the notebook with the rows of a CSV text; returns 0 and leaves the notebook as it was
-/// when the text is no notebook (tess_notebook_problem then says why, in the catalogue's language).
-int tess_notebook_read_csv(const char* text);
+/// Replaces the notebook with the rows of a CSV file's `size` bytes; returns 0 and leaves the
+/// notebook as it was when they are no notebook (tess_notebook_problem then says why, in the
+/// catalogue's language).
+int tess_notebook_read_csv(const std::uint8_t* bytes, int size);
 const char* tess_notebook_problem();
 /// The student's report as PDF bytes (tess_bytes_size of them), dated with the local time given.
 const std::uint8_t* tess_student_report(const char* name, int year, int month, int day, int hour,

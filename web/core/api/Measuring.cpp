@@ -239,8 +239,10 @@ const char* tess_notebook_csv() {
     return Returned(Notebook::ToCsv(Book.Rows));
 }
 
-int tess_notebook_read_csv(const char* text) {
-    auto read = Notebook::FromCsv(text ? text : "");
+int tess_notebook_read_csv(const std::uint8_t* bytes, int size) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes),
+                                bytes && size > 0 ? static_cast<std::size_t>(size) : 0);
+    auto read = Notebook::FromCsv(text);
     if (const auto* problem = std::get_if<Notebook::CsvProblem>(&read)) {
         Problem = Notebook::Describe(*problem);
         return 0;

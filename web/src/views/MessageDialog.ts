@@ -3,6 +3,7 @@
 
 import type { Core } from '../core';
 import { setCaption } from '../design';
+import { dialogButton, pageDialog } from './PageDialog';
 
 export class MessageDialog {
   private readonly dialog: HTMLDialogElement;
@@ -11,27 +12,16 @@ export class MessageDialog {
   private readonly ok: HTMLButtonElement;
 
   constructor(private readonly core: Core) {
-    this.dialog = document.createElement('dialog');
-    this.dialog.className = 'guide message';
-    this.dialog.id = 'message';
+    const { dialog, bar, caption } = pageDialog('message', 'guide message');
+    this.dialog = dialog;
+    this.caption = caption;
     this.dialog.setAttribute('role', 'alertdialog');
-    const bar = document.createElement('div');
-    bar.className = 'guide-bar';
-    this.caption = document.createElement('h2');
-    this.caption.id = 'message-caption';
-    this.caption.className = 'guide-caption';
-    this.dialog.setAttribute('aria-labelledby', this.caption.id);
-    bar.append(this.caption);
     this.text = document.createElement('p');
     this.text.id = 'message-text';
     this.text.className = 'message-text';
     this.dialog.setAttribute('aria-describedby', this.text.id);
-    this.ok = document.createElement('button');
-    this.ok.type = 'button';
-    this.ok.className = 'button guide-close';
-    this.ok.addEventListener('click', () => this.dialog.close());
+    this.ok = dialogButton(() => this.dialog.close());
     this.dialog.append(bar, this.text, this.ok);
-    document.body.append(this.dialog);
   }
 
   show(text: string): void {

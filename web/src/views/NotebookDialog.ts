@@ -8,6 +8,7 @@ import { setCaption } from '../design';
 import { fileNameFor } from '../pointing';
 import { fillText } from '../texts';
 import { Histogram } from './Histogram';
+import { dialogButton, pageDialog } from './PageDialog';
 
 export interface NotebookEvents {
   /** The notebook changed (a row deleted, a file opened): keep it. */
@@ -46,22 +47,10 @@ export class NotebookDialog {
     private readonly core: Core,
     private readonly events: NotebookEvents,
   ) {
-    this.dialog = document.createElement('dialog');
-    this.dialog.className = 'guide notebook';
-    this.dialog.id = 'notebook';
-    const bar = document.createElement('div');
-    bar.className = 'guide-bar';
-    this.caption = document.createElement('h2');
-    this.caption.id = 'notebook-caption';
-    this.caption.className = 'guide-caption';
-    this.dialog.setAttribute('aria-labelledby', this.caption.id);
-    const button = (action: () => void): HTMLButtonElement => {
-      const b = document.createElement('button');
-      b.type = 'button';
-      b.className = 'button guide-close';
-      b.addEventListener('click', action);
-      return b;
-    };
+    const { dialog, bar, caption } = pageDialog('notebook', 'guide notebook');
+    this.dialog = dialog;
+    this.caption = caption;
+    const button = dialogButton;
     this.buttons = {
       remove: button(() => this.removeSelected()),
       exportCsv: button(() => download(fileNameFor(this.identifier, 'csv'), this.core.notebookCsv(), 'text/csv')),
@@ -70,7 +59,7 @@ export class NotebookDialog {
       classReport: button(() => this.classPicker.click()),
       close: button(() => this.dialog.close()),
     };
-    bar.append(this.caption, this.buttons.close);
+    bar.append(this.buttons.close);
     const tools = document.createElement('div');
     tools.className = 'notebook-tools';
     tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report, this.buttons.classReport);
@@ -110,7 +99,6 @@ export class NotebookDialog {
     this.histogram = new Histogram(core);
     body.append(this.table, this.histogram.canvas, this.estimate, this.keys);
     this.dialog.append(bar, tools, this.picker, this.classPicker, body);
-    document.body.append(this.dialog);
   }
 
   /** The window for the identifier's notebook, shown and in front. */
@@ -203,7 +191,7 @@ export class NotebookDialog {
     const file = this.picker.files?.[0];
     this.picker.value = '';
     if (!file) return;
-    const problem = this.core.readCsv(await file.text());
+    const problem = this.core.readCsv(new Uint8Array(await file.arrayBuffer()));
     if (problem !== null) {
       this.events.inform(fillText(this.core.catalogueText(614), [file.name, problem]));
       return;
