@@ -56,6 +56,8 @@ export interface CoreModule {
   _tess_set_calculations(on: number): void;
   _tess_microscope_description(): number;
   _tess_record(): number;
+  _tess_row_recorded_text(): number;
+  _tess_stopwatch_stopped_text(): number;
   _tess_notebook_size(): number;
   _tess_notebook_clear(): void;
   _tess_notebook_delete(index: number): number;
@@ -370,6 +372,16 @@ export class Core {
   /** Records the stopwatch reading as a row; returns the number of rows. */
   record(): number {
     return this.m._tess_record();
+  }
+
+  /** What a screen reader says about the row recorded last. */
+  rowRecordedText(): string {
+    return this.text(this.m._tess_row_recorded_text());
+  }
+
+  /** What a screen reader says as the stopwatch stops. */
+  stopwatchStoppedText(): string {
+    return this.text(this.m._tess_stopwatch_stopped_text());
   }
 
   notebookSize(): number {

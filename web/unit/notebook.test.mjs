@@ -78,7 +78,9 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
   m._tess_start_stopwatch();
   m._tess_run_until(11 * 250);
   m._tess_stop_stopwatch();
+  assert.match(text(m._tess_stopwatch_stopped_text()), /^Stopwatch stopped at \d+,\d s$/);
   assert.equal(m._tess_record(), 1);
+  assert.match(text(m._tess_row_recorded_text()), new RegExp(`^Row 1 recorded: droplet ${followed}, \\d+,\\d s$`));
   m._tess_ionise();
   assert.equal(m._tess_record(), 2);
   m._tess_record();

@@ -105,6 +105,10 @@ void tess_set_calculations(int on);
 const char* tess_microscope_description();
 /// Records the stopwatch reading as a notebook row; returns the number of rows.
 int tess_record();
+/// What a screen reader says about the row recorded last: its number, droplet and time.
+const char* tess_row_recorded_text();
+/// What a screen reader says as the stopwatch stops: the reading it keeps.
+const char* tess_stopwatch_stopped_text();
 int tess_notebook_size();
 /// An empty notebook, as for a new identifier.
 void tess_notebook_clear();

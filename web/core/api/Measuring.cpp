@@ -33,6 +33,8 @@ struct NotebookState {
 NotebookState Book;
 std::string TextReturned;
 std::string Problem;
+/// What a screen reader says about the row recorded last.
+std::string Said;
 std::string Bytes;
 
 const char* Returned(std::string text) {
@@ -143,7 +145,17 @@ int tess_record() {
     Book.BurstSinceLastRow = false;
     Book.Rows.push_back(row);
     Recompute();
-    return static_cast<int>(Book.Rows.size());
+    const int count = static_cast<int>(Book.Rows.size());
+    Said = Data::RowRecordedAnnouncement(count, row.Droplet, row.Time.value_or(0));
+    return count;
+}
+
+const char* tess_row_recorded_text() {
+    return Said.c_str();
+}
+
+const char* tess_stopwatch_stopped_text() {
+    return Returned(Data::StopwatchStoppedAnnouncement());
 }
 
 int tess_notebook_size() {

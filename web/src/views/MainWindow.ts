@@ -37,6 +37,8 @@ export class MainWindow {
   private readonly voltmeter: Voltmeter;
   private readonly thermometer: Thermometer;
   private readonly stopwatch: Stopwatch;
+  /** Said by a screen reader as it changes: a stopped stopwatch, a recorded row. */
+  private readonly announcement: HTMLParagraphElement;
   private clock: SimulationClock | null = null;
   private identifier = '';
 
@@ -101,7 +103,11 @@ export class MainWindow {
     this.client.style.fontFamily = design.fontFamily;
     this.client.style.fontSize = `${design.fontPixels}px`;
     this.controls = buildControls(this.client, design.controls);
-    this.element.append(this.caption, this.menu.element, this.client);
+    this.announcement = document.createElement('p');
+    this.announcement.className = 'visually-hidden';
+    this.announcement.id = 'main-announcement';
+    this.announcement.setAttribute('role', 'status');
+    this.element.append(this.caption, this.menu.element, this.client, this.announcement);
 
     const c = this.controls;
     const size = (name: string): ControlDesign => {
@@ -143,6 +149,10 @@ export class MainWindow {
     return true;
   }
 
+  private announce(text: string): void {
+    this.announcement.textContent = text;
+  }
+
   /** The focus back on the bench, at the microscope, as after closing the notebook. */
   focusMicroscope(): void {
     this.controls.element('Image3').querySelector<HTMLElement>('[tabindex="0"]')?.focus();
@@ -157,9 +167,11 @@ export class MainWindow {
           return Changed.Stopwatch;
         case 'stop':
           this.core.stopStopwatch();
+          this.announce(this.core.stopwatchStoppedText());
           return Changed.Stopwatch;
         case 'record':
           this.core.record();
+          this.announce(this.core.rowRecordedText());
           this.commands.recorded();
           return 0;
         case 'ionise':
@@ -186,7 +198,7 @@ export class MainWindow {
     act('BitBtn2', () => this.core.reversePolarity());
     act('BitBtn3', () => this.core.switchSupply());
     act('BitBtn4', () => this.core.startStopwatch());
-    act('BitBtn5', () => this.core.stopStopwatch());
+    c.element('BitBtn5').addEventListener('click', (event) => this.measure('stop', event));
     c.element('BitBtn6').addEventListener('click', (event) => commands.end(event));
 
     const voltage = c.get('Edit7', HTMLInputElement);
