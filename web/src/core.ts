@@ -65,6 +65,8 @@ export interface CoreModule {
   _tess_notebook_csv(): number;
   _tess_notebook_read_csv(bytes: number, size: number): number;
   _tess_notebook_problem(): number;
+  _tess_notebook_bursts(): number;
+  _tess_notebook_mark_bursts(rows: number): void;
   _tess_student_report(name: number, year: number, month: number, day: number, hour: number, minute: number): number;
   _tess_bytes_size(): number;
   _tess_histogram_json(width: number, height: number, textHeight: number, countsWidth: number): number;
@@ -410,6 +412,15 @@ export class Core {
     const bytes = typeof file === 'string' ? new TextEncoder().encode(file) : file;
     const read = this.withBytes(bytes, (pointer) => this.m._tess_notebook_read_csv(pointer, bytes.length));
     return read === 1 ? null : this.text(this.m._tess_notebook_problem());
+  }
+
+  /** The rows marked as after an ionising burst, "2,5" (the CSV does not hold the mark). */
+  burstMarks(): string {
+    return this.text(this.m._tess_notebook_bursts());
+  }
+
+  markBursts(rows: string): void {
+    this.withString(rows, (p) => this.m._tess_notebook_mark_bursts(p));
   }
 
   studentReport(name: string, made: LocalMoment): Uint8Array<ArrayBuffer> {

@@ -71,7 +71,7 @@ async function start(): Promise<void> {
   let identifier = '';
   let storageFault = false;
   const keepNotebook = (): void => {
-    const fault = storage.save(core.notebookCsv());
+    const fault = storage.save(core.notebookCsv(), core.burstMarks());
     // Said once a session, not at every row.
     if (fault !== null && !storageFault) message.show(fillText(core.catalogueText(617), [core.catalogueText(fault === 'full' ? 618 : 619)]));
     storageFault = fault !== null;
@@ -81,6 +81,7 @@ async function start(): Promise<void> {
     core.clearNotebook();
     storageFault = false;
     const opened = storage.open(identifier, (csv) => core.readCsv(csv), Date.now());
+    if (opened.kind === 'read') core.markBursts(opened.marks);
     if (opened.kind === 'setAside') message.show(fillText(core.catalogueText(615), [identifier, opened.problem, opened.aside]));
     if (opened.kind === 'untouched') message.show(fillText(core.catalogueText(616), [identifier, opened.problem]));
   };

@@ -1,5 +1,6 @@
 // Each identifier's notebook kept in the browser: the core's CSV text under a key of its own,
-// written after every change. A stored text that is no notebook is kept aside under another key,
+// written after every change, and beside it the rows marked as after an ionising burst (a mark
+// the CSV does not hold). A stored text that is no notebook is kept aside under another key,
 // never overwritten; storage that is full or refused leaves the notebook working in memory.
 
 /** The part of the browser's Web Storage used here (localStorage, or a stand-in in tests). */
@@ -8,11 +9,14 @@ export interface TextStore {
   setItem(key: string, value: string): void;
 }
 
-const KeyPrefix = 'tessilar.notebook:';
+/** The kinds of keys, each with a prefix of its own, so that no identifier's key is another's. */
+const NotebookPrefix = 'tessilar.notebook:';
+const MarksPrefix = 'tessilar.bursts:';
+const AsidePrefix = 'tessilar.unreadable:';
 
 /** The key of an identifier's notebook. */
 export function notebookKey(identifier: string): string {
-  return KeyPrefix + identifier.trim();
+  return NotebookPrefix + identifier.trim();
 }
 
 /** Why storage did not take a notebook. */
@@ -21,7 +25,8 @@ export type StoreFault = 'full' | 'refused';
 /** What opening an identifier's stored notebook came to. */
 export type OpenOutcome =
   | { kind: 'new' }
-  | { kind: 'read' }
+  /** Read; `marks` are the rows marked as after a burst ("2,5"), "" for none. */
+  | { kind: 'read'; marks: string }
   /** A text that is no notebook: kept aside under `aside`; a new notebook starts. */
   | { kind: 'setAside'; problem: string; aside: string }
   /** A text that is no notebook and could not be kept aside: left untouched, and nothing is
@@ -36,6 +41,8 @@ export function storeFault(error: unknown): StoreFault {
 
 export class NotebookStorage {
   private key = '';
+  private marksKey = '';
+  private identifier = '';
   /** False while a stored text that is no notebook stays under the key. */
   private writable = false;
 
@@ -48,7 +55,9 @@ export class NotebookStorage {
    * all counts as a new notebook that is not kept.
    */
   open(identifier: string, read: (csv: string) => string | null, now: number): OpenOutcome {
+    this.identifier = identifier.trim();
     this.key = notebookKey(identifier);
+    this.marksKey = MarksPrefix + this.identifier;
     this.writable = true;
     let text: string | null;
     try {
@@ -58,7 +67,15 @@ export class NotebookStorage {
     }
     if (text === null) return { kind: 'new' };
     const problem = read(text);
-    if (problem === null) return { kind: 'read' };
+    if (problem === null) {
+      let marks: string | null = null;
+      try {
+        marks = this.store().getItem(this.marksKey);
+      } catch {
+        // The rows without their marks.
+      }
+      return { kind: 'read', marks: marks ?? '' };
+    }
     try {
       const aside = this.freeAsideKey(now);
       this.store().setItem(aside, text);
@@ -71,10 +88,11 @@ export class NotebookStorage {
 
   /** Writes the notebook's CSV; null when kept, else why not. Nothing is written over a stored
    *  text that could not be kept aside. */
-  save(csv: string): StoreFault | null {
+  save(csv: string, marks: string): StoreFault | null {
     if (!this.writable) return null;
     try {
       this.store().setItem(this.key, csv);
+      this.store().setItem(this.marksKey, marks);
       return null;
     } catch (error) {
       return storeFault(error);
@@ -85,7 +103,7 @@ export class NotebookStorage {
   private freeAsideKey(now: number): string {
     const stamp = new Date(now).toISOString().replace(/[:.]/g, '-');
     for (let n = 1; ; ++n) {
-      const aside = `${this.key}:unreadable-${stamp}${n > 1 ? `-${n}` : ''}`;
+      const aside = `${AsidePrefix}${this.identifier}:${stamp}${n > 1 ? `-${n}` : ''}`;
       if (this.store().getItem(aside) === null) return aside;
     }
   }

@@ -107,8 +107,12 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
     assert.match(text(m._tess_notebook_problem()), reason);
     assert.equal(m._tess_notebook_size(), 3);
   }
+  assert.equal(text(m._tess_notebook_bursts()), '2');
   assert.equal(readCsv(csv), 1);
   assert.equal(text(m._tess_notebook_csv()), csv, 'the same bytes back');
+  // The marks, which the CSV does not hold, put back; numbers of no row passed over.
+  withString('3,x,0,9,', (p) => m._tess_notebook_mark_bursts(p));
+  assert.deepEqual(JSON.parse(text(m._tess_notebook_json())).rows.map((row) => row.label), ['1', '2', '3 ⚡']);
 
   m._tess_notebook_delete(1);
   assert.equal(m._tess_notebook_delete(7), 0);

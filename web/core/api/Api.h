@@ -123,6 +123,10 @@ const char* tess_notebook_csv();
 /// catalogue's language).
 int tess_notebook_read_csv(const std::uint8_t* bytes, int size);
 const char* tess_notebook_problem();
+/// The rows marked as after an ionising burst (the CSV does not hold the mark), "2,5" from 1.
+const char* tess_notebook_bursts();
+/// Marks those rows, and no others, as after a burst; numbers that name no row are passed over.
+void tess_notebook_mark_bursts(const char* rows);
 /// The student's report as PDF bytes (tess_bytes_size of them), dated with the local time given.
 const std::uint8_t* tess_student_report(const char* name, int year, int month, int day, int hour,
                                         int minute);

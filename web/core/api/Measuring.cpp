@@ -15,6 +15,7 @@
 #include "web/core/api/Json.h"
 #include "web/core/api/RunState.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <variant>
@@ -265,6 +266,30 @@ int tess_notebook_read_csv(const std::uint8_t* bytes, int size) {
     Data::SelectDroplet(0);
     Recompute();
     return 1;
+}
+
+const char* tess_notebook_bursts() {
+    std::string marked;
+    for (std::size_t i = 0; i < Book.Rows.size(); ++i)
+        if (Book.Rows[i].AfterBurst) marked += (marked.empty() ? "" : ",") + std::to_string(i + 1);
+    return Returned(marked);
+}
+
+void tess_notebook_mark_bursts(const char* rows) {
+    for (Data::NotebookRow& row : Book.Rows)
+        row.AfterBurst = false;
+    std::string_view rest = rows ? rows : "";
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view number = rest.substr(0, comma);
+        std::size_t row = 0;
+        const auto [end, fault] =
+            std::from_chars(number.data(), number.data() + number.size(), row);
+        if (fault == std::errc{} && end == number.data() + number.size() && row >= 1 &&
+            row <= Book.Rows.size())
+            Book.Rows[row - 1].AfterBurst = true;
+        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+    }
 }
 
 const char* tess_notebook_problem() {
