@@ -82,7 +82,11 @@ async function start(): Promise<void> {
     storageFault = false;
     const opened = storage.open(identifier, (csv) => core.readCsv(csv), Date.now());
     if (opened.kind === 'read') core.markBursts(opened.marks);
-    if (opened.kind === 'setAside') message.show(fillText(core.catalogueText(615), [identifier, opened.problem, opened.aside]));
+    if (opened.kind === 'setAside') {
+      message.show(fillText(core.catalogueText(615), [identifier, opened.problem, opened.aside]));
+      // The new notebook takes the key at once, so that the damaged text is set aside only once.
+      keepNotebook();
+    }
     if (opened.kind === 'untouched') message.show(fillText(core.catalogueText(616), [identifier, opened.problem]));
   };
 
