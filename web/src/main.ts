@@ -8,7 +8,7 @@ import programCatalogue from '../../dist/Tessilar.ini';
 import guideHtml from '../../dist/TESSILAR.html';
 import createTessilarCore from '../../build-web/core/tessilar_core.mjs';
 import { SimulationClock } from './clock';
-import { Core, type CoreModule } from './core';
+import { Changed, Core, type CoreModule } from './core';
 import type { Designs } from './design';
 import { showFailure, watchForFailures } from './failure';
 import { mnemonicKeyOf } from './mnemonic';
@@ -76,7 +76,15 @@ async function start(): Promise<void> {
     if (fault !== null && !storageFault) message.show(fillText(core.catalogueText(617), [core.catalogueText(fault === 'full' ? 618 : 619)]));
     storageFault = fault !== null;
   };
-  const notebook = new NotebookDialog(core, { changed: keepNotebook, inform: (text) => message.show(text) });
+  let clock: SimulationClock | null = null;
+  const notebook = new NotebookDialog(core, {
+    changed: () => {
+      keepNotebook();
+      // A notebook opened from a file lets the followed droplet go.
+      clock?.changed(Changed.Markers);
+    },
+    inform: (text) => message.show(text),
+  });
   const openNotebook = (): void => {
     core.clearNotebook();
     storageFault = false;
@@ -95,7 +103,6 @@ async function start(): Promise<void> {
     document.documentElement.lang = english() ? 'en' : 'hu';
   };
 
-  let clock: SimulationClock | null = null;
   const main: MainWindow = new MainWindow(core, designs.main, dial, {
     end: () => {
       notebook.close();

@@ -44,6 +44,9 @@ test('a click follows the droplet whose marker is within the radius; elsewhere i
     [[4.3, 4.3], 6, false],
     [[-7, 0], 6, false],
     [[0, 11.9], 12, true],
+    [[0, 0], 0, false],
+    [[0, 0], -6, false],
+    [[0, 0], NaN, false],
   ];
   let asked = 0;
   for (const [[dx, dy], radius, follows] of cases) {

@@ -60,7 +60,8 @@ extern "C" {
 int tess_follow_at(double x, double y, double radius) {
     const auto& markers = WebRun::Shown().Markers;
     int nearest = 0;
-    double nearestSquare = radius * radius;
+    // A radius that is no positive number reaches no marker.
+    double nearestSquare = radius > 0 ? radius * radius : -1;
     for (std::size_t i = 0; i + 2 < markers.size(); i += 3) {
         if (markers[i] != 1) continue;
         const double dx = x - markers[i + 1];
