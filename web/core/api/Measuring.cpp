@@ -15,6 +15,7 @@
 #include "web/core/api/Json.h"
 #include "web/core/api/RunState.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -78,25 +79,14 @@ int tess_follow_at(double x, double y, double radius) {
 
 int tess_follow_key(int key) {
     using Data::ViewDirection;
-    const int from = Data::SelectedDroplet;
-    int chosen = 0;
-    switch (key) {
-    case FollowLeft:
-        chosen = Data::DropletToward(from, ViewDirection::Left);
-        break;
-    case FollowRight:
-        chosen = Data::DropletToward(from, ViewDirection::Right);
-        break;
-    case FollowUp:
-        chosen = Data::DropletToward(from, ViewDirection::Up);
-        break;
-    case FollowDown:
-        chosen = Data::DropletToward(from, ViewDirection::Down);
-        break;
-    default:
-        chosen = Data::DropletNearestCentre();
-        break;
-    }
+    // The arrows' directions, in the order of their keys from FollowLeft.
+    constexpr std::array Arrows{ViewDirection::Left, ViewDirection::Right, ViewDirection::Up,
+                                ViewDirection::Down};
+    const int chosen =
+        key >= FollowLeft && key <= FollowDown
+            ? Data::DropletToward(Data::SelectedDroplet,
+                                  Arrows.at(static_cast<std::size_t>(key - FollowLeft)))
+            : Data::DropletNearestCentre();
     Data::SelectDroplet(chosen);
     return Data::SelectedDroplet;
 }
