@@ -91,7 +91,7 @@ async function timeCrossing(start, stop, limit = 60) {
 
 /// Clicks a droplet that sinks at a usable speed; true when one turned red.
 async function chooseSinking() {
-  for (let attempt = 0; attempt < 30; attempt++) {
+  for (let attempt = 0; attempt < 10; attempt++) {
     const before = await markers(Yellow);
     await pause(300);
     const after = await markers(Yellow);
@@ -127,7 +127,9 @@ const switchSupply = () => press(session, text.onOff);
 
 async function measure(count) {
   let done = 0;
-  while (done < count) {
+  // Every try, timed or lost, counts: a page that never lets a droplet be followed ends the run.
+  for (let tries = 1; done < count; tries++) {
+    if (tries > 4 * count + 10) throw new Error(`only ${done} droplets timed in ${tries - 1} tries`);
     if (!(await chooseSinking())) {
       say('no droplet sinks: injecting afresh');
       await press(session, text.inject);
