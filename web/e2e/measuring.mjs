@@ -59,27 +59,39 @@ export function spotCentres(picture, colour, box) {
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 /// The droplet that moved least over half a second of wall time (matching each spot to the
-/// nearest one later), away from the field's edges; its place in the later screenshot.
+/// nearest one later), away from the field's edges: where it was seen last, when (ms, Date.now())
+/// and its velocity (CSS pixels per ms).
 export async function slowestDroplet(session, colour = [255, 255, 0]) {
   const { box } = await microscopeBox(session);
   const inner = { x: box.x + 10, y: box.y + 20, width: box.width - 20, height: box.height - 40 };
   const deadline = Date.now() + 30_000;
   for (;;) {
+    const firstSeen = Date.now();
     const first = spotCentres(await viewportPixels(session.page), colour, inner);
     await pause(500);
+    const seen = Date.now();
     const second = spotCentres(await viewportPixels(session.page), colour, inner);
+    const elapsed = seen - firstSeen;
     let best;
     for (const a of second) {
-      const distances = first.map((b) => Math.hypot(a.x - b.x, a.y - b.y)).sort((p, q) => p - q);
+      const nearest = first.map((b) => ({ b, d: Math.hypot(a.x - b.x, a.y - b.y) }))
+        .sort((p, q) => p.d - q.d)[0];
       // Two droplets near each other cannot be told apart: skip them.
       const crowded = second.some((c) => c !== a && Math.hypot(a.x - c.x, a.y - c.y) < 14);
-      if (distances.length && !crowded && (!best || distances[0] < best.moved)) {
-        best = { ...a, moved: distances[0] };
+      if (nearest && !crowded && (!best || nearest.d < best.moved)) {
+        best = { ...a, moved: nearest.d, seen,
+          vx: (a.x - nearest.b.x) / elapsed, vy: (a.y - nearest.b.y) / elapsed };
       }
     }
     if (best) return best;
     assert.ok(Date.now() < deadline, 'no droplet to follow in the microscope');
   }
+}
+
+/// Clicks where a droplet found by slowestDroplet has moved on to by now.
+export async function clickDroplet(session, droplet) {
+  const ahead = Date.now() - droplet.seen + 30;
+  await session.page.mouse.click(droplet.x + droplet.vx * ahead, droplet.y + droplet.vy * ahead);
 }
 
 /// Waits until the microscope shows (or no longer shows, `shown` false) the followed droplet's
