@@ -1,6 +1,7 @@
-// Measuring in the page as a student does: rows timed with F5 and F6 and recorded with F8, found
-// again after a reload, the notebook's files exported, opened and turned into reports, checked
-// against what the desktop program reads and writes.
+// Measuring in the page as a student does: a droplet followed by a click or from the keyboard,
+// rows timed with F5 and F6 and recorded with F8, found again after a reload, the notebook's files
+// exported, opened and turned into reports, checked against what the desktop program reads and
+// writes.
 import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { copyFileSync, mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
@@ -9,8 +10,8 @@ import path from 'node:path';
 import { launchChromium, repositoryRoot } from './browser.mjs';
 import { caption } from './catalogue.mjs';
 import {
-  captionMatching, chooseFiles, collectDownloads, desktopReport, downloaded, key, pdfText,
-  waitForNotebookRows,
+  captionMatching, chooseFiles, clickSlowestDroplet, collectDownloads, desktopReport, downloaded, key, microscopeBox,
+  pdfText, waitForFollowed, waitForNotebookRows,
 } from './measuring.mjs';
 import { assertSelfContained, control, press, startExperiment, text } from './session.mjs';
 
@@ -69,6 +70,47 @@ function textPattern(n, values = {}) {
   }
   return new RegExp(pattern);
 }
+
+/// Fresh droplets, once the injection's drift has died down (it carries them fast at first).
+async function injectAndSettle(session) {
+  await press(session, text.inject);
+  await pause(5000);
+}
+
+describe('following a droplet', () => {
+  let session;
+  before(async () => {
+    session = await startExperiment(browser, { language, identifier: 'Követő Kálmán' });
+  });
+  after(async () => { assertSelfContained(session); await session.context.close(); });
+
+  it('from the keyboard: Space follows, an arrow moves the choice, Esc lets go', async () => {
+    await injectAndSettle(session);
+    const { handle } = await microscopeBox(session);
+    await handle.focus();
+    await key(session, 'Escape');
+    await waitForFollowed(session, false);
+    await key(session, 'Space');
+    await waitForFollowed(session);
+    await key(session, 'ArrowDown');
+    await key(session, 'ArrowUp');
+    await waitForFollowed(session);
+    await key(session, 'Escape');
+    await waitForFollowed(session, false);
+  });
+
+  it('a click on the slowest droplet follows it; the row names it', async () => {
+    await injectAndSettle(session);
+    await clickSlowestDroplet(session);
+    await waitForFollowed(session);
+    await timeAndRecord(session);
+    const rows = await notebookWith(session, 1);
+    const dropletColumn = rows[0].indexOf(en(notebookText.droplet));
+    assert.ok(dropletColumn >= 0, `no droplet column in ${rows[0]}`);
+    assert.match(rows[1][dropletColumn], /^\d+$/, 'the followed droplet is not in the row');
+    await closeModal(session);
+  });
+});
 
 describe('rows timed, recorded and kept', () => {
   let session;

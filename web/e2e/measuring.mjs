@@ -58,40 +58,63 @@ export function spotCentres(picture, colour, box) {
 
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-/// The droplet that moved least over half a second of wall time (matching each spot to the
-/// nearest one later), away from the field's edges: where it was seen last, when (ms, Date.now())
-/// and its velocity (CSS pixels per ms).
-export async function slowestDroplet(session, colour = [255, 255, 0]) {
-  const { box } = await microscopeBox(session);
-  const inner = { x: box.x + 10, y: box.y + 20, width: box.width - 20, height: box.height - 40 };
-  const deadline = Date.now() + 30_000;
-  for (;;) {
-    const firstSeen = Date.now();
-    const first = spotCentres(await viewportPixels(session.page), colour, inner);
-    await pause(500);
-    const seen = Date.now();
-    const second = spotCentres(await viewportPixels(session.page), colour, inner);
-    const elapsed = seen - firstSeen;
-    let best;
-    for (const a of second) {
-      const nearest = first.map((b) => ({ b, d: Math.hypot(a.x - b.x, a.y - b.y) }))
-        .sort((p, q) => p.d - q.d)[0];
-      // Two droplets near each other cannot be told apart: skip them.
-      const crowded = second.some((c) => c !== a && Math.hypot(a.x - c.x, a.y - c.y) < 14);
-      if (nearest && !crowded && (!best || nearest.d < best.moved)) {
-        best = { ...a, moved: nearest.d, seen,
-          vx: (a.x - nearest.b.x) / elapsed, vy: (a.y - nearest.b.y) / elapsed };
-      }
+/// The yellow markers' centres on the microscope's canvas now, in CSS pixels of the page: read
+/// straight from the drawn pixels, since a screenshot takes long enough for a droplet to move
+/// past a click's reach.
+async function markerCentres(session) {
+  return session.page.evaluate(() => {
+    const canvas = document.getElementById('microscope');
+    const rect = canvas.getBoundingClientRect();
+    const { data, width, height } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    const left = new Set();
+    for (let p = 0; p < width * height; p++) {
+      if (data[p * 4] === 255 && data[p * 4 + 1] === 255 && data[p * 4 + 2] === 0) left.add(p);
     }
-    if (best) return best;
-    assert.ok(Date.now() < deadline, 'no droplet to follow in the microscope');
-  }
+    const centres = [];
+    for (const start of left) {
+      const queue = [start];
+      left.delete(start);
+      let sx = 0, sy = 0, count = 0;
+      while (queue.length) {
+        const p = queue.pop();
+        sx += p % width; sy += Math.floor(p / width); count += 1;
+        for (const n of [p - 1, p + 1, p - width, p + width]) if (left.delete(n)) queue.push(n);
+      }
+      centres.push({
+        x: rect.left + (sx / count + 0.5) * rect.width / width,
+        y: rect.top + (sy / count + 0.5) * rect.height / height,
+      });
+    }
+    return centres;
+  });
 }
 
-/// Clicks where a droplet found by slowestDroplet has moved on to by now.
-export async function clickDroplet(session, droplet) {
-  const ahead = Date.now() - droplet.seen + 30;
-  await session.page.mouse.click(droplet.x + droplet.vx * ahead, droplet.y + droplet.vy * ahead);
+/// Clicks the droplet that moved least over half a second (each marker matched to the nearest
+/// one later), away from the field's edges and from other droplets.
+export async function clickSlowestDroplet(session) {
+  const { box } = await microscopeBox(session);
+  const inside = (c) => c.x > box.x + 20 && c.x < box.x + box.width - 20
+    && c.y > box.y + 40 && c.y < box.y + box.height - 60;
+  const deadline = Date.now() + 30_000;
+  for (;;) {
+    const first = await markerCentres(session);
+    await pause(500);
+    const second = (await markerCentres(session)).filter(inside);
+    const moved = (a) => Math.min(...first.map((b) => Math.hypot(a.x - b.x, a.y - b.y)));
+    const alone = (a) => second.every((c) => c === a || Math.hypot(a.x - c.x, a.y - c.y) > 14);
+    const slowest = second.filter(alone).sort((a, b) => moved(a) - moved(b))[0];
+    if (slowest && first.length) {
+      // Where it is now: the marker nearest its last place.
+      const now = await markerCentres(session);
+      const here = now.sort((a, b) => Math.hypot(a.x - slowest.x, a.y - slowest.y)
+        - Math.hypot(b.x - slowest.x, b.y - slowest.y))[0];
+      if (here) {
+        await session.page.mouse.click(here.x, here.y);
+        return;
+      }
+    }
+    assert.ok(Date.now() < deadline, 'no droplet to follow in the microscope');
+  }
 }
 
 /// Waits until the microscope shows (or no longer shows, `shown` false) the followed droplet's
