@@ -6,7 +6,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readdirSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { repositoryRoot, waitInPage } from './browser.mjs';
+import { repositoryRoot } from './browser.mjs';
 import { caption } from './catalogue.mjs';
 import { pixelsOfColour, viewportPixels } from './screen.mjs';
 import { control, text } from './session.mjs';
@@ -32,28 +32,6 @@ export async function microscopeBox(session) {
   const box = await handle.boundingBox();
   assert.ok(box, 'the microscope is not displayed');
   return { handle, box };
-}
-
-/// The centres (CSS pixels) of the separate spots of a colour inside a box.
-export function spotCentres(picture, colour, box) {
-  const left = new Set(pixelsOfColour(picture, colour, box));
-  const centres = [];
-  for (const start of left) {
-    const queue = [start];
-    left.delete(start);
-    let sx = 0, sy = 0, count = 0;
-    while (queue.length) {
-      const p = queue.pop();
-      const x = p % picture.width;
-      sx += x; sy += Math.floor(p / picture.width); count += 1;
-      const neighbours = [p - picture.width, p + picture.width];
-      if (x > 0) neighbours.push(p - 1);
-      if (x < picture.width - 1) neighbours.push(p + 1);
-      for (const n of neighbours) if (left.delete(n)) queue.push(n);
-    }
-    centres.push({ x: sx / count + 0.5, y: sy / count + 0.5 });
-  }
-  return centres;
 }
 
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -213,10 +191,4 @@ export function desktopReport(csv, pdf) {
   return execFileSync(desktopProgram, ['--report', csv, pdf], {
     encoding: 'utf8', env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
   });
-}
-
-/// Text visible anywhere in the page, dialogs and alerts included.
-export async function pageSays(session, wanted, timeout = 30_000) {
-  await waitInPage(session.page, JSON.stringify(wanted),
-    (expected) => document.body.innerText.includes(expected), wanted, timeout);
 }
