@@ -46,6 +46,35 @@ export interface CoreModule {
   _tess_picture_width(which: number): number;
   _tess_picture_height(which: number): number;
   _tess_picture_rgba(which: number): number;
+  _tess_follow_at(x: number, y: number, radius: number): number;
+  _tess_follow_key(key: number): number;
+  _tess_release(): void;
+  _tess_followed(): number;
+  _tess_ionise(): void;
+  _tess_set_brownian(on: number): void;
+  _tess_brownian(): number;
+  _tess_set_calculations(on: number): void;
+  _tess_microscope_description(): number;
+  _tess_record(): number;
+  _tess_row_recorded_text(): number;
+  _tess_stopwatch_stopped_text(): number;
+  _tess_notebook_size(): number;
+  _tess_notebook_clear(): void;
+  _tess_notebook_delete(index: number): number;
+  _tess_notebook_json(): number;
+  _tess_notebook_csv(): number;
+  _tess_notebook_read_csv(bytes: number, size: number): number;
+  _tess_notebook_problem(): number;
+  _tess_notebook_bursts(): number;
+  _tess_notebook_mark_bursts(rows: number): void;
+  _tess_student_report(name: number, year: number, month: number, day: number, hour: number, minute: number): number;
+  _tess_bytes_size(): number;
+  _tess_histogram_json(width: number, height: number, textHeight: number, countsWidth: number): number;
+  _tess_class_begin(): void;
+  _tess_class_add(fileName: number, bytes: number, size: number): number;
+  _tess_class_reason(): number;
+  _tess_class_report(year: number, month: number, day: number, hour: number, minute: number): number;
+  _tess_class_report_size(): number;
 }
 
 /** What a step of the core changed (a sum of these). */
@@ -61,6 +90,50 @@ export const Changed = {
 export type SpinField = 1 | 2;
 export type Axis = 0 | 1;
 export type PictureName = 'field' | 'thermometer';
+
+/** The keys that choose a droplet on the focused microscope. */
+export const FollowKey = { nearest: 0, left: 1, right: 2, up: 3, down: 4 } as const;
+export type FollowKeyCode = (typeof FollowKey)[keyof typeof FollowKey];
+
+/** The notebook table as the core words it. */
+export interface NotebookTable {
+  columns: string[];
+  rows: { label: string; cells: string[] }[];
+  estimate?: string;
+}
+
+/** A rectangle of whole units: left, top, width, height. */
+export type UnitBox = [number, number, number, number];
+
+/** The histogram of the notebook's charges as the core lays it out (bar edges and the lines at
+ *  the estimate's multiples in thousandths of a unit). */
+export interface HistogramLayout {
+  drawn: boolean;
+  plot: UnitBox;
+  bars: [number, number, number, number][];
+  lines: number[];
+  ticks: number[];
+  tickLength: number;
+  chargeLabels: { box: UnitBox; text: string }[];
+  countLabels: { box: UnitBox; text: string }[];
+  axisTitle: UnitBox;
+  axisTitleText: string;
+}
+
+/** A notebook file the class's report could not read, and why. */
+export interface LeftOutFile {
+  name: string;
+  reason: string;
+}
+
+/** A local moment for a report's date. */
+export interface LocalMoment {
+  year: number;
+  month: number;
+  day: number;
+  hour: number;
+  minute: number;
+}
 
 /** A picture of the core as RGBA bytes. */
 export interface CorePicture {
@@ -92,6 +165,17 @@ export class Core {
     }
   }
 
+  /** Calls `body` with a copy of the bytes in the core's memory. */
+  private withBytes<T>(bytes: Uint8Array, body: (pointer: number) => T): T {
+    const pointer = this.m._malloc(Math.max(bytes.length, 1));
+    try {
+      this.m.HEAPU8.set(bytes, pointer);
+      return body(pointer);
+    } finally {
+      this.m._free(pointer);
+    }
+  }
+
   private text(pointer: number): string {
     return this.m.UTF8ToString(pointer);
   }
@@ -101,13 +185,7 @@ export class Core {
   }
 
   putFile(path: string, bytes: Uint8Array): boolean {
-    const pointer = this.m._malloc(Math.max(bytes.length, 1));
-    try {
-      this.m.HEAPU8.set(bytes, pointer);
-      return this.withString(path, (p) => this.m._tess_put_file(p, pointer, bytes.length)) === 1;
-    } finally {
-      this.m._free(pointer);
-    }
+    return this.withBytes(bytes, (pointer) => this.withString(path, (p) => this.m._tess_put_file(p, pointer, bytes.length))) === 1;
   }
 
   start(decimalSeparator: string): void {
@@ -253,5 +331,123 @@ export class Core {
     const rgba = new Uint8ClampedArray(width * height * 4);
     rgba.set(this.m.HEAPU8.subarray(pointer, pointer + rgba.length));
     return { width, height, rgba };
+  }
+
+  /** Follows the droplet whose marker is within `radius` of (x, y), view pixels from the centre;
+   *  none near lets go. Returns the droplet followed, 0 for none. */
+  followAt(x: number, y: number, radius: number): number {
+    return this.m._tess_follow_at(x, y, radius);
+  }
+
+  followKey(key: FollowKeyCode): number {
+    return this.m._tess_follow_key(key);
+  }
+
+  release(): void {
+    this.m._tess_release();
+  }
+
+  followed(): number {
+    return this.m._tess_followed();
+  }
+
+  ionise(): void {
+    this.m._tess_ionise();
+  }
+
+  setBrownian(on: boolean): void {
+    this.m._tess_set_brownian(on ? 1 : 0);
+  }
+
+  brownian(): boolean {
+    return this.m._tess_brownian() !== 0;
+  }
+
+  setCalculations(on: boolean): void {
+    this.m._tess_set_calculations(on ? 1 : 0);
+  }
+
+  microscopeDescription(): string {
+    return this.text(this.m._tess_microscope_description());
+  }
+
+  /** Records the stopwatch reading as a row; returns the number of rows. */
+  record(): number {
+    return this.m._tess_record();
+  }
+
+  /** What a screen reader says about the row recorded last. */
+  rowRecordedText(): string {
+    return this.text(this.m._tess_row_recorded_text());
+  }
+
+  /** What a screen reader says as the stopwatch stops. */
+  stopwatchStoppedText(): string {
+    return this.text(this.m._tess_stopwatch_stopped_text());
+  }
+
+  notebookSize(): number {
+    return this.m._tess_notebook_size();
+  }
+
+  clearNotebook(): void {
+    this.m._tess_notebook_clear();
+  }
+
+  deleteRow(index: number): boolean {
+    return this.m._tess_notebook_delete(index) === 1;
+  }
+
+  notebookTable(): NotebookTable {
+    return JSON.parse(this.text(this.m._tess_notebook_json())) as NotebookTable;
+  }
+
+  notebookCsv(): string {
+    return this.text(this.m._tess_notebook_csv());
+  }
+
+  /** Replaces the notebook with a CSV file's rows (its bytes, or text); null when read, else why
+   *  not (the notebook is left as it was). */
+  readCsv(file: Uint8Array | string): string | null {
+    const bytes = typeof file === 'string' ? new TextEncoder().encode(file) : file;
+    const read = this.withBytes(bytes, (pointer) => this.m._tess_notebook_read_csv(pointer, bytes.length));
+    return read === 1 ? null : this.text(this.m._tess_notebook_problem());
+  }
+
+  /** The rows marked as after an ionising burst, "2,5" (the CSV does not hold the mark). */
+  burstMarks(): string {
+    return this.text(this.m._tess_notebook_bursts());
+  }
+
+  markBursts(rows: string): void {
+    this.withString(rows, (p) => this.m._tess_notebook_mark_bursts(p));
+  }
+
+  studentReport(name: string, made: LocalMoment): Uint8Array<ArrayBuffer> {
+    const pointer = this.withString(name, (p) => this.m._tess_student_report(p, made.year, made.month, made.day, made.hour, made.minute));
+    const bytes = new Uint8Array(this.m._tess_bytes_size());
+    bytes.set(this.m.HEAPU8.subarray(pointer, pointer + bytes.length));
+    return bytes;
+  }
+
+  histogram(width: number, height: number, textHeight: number, countsWidth: number): HistogramLayout {
+    return JSON.parse(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth))) as HistogramLayout;
+  }
+
+  /** The class's report from notebook files: the PDF, or null when none could be read; and the
+   *  files left out. */
+  classReport(files: { name: string; bytes: Uint8Array }[], made: LocalMoment): { pdf: Uint8Array<ArrayBuffer> | null; leftOut: LeftOutFile[] } {
+    this.m._tess_class_begin();
+    const leftOut: LeftOutFile[] = [];
+    for (const file of files) {
+      const added = this.withBytes(file.bytes, (pointer) => this.withString(file.name, (p) => this.m._tess_class_add(p, pointer, file.bytes.length)));
+      if (added !== 1) leftOut.push({ name: file.name, reason: this.text(this.m._tess_class_reason()) });
+    }
+    const at = this.m._tess_class_report(made.year, made.month, made.day, made.hour, made.minute);
+    const size = this.m._tess_class_report_size();
+    if (size === 0) return { pdf: null, leftOut };
+    const pdf = new Uint8Array(size);
+    pdf.set(this.m.HEAPU8.subarray(at, at + size));
+    return { pdf, leftOut };
   }
 }

@@ -233,8 +233,9 @@ export function keyboardOrder(set: ControlSet, order: readonly string[]): HTMLEl
   const focusables: HTMLElement[] = [];
   for (const name of order) {
     const element = set.element(name);
-    if (element.matches('input, button, select')) focusables.push(element);
-    else focusables.push(...element.querySelectorAll<HTMLElement>('input, button, select'));
+    const focusable = 'input, button, select, [tabindex="0"]';
+    if (element.matches(focusable)) focusables.push(element);
+    else focusables.push(...element.querySelectorAll<HTMLElement>(focusable));
   }
   return focusables;
 }

@@ -8,17 +8,21 @@ import programCatalogue from '../../dist/Tessilar.ini';
 import guideHtml from '../../dist/TESSILAR.html';
 import createTessilarCore from '../../build-web/core/tessilar_core.mjs';
 import { SimulationClock } from './clock';
-import { Core, type CoreModule } from './core';
+import { Changed, Core, type CoreModule } from './core';
 import type { Designs } from './design';
 import { showFailure, watchForFailures } from './failure';
 import { mnemonicKeyOf } from './mnemonic';
 import { LanguageFolders, languageOfFolder, localeDecimalSeparator, readParameters } from './params';
+import { NotebookStorage } from './notebookStorage';
 import { CaptionHeight, Stage } from './stage';
+import { fillText } from './texts';
 import { AboutDialog } from './views/AboutDialog';
 import { GuideDialog } from './views/GuideDialog';
 import { IdentityPrompt } from './views/IdentityPrompt';
 import { LanguageDialog } from './views/LanguageDialog';
 import { MainWindow } from './views/MainWindow';
+import { MessageDialog } from './views/MessageDialog';
+import { NotebookDialog } from './views/NotebookDialog';
 import type { DialDrawing } from './views/Voltmeter';
 
 /**
@@ -59,15 +63,49 @@ async function start(): Promise<void> {
   const about = new AboutDialog(core, designs.about);
   const languageDialog = new LanguageDialog(core, designs.language);
   const guide = new GuideDialog(core, guideHtml);
+  const message = new MessageDialog(core);
+  core.setCalculations(parameters.calculations);
+
+  // Each identifier's notebook is kept in the browser after every change.
+  const storage = new NotebookStorage(() => localStorage);
+  let identifier = '';
+  let storageFault = false;
+  const keepNotebook = (): void => {
+    const fault = storage.save(core.notebookCsv(), core.burstMarks());
+    // Said once a session, not at every row.
+    if (fault !== null && !storageFault) message.show(fillText(core.catalogueText(617), [core.catalogueText(fault === 'full' ? 618 : 619)]));
+    storageFault = fault !== null;
+  };
+  let clock: SimulationClock | null = null;
+  const notebook = new NotebookDialog(core, {
+    changed: () => {
+      keepNotebook();
+      // A notebook opened from a file lets the followed droplet go.
+      clock?.changed(Changed.Markers);
+    },
+    inform: (text) => message.show(text),
+  });
+  const openNotebook = (): void => {
+    core.clearNotebook();
+    storageFault = false;
+    const opened = storage.open(identifier, (csv) => core.readCsv(csv), Date.now());
+    if (opened.kind === 'read') core.markBursts(opened.marks);
+    if (opened.kind === 'setAside') {
+      message.show(fillText(core.catalogueText(615), [identifier, opened.problem, opened.aside]));
+      // The new notebook takes the key at once, so that the damaged text is set aside only once.
+      keepNotebook();
+    }
+    if (opened.kind === 'untouched') message.show(fillText(core.catalogueText(616), [identifier, opened.problem]));
+  };
 
   const english = (): boolean => languageOfFolder(core.languageFolder()) === 'en';
   const setPageLanguage = (): void => {
     document.documentElement.lang = english() ? 'en' : 'hu';
   };
 
-  let clock: SimulationClock | null = null;
   const main: MainWindow = new MainWindow(core, designs.main, dial, {
     end: () => {
+      notebook.close();
       clock?.stop();
       core.endRun();
       main.element.hidden = true;
@@ -79,19 +117,28 @@ async function start(): Promise<void> {
       languageDialog.show(() => {
         setPageLanguage();
         main.applyCaptions();
+        if (notebook.dialog.open) notebook.refresh();
       }),
+    notebook: () => notebook.show(identifier),
+    recorded: () => {
+      keepNotebook();
+      if (notebook.dialog.open) notebook.refresh();
+    },
   });
   main.element.hidden = true;
   const stage = new Stage(main.element, designs.main.width, designs.main.height + CaptionHeight, (scale, dpr) => main.resize(scale, dpr));
 
   const askIdentifier = (): void => {
     document.title = core.catalogueText(200);
-    prompt.show((identifier) => {
+    prompt.show((typed) => {
+      identifier = typed;
       const seeds = crypto.getRandomValues(new Uint32Array(2));
       core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
+      core.setBrownian(parameters.brownian);
+      openNotebook();
       clock = new SimulationClock(core, (changes) => main.draw(changes));
       main.element.hidden = false;
-      main.begin(identifier, clock);
+      main.begin(typed, clock);
       stage.fit();
       clock.start();
     });
@@ -99,6 +146,18 @@ async function start(): Promise<void> {
 
   // Alt with a caption's marked letter presses its control in the window in front.
   addEventListener('keydown', (event) => {
+    // The measuring keys work on the bench and in the notebook beside it, not under a modal box.
+    const modal = document.querySelector('dialog:modal');
+    if (event.key === 'Escape' && notebook.dialog.contains(document.activeElement)) {
+      event.preventDefault();
+      notebook.close();
+      main.focusMicroscope();
+      return;
+    }
+    if (!main.element.hidden && modal === null && main.measuringKey(event)) {
+      event.preventDefault();
+      return;
+    }
     const key = mnemonicKeyOf(event);
     if (key === null) return;
     const front = [...document.querySelectorAll('dialog')].filter((d) => d.open).pop();

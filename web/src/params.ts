@@ -1,10 +1,16 @@
 // The page's address parameters: what a teacher's link may choose. `?lang=hu` or `?lang=en`;
-// Hungarian, the program folder's own catalogue, unless English is asked for.
+// Hungarian, the program folder's own catalogue, unless English is asked for. `?calculations=0`
+// leaves radius, charge and the estimate to the students; `?brownian=1` starts with the droplets'
+// Brownian motion on.
 
 export type LanguageCode = 'hu' | 'en';
 
 export interface PageParameters {
   lang: LanguageCode;
+  /** Radius, charge and the estimate worked out in the notebook. */
+  calculations: boolean;
+  /** Brownian motion on from the start. */
+  brownian: boolean;
 }
 
 /** The language folder of a language code: "" for the program folder's (Hungarian) catalogue. */
@@ -19,7 +25,18 @@ export function languageOfFolder(folder: string): LanguageCode {
 export function readParameters(search: string): PageParameters {
   const query = new URLSearchParams(search);
   const lang = query.get('lang')?.trim().toLowerCase();
-  return { lang: lang === 'en' ? 'en' : 'hu' };
+  return {
+    lang: lang === 'en' ? 'en' : 'hu',
+    calculations: !isSwitch(query.get('calculations'), false),
+    brownian: isSwitch(query.get('brownian'), true),
+  };
+}
+
+/** A switch in the address: "1", "true", "on", "yes" turn it on, "0", "false", "off", "no" off;
+ *  `on` says which of the two is asked about. Anything else, or none, is not that. */
+function isSwitch(value: string | null, on: boolean): boolean {
+  const word = value?.trim().toLowerCase() ?? '';
+  return (on ? ['1', 'true', 'on', 'yes'] : ['0', 'false', 'off', 'no']).includes(word);
 }
 
 /** The decimal separator of the reader's locale, as the desktop takes the system's. */

@@ -2,38 +2,15 @@
 // of simulated time, the commands with the desktop's field rules, and the designs the page
 // builds its windows from.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { before, test } from 'node:test';
+import { loadCore } from './wasmCore.mjs';
 
-const root = new URL('../../', import.meta.url);
 let m;
-const text = (pointer) => (pointer === 0 ? null : m.UTF8ToString(pointer));
-const withString = (value, body) => {
-  const size = m.lengthBytesUTF8(value) + 1;
-  const pointer = m._malloc(size);
-  m.stringToUTF8(value, pointer, size);
-  try {
-    return body(pointer);
-  } finally {
-    m._free(pointer);
-  }
-};
+let text;
+let withString;
 
 before(async () => {
-  // The module's Node branch of this emscripten expects CommonJS names.
-  globalThis.__dirname = new URL('.', import.meta.url).pathname;
-  globalThis.require = createRequire(import.meta.url);
-  const { default: create } = await import(new URL('build-web/core/tessilar_core.mjs', root));
-  m = await create();
-  for (const path of ['Tessilar.ini', 'Magyar/Tessilar.ini', 'English/Tessilar.ini']) {
-    const bytes = readFileSync(new URL(`dist/${path}`, root));
-    const pointer = m._malloc(bytes.length);
-    m.HEAPU8.set(bytes, pointer);
-    assert.equal(withString(path, (p) => m._tess_put_file(p, pointer, bytes.length)), 1, path);
-    m._free(pointer);
-  }
-  m._tess_start(','.charCodeAt(0));
+  ({ m, text, withString } = await loadCore());
 });
 
 test('simulated time runs one tick per 11 ms of the clock since the run began, however it is asked', () => {

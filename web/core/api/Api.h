@@ -84,6 +84,69 @@ const char* tess_stopwatch_text();
 int tess_picture_width(int which);
 int tess_picture_height(int which);
 const std::uint8_t* tess_picture_rgba(int which);
+
+// Measuring: the followed droplet and the notebook of timings.
+/// Follows the shown droplet whose marker is nearest (x, y) and within `radius`, all in view
+/// pixels from the view centre; a point near no marker lets the followed droplet go. Returns the
+/// droplet followed now, 0 for none.
+int tess_follow_at(double x, double y, double radius);
+/// Space/Enter (FollowNearest) or an arrow key on the microscope; returns the droplet followed.
+int tess_follow_key(int key);
+/// Lets the followed droplet go.
+void tess_release();
+int tess_followed();
+/// One burst of the ionising source; the next row of the notebook is marked.
+void tess_ionise();
+void tess_set_brownian(int on);
+int tess_brownian();
+/// The teacher's choice: radius, charge and the estimate worked out (1) or left to students (0).
+void tess_set_calculations(int on);
+/// The microscope's text alternative.
+const char* tess_microscope_description();
+/// Records the stopwatch reading as a notebook row; returns the number of rows.
+int tess_record();
+/// What a screen reader says about the row recorded last: its number, droplet and time.
+const char* tess_row_recorded_text();
+/// What a screen reader says as the stopwatch stops: the reading it keeps.
+const char* tess_stopwatch_stopped_text();
+int tess_notebook_size();
+/// An empty notebook, as for a new identifier.
+void tess_notebook_clear();
+/// Deletes row `index` (from 0); returns 0 when there is no such row.
+int tess_notebook_delete(int index);
+/// The table as the window shows it: {"columns":[...],"rows":[{"label","cells":[...]}],"estimate"}.
+const char* tess_notebook_json();
+/// The notebook as a CSV file (the desktop's format).
+const char* tess_notebook_csv();
+/// Replaces the notebook with the rows of a CSV file's `size` bytes; returns 0 and leaves the
+/// notebook as it was when they are no notebook (tess_notebook_problem then says why, in the
+/// catalogue's language).
+int tess_notebook_read_csv(const std::uint8_t* bytes, int size);
+const char* tess_notebook_problem();
+/// The rows marked as after an ionising burst (the CSV does not hold the mark), "2,5" from 1.
+const char* tess_notebook_bursts();
+/// Marks those rows, and no others, as after a burst; numbers that name no row are passed over.
+void tess_notebook_mark_bursts(const char* rows);
+/// The student's report as PDF bytes (tess_bytes_size of them), dated with the local time given.
+const std::uint8_t* tess_student_report(const char* name, int year, int month, int day, int hour,
+                                        int minute);
+int tess_bytes_size();
+/// The histogram of the notebook's charges laid out in width x height units, for text
+/// `textHeight` high in which "000" is `countsWidth` wide, as JSON (bar edges and lines in
+/// thousandths of a unit).
+const char* tess_histogram_json(int width, int height, int textHeight, int countsWidth);
+
+// The class's report from several notebook files.
+/// Starts a class with no notebook.
+void tess_class_begin();
+/// Adds the notebook file `fileName` of `size` bytes; returns 0 when it cannot be read (it is
+/// then left out of the report, and tess_class_reason says why).
+int tess_class_add(const char* fileName, const std::uint8_t* bytes, int size);
+const char* tess_class_reason();
+/// The class's report as PDF bytes (tess_class_report_size of them; none when no notebook was
+/// read).
+const std::uint8_t* tess_class_report(int year, int month, int day, int hour, int minute);
+int tess_class_report_size();
 }
 
 /// What tess_run_until and the commands report as changed.
@@ -102,3 +165,12 @@ constexpr double TickWallMilliseconds = 11.0;
 /// The voltmeter dial's size in pixels: the voltage panel's picture control.
 constexpr int DialWidth = 145;
 constexpr int DialHeight = 105;
+
+/// The keys tess_follow_key takes.
+enum ApiFollowKey : int {
+    FollowNearest = 0,
+    FollowLeft = 1,
+    FollowRight = 2,
+    FollowUp = 3,
+    FollowDown = 4,
+};

@@ -69,6 +69,7 @@ extern "C" {
 
 int tess_inject() {
     Data::InjectAllDroplets();
+    WebRun::NewSpray();
     int changes = SupplyChanged();
     // The view is recentred, so the scroll bars go back to the centre too, with their readouts.
     for (int axis = 0; axis < 2; ++axis)

@@ -32,5 +32,7 @@ int RunUntil(double nowMs);
 double TicksRun();
 /// The window's controls (spin buttons, scroll bars, readouts) as a new run creates them.
 void ResetControls();
+/// A new spray: its droplets get notebook numbers above those the notebook holds.
+void NewSpray();
 
 } // namespace WebRun

@@ -5,6 +5,7 @@
 
 import type { Core } from '../core';
 import { setCaption } from '../design';
+import { dialogButton, pageDialog } from './PageDialog';
 
 export class GuideDialog {
   private readonly dialog: HTMLDialogElement;
@@ -17,20 +18,11 @@ export class GuideDialog {
     private readonly core: Core,
     guideHtml: string,
   ) {
-    this.dialog = document.createElement('dialog');
-    this.dialog.className = 'guide';
-    this.dialog.id = 'guide';
-    const bar = document.createElement('div');
-    bar.className = 'guide-bar';
-    this.caption = document.createElement('h2');
-    this.caption.id = 'guide-caption';
-    this.caption.className = 'guide-caption';
-    this.dialog.setAttribute('aria-labelledby', this.caption.id);
-    this.close = document.createElement('button');
-    this.close.type = 'button';
-    this.close.className = 'button guide-close';
-    this.close.addEventListener('click', () => this.dialog.close());
-    bar.append(this.caption, this.close);
+    const { dialog, bar, caption } = pageDialog('guide', 'guide');
+    this.dialog = dialog;
+    this.caption = caption;
+    this.close = dialogButton(() => this.dialog.close());
+    bar.append(this.close);
     this.body = document.createElement('div');
     this.body.className = 'guide-text';
     this.body.tabIndex = 0;
@@ -38,7 +30,6 @@ export class GuideDialog {
     this.root = this.body.attachShadow({ mode: 'open' });
     this.fill(guideHtml);
     this.dialog.append(bar, this.body);
-    document.body.append(this.dialog);
   }
 
   private fill(html: string): void {

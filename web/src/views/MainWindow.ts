@@ -6,17 +6,25 @@ import type { SimulationClock } from '../clock';
 import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type ControlSet, type MainDesign } from '../design';
 import { parseMnemonic } from '../mnemonic';
 import { MenuBarHeight } from '../stage';
-import { MenuBar } from './Menus';
+import { measuringCommandOf, type MeasuringCommand } from '../pointing';
+import { MenuBar, type MenuCommand } from './Menus';
 import { Microscope } from './Microscope';
 import { Stopwatch } from './Stopwatch';
 import { Thermometer } from './Thermometer';
 import { Voltmeter, type DialDrawing } from './Voltmeter';
+
+/** The catalogue's texts of the Measurement menu. */
+const MeasurementTexts = { menu: 20, notebook: 21, ionise: 22, brownian: 23, start: 620, stop: 621, record: 622 } as const;
 
 export interface MainWindowCommands {
   end: (event: Event) => void;
   about: () => void;
   guide: () => void;
   language: () => void;
+  /** F7: the notebook window brought up. */
+  notebook: () => void;
+  /** A row was recorded: the notebook is kept and shown again. */
+  recorded: () => void;
 }
 
 export class MainWindow {
@@ -29,6 +37,8 @@ export class MainWindow {
   private readonly voltmeter: Voltmeter;
   private readonly thermometer: Thermometer;
   private readonly stopwatch: Stopwatch;
+  /** Said by a screen reader as it changes: a stopped stopwatch, a recorded row. */
+  private readonly announcement: HTMLParagraphElement;
   private clock: SimulationClock | null = null;
   private identifier = '';
 
@@ -36,7 +46,7 @@ export class MainWindow {
     private readonly core: Core,
     private readonly design: MainDesign,
     dial: DialDrawing,
-    commands: MainWindowCommands,
+    private readonly commands: MainWindowCommands,
   ) {
     this.element = document.createElement('div');
     this.element.className = 'window main';
@@ -48,11 +58,39 @@ export class MainWindow {
     this.element.setAttribute('aria-labelledby', this.caption.id);
     const text = (n: number): string => core.catalogueText(n);
     const m = design.menu;
-    this.menu = new MenuBar({ caption: () => text(m.end.text), run: commands.end }, () => text(m.help.text), [
-      { caption: () => text(m.about.text), run: () => commands.about() },
-      { caption: () => text(m.guide.text), run: () => commands.guide() },
-      'separator',
-      { caption: () => text(m.language.text), run: () => commands.language() },
+    const measuring = (n: number, command: MeasuringCommand, shortcut: string): MenuCommand => ({
+      caption: () => text(n),
+      run: (event) => this.measure(command, event),
+      shortcut,
+    });
+    this.menu = new MenuBar({ caption: () => text(m.end.text), run: commands.end }, [
+      {
+        id: 'menu-measurement',
+        caption: () => text(MeasurementTexts.menu),
+        items: [
+          measuring(MeasurementTexts.start, 'start', 'F5'),
+          measuring(MeasurementTexts.stop, 'stop', 'F6'),
+          measuring(MeasurementTexts.record, 'record', 'F8'),
+          'separator',
+          measuring(MeasurementTexts.notebook, 'notebook', 'F7'),
+          measuring(MeasurementTexts.ionise, 'ionise', 'F9'),
+          {
+            caption: () => text(MeasurementTexts.brownian),
+            run: () => core.setBrownian(!core.brownian()),
+            checked: () => core.brownian(),
+          },
+        ],
+      },
+      {
+        id: 'menu-help',
+        caption: () => text(m.help.text),
+        items: [
+          { caption: () => text(m.about.text), run: () => commands.about() },
+          { caption: () => text(m.guide.text), run: () => commands.guide() },
+          'separator',
+          { caption: () => text(m.language.text), run: () => commands.language() },
+        ],
+      },
     ]);
     this.client = document.createElement('div');
     this.client.className = 'client';
@@ -65,7 +103,11 @@ export class MainWindow {
     this.client.style.fontFamily = design.fontFamily;
     this.client.style.fontSize = `${design.fontPixels}px`;
     this.controls = buildControls(this.client, design.controls);
-    this.element.append(this.caption, this.menu.element, this.client);
+    this.announcement = document.createElement('p');
+    this.announcement.className = 'visually-hidden';
+    this.announcement.id = 'main-announcement';
+    this.announcement.setAttribute('role', 'status');
+    this.element.append(this.caption, this.menu.element, this.client, this.announcement);
 
     const c = this.controls;
     const size = (name: string): ControlDesign => {
@@ -74,7 +116,7 @@ export class MainWindow {
       return found;
     };
     const field = size('Image3');
-    this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height);
+    this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height, (event, command) => this.clock?.atEvent(event, command));
     this.voltmeter = new Voltmeter(core, c.element('Image2'), c.element('Shape1'), dial);
     const tube = size('Image1');
     this.thermometer = new Thermometer(core, c.element('Image1'), c.element('Shape2'), tube.width, tube.height);
@@ -84,6 +126,62 @@ export class MainWindow {
     this.label('Edit1', 'Label4');
     applyKeyboardOrder(c, design.order, this.element, () => this.menu.titles());
     this.connect(commands);
+  }
+
+  /**
+   * The measuring keys, wherever the focus is on the bench or in the notebook: F5 starts, F6
+   * stops the stopwatch, F7 brings up the notebook, F8 records a row, F9 fires the ionising
+   * source, Esc lets the followed droplet go. Returns true when the key was one of them (the
+   * browser's own meaning, such as reloading on F5, is then kept from it).
+   */
+  measuringKey(event: KeyboardEvent): boolean {
+    if (this.clock === null || event.altKey || event.ctrlKey || event.metaKey) return false;
+    if (event.key === 'Escape') {
+      this.clock.atEvent(event, () => {
+        this.core.release();
+        return Changed.Markers;
+      });
+      return true;
+    }
+    const command = measuringCommandOf(event.key);
+    if (command === null) return false;
+    this.measure(command, event);
+    return true;
+  }
+
+  private announce(text: string): void {
+    this.announcement.textContent = text;
+  }
+
+  /** The focus back on the bench, at the microscope, as after closing the notebook. */
+  focusMicroscope(): void {
+    this.controls.element('Image3').querySelector<HTMLElement>('[tabindex="0"]')?.focus();
+  }
+
+  /** A measuring command, from its key, its menu item or its button. */
+  measure(command: MeasuringCommand, event: Event): void {
+    this.clock?.atEvent(event, () => {
+      switch (command) {
+        case 'start':
+          this.core.startStopwatch();
+          return Changed.Stopwatch;
+        case 'stop':
+          this.core.stopStopwatch();
+          this.announce(this.core.stopwatchStoppedText());
+          return Changed.Stopwatch;
+        case 'record':
+          this.core.record();
+          this.announce(this.core.rowRecordedText());
+          this.commands.recorded();
+          return 0;
+        case 'ionise':
+          this.core.ionise();
+          return 0;
+        case 'notebook':
+          this.commands.notebook();
+          return 0;
+      }
+    });
   }
 
   /** The field is named by the label beside it. */
@@ -100,7 +198,7 @@ export class MainWindow {
     act('BitBtn2', () => this.core.reversePolarity());
     act('BitBtn3', () => this.core.switchSupply());
     act('BitBtn4', () => this.core.startStopwatch());
-    act('BitBtn5', () => this.core.stopStopwatch());
+    c.element('BitBtn5').addEventListener('click', (event) => this.measure('stop', event));
     c.element('BitBtn6').addEventListener('click', (event) => commands.end(event));
 
     const voltage = c.get('Edit7', HTMLInputElement);

@@ -1,6 +1,8 @@
-// The main window's menu bar: End, and the Help menu with About, the guide and the language
-// choice. Native buttons in menu roles; Alt with a caption's marked letter opens or presses it,
-// the arrow keys move within an open menu, a letter picks its item, Escape closes it.
+// The main window's menu bar: End, the Measurement menu (the stopwatch, recording, the notebook,
+// the ionising source and Brownian motion as a checkable item) and the Help menu with About, the
+// guide and the language choice. Native buttons in menu roles; Alt with a caption's marked letter
+// opens or presses it, the arrow keys move within an open menu, a letter picks its item, Escape
+// closes it.
 
 import { parseMnemonic } from '../mnemonic';
 import { setCaption } from '../design';
@@ -8,20 +10,83 @@ import { setCaption } from '../design';
 export interface MenuCommand {
   caption: () => string;
   run: (event: Event) => void;
+  /** The key that does the same anywhere on the bench, for assistive technology ("F5"). */
+  shortcut?: string;
+  /** A checkable item: whether it is checked now. */
+  checked?: () => boolean;
+}
+
+/** A menu of the bar: its title and its items. */
+export interface MenuDesign {
+  id: string;
+  caption: () => string;
+  items: (MenuCommand | 'separator')[];
+}
+
+/** One popup menu and the title that opens it. */
+class Popup {
+  readonly title: HTMLButtonElement;
+  readonly list: HTMLElement;
+  readonly items: { button: HTMLButtonElement; command: MenuCommand }[] = [];
+
+  constructor(
+    readonly design: MenuDesign,
+    title: HTMLButtonElement,
+    close: () => void,
+  ) {
+    this.title = title;
+    title.setAttribute('aria-haspopup', 'menu');
+    title.setAttribute('aria-expanded', 'false');
+    this.list = document.createElement('menu');
+    this.list.className = 'popup';
+    this.list.id = `${design.id}-items`;
+    this.list.setAttribute('role', 'menu');
+    this.list.hidden = true;
+    title.setAttribute('aria-controls', this.list.id);
+    for (const command of design.items) {
+      const entry = document.createElement('li');
+      entry.setAttribute('role', 'none');
+      if (command === 'separator') {
+        entry.className = 'separator';
+        entry.setAttribute('role', 'separator');
+        this.list.append(entry);
+        continue;
+      }
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.className = 'menuitem';
+      button.setAttribute('role', command.checked ? 'menuitemcheckbox' : 'menuitem');
+      if (command.shortcut) button.setAttribute('aria-keyshortcuts', command.shortcut);
+      button.tabIndex = -1;
+      button.addEventListener('click', (event) => {
+        close();
+        command.run(event);
+      });
+      entry.append(button);
+      this.list.append(entry);
+      this.items.push({ button, command });
+    }
+  }
+
+  applyCaptions(): void {
+    setCaption(this.title, this.design.caption());
+    for (const { button, command } of this.items) {
+      setCaption(button, command.caption());
+      if (command.checked) button.setAttribute('aria-checked', String(command.checked()));
+    }
+  }
 }
 
 export class MenuBar {
   readonly element: HTMLElement;
   private readonly bar: HTMLElement;
   private readonly end: HTMLButtonElement;
-  private readonly help: HTMLButtonElement;
-  private readonly popup: HTMLElement;
-  private readonly items: { button: HTMLButtonElement; command: MenuCommand }[] = [];
+  private readonly popups: Popup[] = [];
+  private open: Popup | null = null;
 
   constructor(
     private readonly endCommand: MenuCommand,
-    private readonly helpCaption: () => string,
-    helpCommands: (MenuCommand | 'separator')[],
+    menus: MenuDesign[],
   ) {
     this.element = document.createElement('div');
     this.element.className = 'menubar';
@@ -34,48 +99,21 @@ export class MenuBar {
       this.closeMenu();
       this.endCommand.run(event);
     });
-    this.help = this.topItem('menu-help');
-    this.help.setAttribute('aria-haspopup', 'menu');
-    this.help.setAttribute('aria-expanded', 'false');
-    this.popup = document.createElement('menu');
-    this.popup.className = 'popup';
-    this.popup.id = 'menu-help-items';
-    this.popup.setAttribute('role', 'menu');
-    this.popup.hidden = true;
-    this.help.setAttribute('aria-controls', this.popup.id);
-    for (const command of helpCommands) {
-      const entry = document.createElement('li');
-      entry.setAttribute('role', 'none');
-      if (command === 'separator') {
-        entry.className = 'separator';
-        entry.setAttribute('role', 'separator');
-        this.popup.append(entry);
-        continue;
-      }
-      const button = document.createElement('button');
-      button.type = 'button';
-      button.className = 'menuitem';
-      button.setAttribute('role', 'menuitem');
-      button.tabIndex = -1;
-      button.addEventListener('click', (event) => {
-        this.closeMenu();
-        command.run(event);
+    for (const design of menus) {
+      const popup = new Popup(design, this.topItem(design.id), () => this.closeMenu());
+      popup.title.addEventListener('click', () => (this.open === popup ? this.closeMenu() : this.openMenu(popup)));
+      popup.title.addEventListener('keydown', (event) => {
+        if (event.key === 'ArrowDown') {
+          event.preventDefault();
+          this.openMenu(popup);
+        }
       });
-      entry.append(button);
-      this.popup.append(entry);
-      this.items.push({ button, command });
+      popup.list.addEventListener('keydown', (event) => this.onMenuKey(popup, event));
+      this.element.append(popup.list);
+      this.popups.push(popup);
     }
-    this.help.addEventListener('click', () => (this.popup.hidden ? this.openMenu() : this.closeMenu()));
-    this.help.addEventListener('keydown', (event) => {
-      if (event.key === 'ArrowDown') {
-        event.preventDefault();
-        this.openMenu();
-      }
-    });
-    this.popup.addEventListener('keydown', (event) => this.onMenuKey(event));
-    this.element.append(this.popup);
     document.addEventListener('pointerdown', (event) => {
-      if (!this.popup.hidden && !this.element.contains(event.target as Node)) this.closeMenu();
+      if (this.open && !this.element.contains(event.target as Node)) this.closeMenu();
     });
   }
 
@@ -91,45 +129,51 @@ export class MenuBar {
 
   /** The bar's own items, for the window's keyboard order. */
   titles(): HTMLElement[] {
-    return [this.end, this.help];
+    return [this.end, ...this.popups.map((popup) => popup.title)];
   }
 
   applyCaptions(): void {
     setCaption(this.end, this.endCommand.caption());
-    setCaption(this.help, this.helpCaption());
-    for (const { button, command } of this.items) setCaption(button, command.caption());
+    for (const popup of this.popups) popup.applyCaptions();
   }
 
-  /** Alt with a letter: the End item or the Help menu when the letter is theirs. */
+  /** Alt with a letter: the End item or a menu when the letter is theirs. */
   pressMnemonic(key: string): boolean {
     if (this.end.dataset['mnemonic'] === key) {
       this.end.click();
       return true;
     }
-    if (this.help.dataset['mnemonic'] === key) {
-      this.openMenu();
+    const popup = this.popups.find((p) => p.title.dataset['mnemonic'] === key);
+    if (popup) {
+      this.openMenu(popup);
       return true;
     }
     return false;
   }
 
-  openMenu(): void {
-    this.popup.style.left = `${this.help.offsetLeft}px`;
-    this.popup.hidden = false;
-    this.help.setAttribute('aria-expanded', 'true');
-    this.items[0]?.button.focus();
+  private openMenu(popup: Popup): void {
+    this.closeMenu();
+    // Checkable items show their state as it is now.
+    popup.applyCaptions();
+    popup.list.style.left = `${popup.title.offsetLeft}px`;
+    popup.list.hidden = false;
+    popup.title.setAttribute('aria-expanded', 'true');
+    this.open = popup;
+    popup.items[0]?.button.focus();
   }
 
   closeMenu(): void {
-    if (this.popup.hidden) return;
-    const hadFocus = this.popup.contains(document.activeElement);
-    this.popup.hidden = true;
-    this.help.setAttribute('aria-expanded', 'false');
-    if (hadFocus) this.help.focus();
+    const popup = this.open;
+    if (!popup) return;
+    const hadFocus = popup.list.contains(document.activeElement);
+    popup.list.hidden = true;
+    popup.title.setAttribute('aria-expanded', 'false');
+    this.open = null;
+    if (hadFocus) popup.title.focus();
   }
 
-  private onMenuKey(event: KeyboardEvent): void {
-    const buttons = this.items.map((item) => item.button);
+  private onMenuKey(popup: Popup, event: KeyboardEvent): void {
+    const buttons = popup.items.map((item) => item.button);
     const at = buttons.indexOf(document.activeElement as HTMLButtonElement);
     const move = (to: number): void => {
       event.preventDefault();
@@ -141,11 +185,18 @@ export class MenuBar {
     if (event.key === 'End') return move(buttons.length - 1);
     if (event.key === 'Escape' || event.key === 'Tab') {
       event.preventDefault();
+      event.stopPropagation();
       this.closeMenu();
       return;
     }
+    if (event.key === 'ArrowLeft' || event.key === 'ArrowRight') {
+      event.preventDefault();
+      const next = this.popups[(this.popups.indexOf(popup) + (event.key === 'ArrowRight' ? 1 : -1) + this.popups.length) % this.popups.length];
+      if (next) this.openMenu(next);
+      return;
+    }
     const key = event.key.toLocaleLowerCase();
-    const item = this.items.find(({ command }) => parseMnemonic(command.caption()).key === key);
+    const item = popup.items.find(({ command }) => parseMnemonic(command.caption()).key === key);
     if (item && !event.ctrlKey && !event.metaKey) {
       event.preventDefault();
       item.button.click();

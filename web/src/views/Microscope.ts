@@ -1,15 +1,24 @@
 // The microscope: the field picture with its reticle and, over it, the droplets' markers where the
-// core places them. A canvas with an accessible name, and a text saying how many droplets are in
-// view (at most once a second, so that a screen reader is not flooded).
+// core places them, the followed one red with a ring around it. A focusable canvas: a click or tap
+// near a marker follows that droplet, Space/Enter and the arrows choose one from the keyboard.
+// Its text alternative is the core's description of the view (at most once a second, so that a
+// screen reader is not flooded).
 
-import type { Core } from '../core';
+import { Changed, type Core } from '../core';
 import { deviceSpan } from '../fit';
 import { Palette } from '../palette';
+import { followKeyOf, pickRadius, viewPoint } from '../pointing';
 import { backCanvas, context2d, drawPicture, pictureCanvas } from './pictures';
 
 /** A marker is a 4 x 4 dot centred on its droplet's pixel. */
 const MarkerSize = 4;
+/** The followed droplet's ring: this far outside the dot, this thick, view pixels. */
+const RingMargin = 4;
+const RingWidth = 2;
 const DescriptionIntervalMs = 1000;
+
+/** Runs a command at an event's time (the ticks due by then first) and draws what it changed. */
+export type EventAction = (event: Event, command: () => number | void) => void;
 
 export class Microscope {
   private readonly field: HTMLCanvasElement;
@@ -20,14 +29,17 @@ export class Microscope {
   /** Device rectangles of the markers drawn last: x, y, width, height each. */
   private drawn: number[] = [];
   private lastDescribed = -Infinity;
+  private described = '';
   private describedCount = -1;
   private describeTimer = 0;
+  private readonly hint: HTMLParagraphElement;
 
   constructor(
     private readonly core: Core,
     frame: HTMLElement,
     private readonly width: number,
     private readonly height: number,
+    act: EventAction,
   ) {
     this.picture = pictureCanvas(core.picture('field'));
     this.field = document.createElement('canvas');
@@ -40,12 +52,36 @@ export class Microscope {
     this.description.className = 'visually-hidden';
     this.description.id = 'microscope-description';
     this.description.setAttribute('aria-live', 'polite');
-    this.markers.setAttribute('aria-describedby', this.description.id);
-    frame.append(this.field, this.markers, this.description);
+    this.hint = document.createElement('p');
+    this.hint.className = 'visually-hidden';
+    this.hint.id = 'microscope-keys';
+    this.markers.setAttribute('aria-describedby', this.hint.id);
+    this.markers.tabIndex = 0;
+    this.markers.id = 'microscope';
+    frame.append(this.field, this.markers, this.description, this.hint);
+    this.markers.addEventListener('pointerdown', (event) => {
+      if (event.button !== 0) return;
+      const at = viewPoint(event.clientX, event.clientY, this.markers.getBoundingClientRect(), width, height, pickRadius(event.pointerType));
+      act(event, () => {
+        this.core.followAt(at.x, at.y, at.radius);
+        return Changed.Markers;
+      });
+    });
+    this.markers.addEventListener('keydown', (event) => {
+      const key = followKeyOf(event.key);
+      if (key === null || event.altKey || event.ctrlKey || event.metaKey) return;
+      event.preventDefault();
+      act(event, () => {
+        this.core.followKey(key);
+        return Changed.Markers;
+      });
+    });
   }
 
   applyCaptions(): void {
     this.markers.setAttribute('aria-label', this.core.catalogueText(600));
+    this.hint.textContent = this.core.catalogueText(656);
+    this.described = '';
     this.describedCount = -1;
     this.describe();
   }
@@ -68,22 +104,48 @@ export class Microscope {
     this.drawn = [];
     context.fillStyle = Palette.marker;
     const places = this.core.markers();
+    const followed = this.core.followed();
     const cx = Math.floor(this.width / 2);
     const cy = Math.floor(this.height / 2);
     for (let i = 0; i + 2 < places.length; i += 3) {
       if (places[i] !== 1) continue;
-      const x = deviceSpan(cx + (places[i + 1] ?? 0) - MarkerSize / 2, MarkerSize, this.factor.x);
-      const y = deviceSpan(cy + (places[i + 2] ?? 0) - MarkerSize / 2, MarkerSize, this.factor.y);
+      const left = cx + (places[i + 1] ?? 0) - MarkerSize / 2;
+      const top = cy + (places[i + 2] ?? 0) - MarkerSize / 2;
+      if (i / 3 + 1 === followed) {
+        this.drawFollowed(context, left, top);
+        continue;
+      }
+      const x = deviceSpan(left, MarkerSize, this.factor.x);
+      const y = deviceSpan(top, MarkerSize, this.factor.y);
       context.fillRect(x.start, y.start, x.length, y.length);
       this.drawn.push(x.start, y.start, x.length, y.length);
     }
     this.describe();
   }
 
-  /** The count of droplets in view, said again only when it changed, at most once a second. */
+  /** The followed droplet: a red dot with a red ring around it, told apart by shape as well. */
+  private drawFollowed(context: CanvasRenderingContext2D, left: number, top: number): void {
+    const x = deviceSpan(left - RingMargin, MarkerSize + 2 * RingMargin, this.factor.x);
+    const y = deviceSpan(top - RingMargin, MarkerSize + 2 * RingMargin, this.factor.y);
+    const dotX = deviceSpan(left, MarkerSize, this.factor.x);
+    const dotY = deviceSpan(top, MarkerSize, this.factor.y);
+    context.save();
+    context.fillStyle = Palette.followed;
+    context.strokeStyle = Palette.followed;
+    context.fillRect(dotX.start, dotY.start, dotX.length, dotY.length);
+    const thickness = RingWidth * this.factor.x;
+    context.lineWidth = thickness;
+    context.beginPath();
+    context.ellipse(x.start + x.length / 2, y.start + y.length / 2, (x.length - thickness) / 2, (y.length - thickness) / 2, 0, 0, 2 * Math.PI);
+    context.stroke();
+    context.restore();
+    this.drawn.push(x.start - 1, y.start - 1, x.length + 2, y.length + 2);
+  }
+
+  /** The core's description of the view and the count in view, brought up to date at most once a
+   *  second. */
   private describe(): void {
-    const count = this.core.markersInView();
-    if (count === this.describedCount || this.describeTimer !== 0) return;
+    if (this.describeTimer !== 0) return;
     const wait = this.lastDescribed + DescriptionIntervalMs - performance.now();
     if (wait > 0) {
       this.describeTimer = window.setTimeout(() => {
@@ -93,7 +155,16 @@ export class Microscope {
       return;
     }
     this.lastDescribed = performance.now();
-    this.describedCount = count;
-    this.description.textContent = this.core.catalogueTextWithNumber(601, count);
+    const text = this.core.microscopeDescription();
+    if (text !== this.described) {
+      this.described = text;
+      this.markers.setAttribute('aria-description', text);
+    }
+    // The count alone is announced as it changes.
+    const count = this.core.markersInView();
+    if (count !== this.describedCount) {
+      this.describedCount = count;
+      this.description.textContent = this.core.catalogueTextWithNumber(601, count);
+    }
   }
 }

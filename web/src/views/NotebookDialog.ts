@@ -1,0 +1,226 @@
+// The notebook window: the table of timings with the desktop's columns, row selection and
+// deleting, the estimate, and the files: export and open CSV, the student's report as PDF. Every
+// text and number comes from the core; this only shows them and forwards the buttons. It stays
+// open beside the bench (not modal), so the function keys keep timing while it is up.
+
+import type { Core, LocalMoment } from '../core';
+import { setCaption } from '../design';
+import { fileNameFor } from '../pointing';
+import { fillText } from '../texts';
+import { Histogram } from './Histogram';
+import { dialogButton, pageDialog } from './PageDialog';
+
+export interface NotebookEvents {
+  /** The notebook changed (a row deleted, a file opened): keep it. */
+  changed: () => void;
+  /** A message for the student, in the catalogue's words. */
+  inform: (text: string) => void;
+}
+
+/** Offers bytes as a download under a file name. */
+export function download(name: string, bytes: BlobPart, type: string): void {
+  const address = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement('a');
+  link.href = address;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(address), 60_000);
+}
+
+export class NotebookDialog {
+  readonly dialog: HTMLDialogElement;
+  private readonly caption: HTMLHeadingElement;
+  private readonly table: HTMLTableElement;
+  private readonly estimate: HTMLParagraphElement;
+  private readonly keys: HTMLParagraphElement;
+  private readonly buttons: Record<'remove' | 'exportCsv' | 'openCsv' | 'report' | 'classReport' | 'close', HTMLButtonElement>;
+  private readonly picker: HTMLInputElement;
+  private readonly classPicker: HTMLInputElement;
+  private readonly histogram: Histogram;
+  private readonly selected = new Set<number>();
+  private identifier = '';
+
+  constructor(
+    private readonly core: Core,
+    private readonly events: NotebookEvents,
+  ) {
+    const { dialog, bar, caption } = pageDialog('notebook', 'guide notebook');
+    this.dialog = dialog;
+    this.caption = caption;
+    const button = dialogButton;
+    this.buttons = {
+      remove: button(() => this.removeSelected()),
+      exportCsv: button(() => download(fileNameFor(this.identifier, 'csv'), this.core.notebookCsv(), 'text/csv')),
+      openCsv: button(() => this.picker.click()),
+      report: button(() => this.saveReport()),
+      classReport: button(() => this.classPicker.click()),
+      close: button(() => this.dialog.close()),
+    };
+    bar.append(this.buttons.close);
+    const tools = document.createElement('div');
+    tools.className = 'notebook-tools';
+    tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report, this.buttons.classReport);
+    this.picker = document.createElement('input');
+    this.picker.type = 'file';
+    this.picker.accept = '.csv,text/csv';
+    this.picker.hidden = true;
+    this.picker.addEventListener('change', () => void this.openFile());
+    // The class's notebooks: several files at once, picked or dropped on the window.
+    this.classPicker = document.createElement('input');
+    this.classPicker.type = 'file';
+    this.classPicker.accept = '.csv,text/csv';
+    this.classPicker.multiple = true;
+    this.classPicker.hidden = true;
+    this.classPicker.addEventListener('change', () => {
+      const files = [...(this.classPicker.files ?? [])];
+      this.classPicker.value = '';
+      void this.classReport(files);
+    });
+    this.dialog.addEventListener('dragover', (event) => {
+      if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
+    });
+    this.dialog.addEventListener('drop', (event) => {
+      const files = [...(event.dataTransfer?.files ?? [])];
+      if (files.length === 0) return;
+      event.preventDefault();
+      void this.classReport(files);
+    });
+    const body = document.createElement('div');
+    body.className = 'guide-text notebook-body';
+    this.table = document.createElement('table');
+    this.table.className = 'notebook-table';
+    this.estimate = document.createElement('p');
+    this.estimate.id = 'notebook-estimate';
+    this.keys = document.createElement('p');
+    this.keys.className = 'notebook-keys';
+    this.histogram = new Histogram(core);
+    body.append(this.table, this.histogram.canvas, this.estimate, this.keys);
+    this.dialog.append(bar, tools, this.picker, this.classPicker, body);
+  }
+
+  /** The window for the identifier's notebook, shown and in front. */
+  show(identifier: string): void {
+    this.identifier = identifier;
+    // Shown first, so that the histogram is drawn at the size it is laid out.
+    if (!this.dialog.open) this.dialog.show();
+    this.refresh();
+    this.buttons.close.focus();
+  }
+
+  close(): void {
+    if (this.dialog.open) this.dialog.close();
+  }
+
+  /** The table and texts as the core has them now. */
+  refresh(): void {
+    const text = (n: number): string => this.core.catalogueText(n);
+    this.caption.textContent = `${text(500)}   /   ${this.identifier}`;
+    setCaption(this.buttons.remove, text(514));
+    setCaption(this.buttons.exportCsv, text(515));
+    setCaption(this.buttons.openCsv, text(613));
+    setCaption(this.buttons.report, text(522));
+    setCaption(this.buttons.classReport, text(623));
+    setCaption(this.buttons.close, text(610));
+    this.keys.textContent = text(516);
+    const notebook = this.core.notebookTable();
+    for (const index of [...this.selected]) if (index >= notebook.rows.length) this.selected.delete(index);
+    const head = document.createElement('tr');
+    head.append(document.createElement('th'));
+    for (const title of notebook.columns) {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.textContent = title;
+      head.append(th);
+    }
+    const rows = notebook.rows.map((row, index) => {
+      const tr = document.createElement('tr');
+      tr.tabIndex = 0;
+      tr.setAttribute('aria-selected', String(this.selected.has(index)));
+      const label = document.createElement('th');
+      label.scope = 'row';
+      label.textContent = row.label;
+      if (row.label.includes('⚡')) label.title = text(530);
+      tr.append(label);
+      for (const cell of row.cells) {
+        const td = document.createElement('td');
+        td.textContent = cell;
+        tr.append(td);
+      }
+      const toggle = (): void => {
+        if (this.selected.has(index)) this.selected.delete(index);
+        else this.selected.add(index);
+        tr.setAttribute('aria-selected', String(this.selected.has(index)));
+      };
+      tr.addEventListener('click', toggle);
+      tr.addEventListener('keydown', (event) => {
+        if (event.key === ' ' || event.key === 'Enter') {
+          event.preventDefault();
+          toggle();
+        } else if (event.key === 'Delete') {
+          event.preventDefault();
+          this.removeSelected();
+        }
+      });
+      return tr;
+    });
+    const thead = document.createElement('thead');
+    thead.append(head);
+    const tbody = document.createElement('tbody');
+    tbody.append(...rows);
+    this.table.replaceChildren(thead, tbody);
+    this.table.setAttribute('role', 'grid');
+    this.table.setAttribute('aria-multiselectable', 'true');
+    this.estimate.textContent = notebook.estimate ?? '';
+    // Without calculations there are no charges to show.
+    this.histogram.canvas.hidden = notebook.estimate === undefined;
+    if (!this.histogram.canvas.hidden) this.histogram.draw(text(510));
+  }
+
+  private removeSelected(): void {
+    // From the last row up, so that the numbers of the rows still to go stay as they were.
+    for (const index of [...this.selected].sort((a, b) => b - a)) this.core.deleteRow(index);
+    this.selected.clear();
+    this.events.changed();
+    this.refresh();
+  }
+
+  private async openFile(): Promise<void> {
+    const file = this.picker.files?.[0];
+    this.picker.value = '';
+    if (!file) return;
+    const problem = this.core.readCsv(new Uint8Array(await file.arrayBuffer()));
+    if (problem !== null) {
+      this.events.inform(fillText(this.core.catalogueText(614), [file.name, problem]));
+      return;
+    }
+    this.selected.clear();
+    this.events.changed();
+    this.refresh();
+  }
+
+  private saveReport(): void {
+    download(fileNameFor(this.identifier, 'pdf'), this.core.studentReport(this.identifier, localMoment()), 'application/pdf');
+  }
+
+  /** The class's report from the teacher's notebook files; those left out are named in it, and
+   *  told when none could be read. */
+  private async classReport(files: File[]): Promise<void> {
+    if (files.length === 0) return;
+    const read = await Promise.all(files.map(async (file) => ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+    const { pdf, leftOut } = this.core.classReport(read, localMoment());
+    if (pdf === null) {
+      this.events.inform([this.core.catalogueText(624), ...leftOut.map(({ name, reason }) => `${name}: ${reason}`)].join('\n'));
+      return;
+    }
+    download('class.pdf', pdf, 'application/pdf');
+  }
+}
+
+/** Now, as the reader's clock shows it: a report's date. */
+function localMoment(): LocalMoment {
+  const now = new Date();
+  return { year: now.getFullYear(), month: now.getMonth() + 1, day: now.getDate(), hour: now.getHours(), minute: now.getMinutes() };
+}
