@@ -55,6 +55,20 @@ int SprayNumberOffset(const std::vector<NotebookRow>& rows) {
     return (highest + DropletCount - 1) / DropletCount * DropletCount;
 }
 
+NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, int sprayNumberOffset,
+                        bool afterBurst) {
+    NotebookRow row;
+    if (SelectedDroplet > 0) row.Droplet = SelectedDroplet + sprayNumberOffset;
+    row.Ticks = rows.empty() || !rows.back().Ticks ? DefaultTicks : *rows.back().Ticks;
+    row.Time = StopwatchReading();
+    // With the supply off or positive polarity droplets fall; reversed, a timed one rises.
+    row.Direction = VoltageOn && !PolarityPositive ? MotionDirection::Rise : MotionDirection::Fall;
+    row.Voltage = PlateVoltage;
+    row.Celsius = std::round((CurTemp - CelsiusOffset) * 100) / 100;
+    row.AfterBurst = afterBurst;
+    return row;
+}
+
 std::optional<double> Distance(const NotebookRow& row) {
     if (!row.Ticks) return std::nullopt;
     return *row.Ticks * TickLength;

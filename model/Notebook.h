@@ -44,6 +44,12 @@ constexpr double TickLength = 10; ///< µm between two reticle ticks
 /// never paired with droplets of earlier sprays: the next multiple of 100 above the highest
 /// droplet number the notebook holds, or 0 for a notebook that names no droplet.
 int SprayNumberOffset(const std::vector<NotebookRow>& rows);
+/// The row a recording adds to `rows` now: the followed droplet numbered from `sprayNumberOffset`
+/// (none when no droplet is followed), the ticks of the row before (the first row's default), the
+/// stopwatch reading, the direction the supply makes a timed droplet move, the plate voltage and
+/// the chamber temperature to hundredths of a degree.
+NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, int sprayNumberOffset,
+                        bool afterBurst);
 
 /// The distance of a row, µm.
 std::optional<double> Distance(const NotebookRow& row);

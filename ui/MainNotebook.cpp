@@ -93,17 +93,8 @@ void TForm1::ClearDropletSelection() {
 }
 
 void TForm1::RecordTiming() {
-    Data::NotebookRow row;
-    if (Data::SelectedDroplet > 0) row.Droplet = Data::SelectedDroplet + sprayNumberOffset_;
-    const auto& rows = notebook_->Rows();
-    row.Ticks = rows.empty() || !rows.back().Ticks ? Data::DefaultTicks : *rows.back().Ticks;
-    row.Time = Data::StopwatchReading();
-    // With the supply off or positive polarity droplets fall; reversed, a timed one rises.
-    row.Direction = Data::VoltageOn && !Data::PolarityPositive ? Data::MotionDirection::Rise
-                                                               : Data::MotionDirection::Fall;
-    row.Voltage = Data::PlateVoltage;
-    row.Celsius = std::round((Data::CurTemp - Data::CelsiusOffset) * 100) / 100;
-    row.AfterBurst = burstSinceLastRow_;
+    const Data::NotebookRow row =
+        Data::RecordedRow(notebook_->Rows(), sprayNumberOffset_, burstSinceLastRow_);
     burstSinceLastRow_ = false;
     notebook_->Append(row);
     AnnounceRow(row, static_cast<int>(notebook_->Rows().size()));

@@ -123,17 +123,8 @@ const char* tess_microscope_description() {
 }
 
 int tess_record() {
-    Data::NotebookRow row;
-    if (Data::SelectedDroplet > 0) row.Droplet = Data::SelectedDroplet + Book.SprayNumberOffset;
-    const auto& rows = Book.Rows;
-    row.Ticks = rows.empty() || !rows.back().Ticks ? Data::DefaultTicks : *rows.back().Ticks;
-    row.Time = Data::StopwatchReading();
-    // With the supply off or positive polarity droplets fall; reversed, a timed one rises.
-    row.Direction = Data::VoltageOn && !Data::PolarityPositive ? Data::MotionDirection::Rise
-                                                               : Data::MotionDirection::Fall;
-    row.Voltage = Data::PlateVoltage;
-    row.Celsius = std::round((Data::CurTemp - Data::CelsiusOffset) * 100) / 100;
-    row.AfterBurst = Book.BurstSinceLastRow;
+    const Data::NotebookRow row =
+        Data::RecordedRow(Book.Rows, Book.SprayNumberOffset, Book.BurstSinceLastRow);
     Book.BurstSinceLastRow = false;
     Book.Rows.push_back(row);
     Recompute();
