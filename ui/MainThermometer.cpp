@@ -46,5 +46,6 @@ bool TForm1::ThermometerSettled() const {
     // The air relaxes steadily towards the set temperature, and the column's top follows it by
     // truncation, which keeps order: once both ends of the way give the same top, so does every
     // temperature still to come.
-    return Data::ThermometerColumnTop(Data::CurTemp) == Data::ThermometerColumnTop(Data::AmbientTemp);
+    return Data::ThermometerColumnTop(Data::CurTemp) ==
+           Data::ThermometerColumnTop(Data::AmbientTemp);
 }
