@@ -13,7 +13,7 @@ import {
   captionMatching, chooseFiles, clickSlowestDroplet, collectDownloads, desktopReport, downloaded, key, microscopeBox,
   pdfText, waitForFollowed, waitForNotebookRows,
 } from './measuring.mjs';
-import { assertSelfContained, control, press, startExperiment, text } from './session.mjs';
+import { assertSelfContained, control, fixedCaption, press, startExperiment, text } from './session.mjs';
 
 const language = 'en';
 const identifier = 'Árvíztűrő Tükörfúrógép';
@@ -22,9 +22,12 @@ const classFolder = path.join(repositoryRoot, 'docs/class/notebooks');
 const scratch = mkdtempSync(path.join(tmpdir(), 'tessilar-measure-'));
 const notebookText = {
   title: 500, droplet: 501, radius: 509, charge: 510, deleteRows: 514, exportCsv: 515,
-  saveReport: 522, reportTitle: 526, identifierLine: 527, lineReason: 700, badDirection: 710,
+  saveReport: 522, reportTitle: 526, identifierLine: 527, lineReason: 700, tooLong: 701, badDirection: 710,
   classTitle: 720, classLine: 721,
 };
+const measuringButton = { menu: 20, record: 625, notebook: 21, ionise: 22, brownian: 23 };
+/// The rows the second group of tests records.
+const recorded = 4;
 const en = (n) => caption(language, n);
 
 let browser;
@@ -122,14 +125,21 @@ describe('rows timed, recorded and kept', () => {
   });
   after(async () => { assertSelfContained(session); await session.context.close(); });
 
-  it('F5 F6 F8 record rows; after F9 the next row carries the mark', async () => {
+  it('F5 F6 F8 and the buttons record rows; after F9 or Ionise the next row carries the mark', async () => {
     await timeAndRecord(session);
-    await timeAndRecord(session, 1);
     await key(session, 'F9');
     await timeAndRecord(session, 1);
-    const rows = await notebookWith(session, 3);
-    assert.ok(!rows[1].join(' ').includes('⚡') && !rows[2].join(' ').includes('⚡'));
-    assert.ok(rows[3].join(' ').includes('⚡'), `no mark in ${rows[3]}`);
+    // The same by the on-screen buttons, for a student without a keyboard.
+    await press(session, fixedCaption.start);
+    await pause(1000);
+    await press(session, fixedCaption.stop);
+    await press(session, en(measuringButton.record));
+    await (await control(session.page, en(measuringButton.ionise), ['button'])).click();
+    await timeAndRecord(session, 1);
+    await (await control(session.page, en(measuringButton.notebook), ['button'])).click();
+    const rows = await waitForNotebookRows(session, recorded);
+    const marked = rows.slice(1).map((row) => row.join(' ').includes('⚡'));
+    assert.deepEqual(marked, [false, true, false, true]);
     rowsBefore = rows;
   });
 
@@ -138,7 +148,7 @@ describe('rows timed, recorded and kept', () => {
     const field = await control(session.page, caption(language, text.promptLabel), ['textbox', undefined]);
     await field.type(identifier);
     await key(session, 'Enter');
-    assert.deepEqual(unmarked(await notebookWith(session, 3)), unmarked(rowsBefore));
+    assert.deepEqual(unmarked(await notebookWith(session, recorded)), unmarked(rowsBefore));
   });
 
   it('Export CSV gives the desktop header and line ends; the desktop reads it', async () => {
@@ -148,25 +158,31 @@ describe('rows timed, recorded and kept', () => {
     const lines = bytes.split('\r\n');
     assert.equal(lines[0], desktopHeader);
     assert.equal(lines.at(-1), '', 'the file does not end with CR LF');
-    assert.equal(lines.length, 1 + 3 + 1);
+    assert.equal(lines.length, 1 + recorded + 1);
     assert.ok(!bytes.replaceAll('\r\n', '').includes('\n'), 'a line ends without CR');
     copyFileSync(csv, path.join(scratch, 'exported.csv'));
     desktopReport(path.join(scratch, 'exported.csv'), path.join(scratch, 'exported.pdf'));
   });
 
-  it('a damaged file names its line and reason and changes nothing', async () => {
+  it('a damaged or too long file gets its reason and changes nothing', async () => {
     const lines = readFileSync(desktopCsv, 'utf8').split('\r\n');
     lines[2] = lines[2].replace(/,(fall|rise|balanced),/, ',sideways,');
     const damaged = path.join(scratch, 'damaged.csv');
     writeFileSync(damaged, lines.join('\r\n'));
-    await chooseFiles(session, captionMatching(language, /^Open CSV/), [damaged]);
-    const reason = en(notebookText.lineReason).replace('%1', '3')
-      .replace('%2', en(notebookText.badDirection).replace('%1', ''));
-    await session.page.waitForFunction((said) => document.body.innerText.split('\n')
-      .some((line) => line.includes(said) && line.includes('sideways')),
-    { timeout: 30_000, polling: 100 }, reason);
-    await closeModal(session);
-    assert.deepEqual(unmarked(await notebookWith(session, 3)), unmarked(rowsBefore));
+    const tooLong = path.join(scratch, 'too-long.csv');
+    writeFileSync(tooLong, Buffer.alloc(5 * 1024 * 1024 + 1, 'x'));
+    const cases = [
+      [damaged, en(notebookText.lineReason).replace('%1', '3')
+        .replace('%2', en(notebookText.badDirection).replace('%1', '"sideways"'))],
+      [tooLong, en(notebookText.tooLong).replace('%1', '4')],
+    ];
+    for (const [file, reason] of cases) {
+      await chooseFiles(session, captionMatching(language, /^Open CSV/), [file]);
+      await session.page.waitForFunction((said) => document.body.innerText.includes(said),
+        { timeout: 30_000, polling: 100 }, reason);
+      await closeModal(session);
+      assert.deepEqual(unmarked(await notebookWith(session, recorded)), unmarked(rowsBefore));
+    }
   });
 
   it('Save report gives the PDF with the identifier in its Hungarian letters', async () => {
@@ -197,6 +213,21 @@ describe('the desktop notebook in the page', () => {
     assert.ok(header.includes(en(notebookText.droplet)), `header ${header}`);
     assert.ok(!header.includes(en(notebookText.charge)) && !header.includes(en(notebookText.radius)),
       `header ${header}`);
+    assertSelfContained(session);
+    await session.context.close();
+  });
+
+  it('?brownian=1: the Measurement menu shows Brownian motion checked, and its item unchecks it', async () => {
+    const session = await startExperiment(browser, { language, query: '?lang=en&brownian=1' });
+    const item = async () => {
+      await press(session, en(measuringButton.menu));
+      const found = await control(session.page, en(measuringButton.brownian), ['menuitemcheckbox']);
+      return { found, checked: await found.evaluate((e) => e.getAttribute('aria-checked')) };
+    };
+    const first = await item();
+    assert.equal(first.checked, 'true');
+    await first.found.click();
+    assert.equal((await item()).checked, 'false');
     assertSelfContained(session);
     await session.context.close();
   });

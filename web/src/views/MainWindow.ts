@@ -7,6 +7,7 @@ import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type
 import { parseMnemonic } from '../mnemonic';
 import { MenuBarHeight } from '../stage';
 import { measuringCommandOf, type MeasuringCommand } from '../pointing';
+import { MeasuringButtons, measuringButtonDesigns } from './MeasuringButtons';
 import { MenuBar, type MenuCommand } from './Menus';
 import { Microscope } from './Microscope';
 import { Stopwatch } from './Stopwatch';
@@ -102,7 +103,13 @@ export class MainWindow {
     this.client.style.backgroundColor = design.color;
     this.client.style.fontFamily = design.fontFamily;
     this.client.style.fontSize = `${design.fontPixels}px`;
-    this.controls = buildControls(this.client, design.controls);
+    const size = (name: string): ControlDesign => {
+      const found = design.controls.find((control) => control.name === name);
+      if (!found) throw new Error(`no control named ${name} in the design`);
+      return found;
+    };
+    const measuringRow = measuringButtonDesigns(size('Panel5'), size('Panel4'), size('BitBtn4'), design.height - MenuBarHeight);
+    this.controls = buildControls(this.client, [...design.controls, ...measuringRow]);
     this.announcement = document.createElement('p');
     this.announcement.className = 'visually-hidden';
     this.announcement.id = 'main-announcement';
@@ -110,11 +117,6 @@ export class MainWindow {
     this.element.append(this.caption, this.menu.element, this.client, this.announcement);
 
     const c = this.controls;
-    const size = (name: string): ControlDesign => {
-      const found = design.controls.find((control) => control.name === name);
-      if (!found) throw new Error(`no control named ${name} in the design`);
-      return found;
-    };
     const field = size('Image3');
     this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height, (event, command) => this.clock?.atEvent(event, command));
     this.voltmeter = new Voltmeter(core, c.element('Image2'), c.element('Shape1'), dial);
@@ -124,7 +126,9 @@ export class MainWindow {
     this.label('Edit7', 'Label3');
     this.label('Edit2', 'Label7');
     this.label('Edit1', 'Label4');
-    applyKeyboardOrder(c, design.order, this.element, () => this.menu.titles());
+    // The row comes after the window's own controls, as it stands below them.
+    const order = [...design.order, ...MeasuringButtons.map((button) => button.name)];
+    applyKeyboardOrder(c, order, this.element, () => this.menu.titles());
     this.connect(commands);
   }
 
@@ -200,6 +204,9 @@ export class MainWindow {
     act('BitBtn4', () => this.core.startStopwatch());
     c.element('BitBtn5').addEventListener('click', (event) => this.measure('stop', event));
     c.element('BitBtn6').addEventListener('click', (event) => commands.end(event));
+    for (const { name, command } of MeasuringButtons) {
+      c.element(name).addEventListener('click', (event) => this.measure(command, event));
+    }
 
     const voltage = c.get('Edit7', HTMLInputElement);
     voltage.addEventListener('input', (event) =>
@@ -301,6 +308,11 @@ export class MainWindow {
       } else {
         element.textContent = parseMnemonic(caption).text;
       }
+    }
+    for (const { name, text: n, key } of MeasuringButtons) {
+      const element = this.controls.element(name);
+      setCaption(element, parseMnemonic(text(n)).text.replaceAll('&', '&&'));
+      element.setAttribute('aria-keyshortcuts', key);
     }
     const names: [string, number, number][] = [['UpDown1', 604, 605], ['UpDown2', 606, 607]];
     for (const [name, up, down] of names) {
