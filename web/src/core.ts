@@ -64,6 +64,7 @@ export interface CoreModule {
   _tess_notebook_json(): number;
   _tess_notebook_csv(): number;
   _tess_notebook_read_csv(bytes: number, size: number): number;
+  _tess_longest_notebook(): number;
   _tess_notebook_problem(): number;
   _tess_notebook_bursts(): number;
   _tess_notebook_mark_bursts(rows: number): void;
@@ -412,6 +413,12 @@ export class Core {
     const bytes = typeof file === 'string' ? new TextEncoder().encode(file) : file;
     const read = this.withBytes(bytes, (pointer) => this.m._tess_notebook_read_csv(pointer, bytes.length));
     return read === 1 ? null : this.text(this.m._tess_notebook_problem());
+  }
+
+  /** A notebook file's bytes, at most one beyond the longest notebook: enough for the core to
+   *  refuse a file that is too long without the page loading a huge one whole. */
+  async notebookBytes(file: Blob): Promise<Uint8Array> {
+    return new Uint8Array(await file.slice(0, this.m._tess_longest_notebook() + 1).arrayBuffer());
   }
 
   /** The rows marked as after an ionising burst, "2,5" (the CSV does not hold the mark). */

@@ -123,6 +123,9 @@ const char* tess_notebook_csv();
 /// catalogue's language).
 int tess_notebook_read_csv(const std::uint8_t* bytes, int size);
 const char* tess_notebook_problem();
+/// The most bytes a notebook file may have: the page reads no more of a file than one byte beyond,
+/// so that a huge file is refused without being loaded whole.
+int tess_longest_notebook();
 /// The rows marked as after an ionising burst (the CSV does not hold the mark), "2,5" from 1.
 const char* tess_notebook_bursts();
 /// Marks those rows, and no others, as after a burst; numbers that name no row are passed over.

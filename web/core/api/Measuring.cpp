@@ -274,6 +274,10 @@ void tess_notebook_mark_bursts(const char* rows) {
     }
 }
 
+int tess_longest_notebook() {
+    return static_cast<int>(Notebook::LongestNotebook);
+}
+
 const char* tess_notebook_problem() {
     return Problem.c_str();
 }

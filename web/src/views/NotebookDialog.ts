@@ -191,7 +191,7 @@ export class NotebookDialog {
     const file = this.picker.files?.[0];
     this.picker.value = '';
     if (!file) return;
-    const problem = this.core.readCsv(new Uint8Array(await file.arrayBuffer()));
+    const problem = this.core.readCsv(await this.core.notebookBytes(file));
     if (problem !== null) {
       this.events.inform(fillText(this.core.catalogueText(614), [file.name, problem]));
       return;
@@ -209,7 +209,7 @@ export class NotebookDialog {
    *  told when none could be read. */
   private async classReport(files: File[]): Promise<void> {
     if (files.length === 0) return;
-    const read = await Promise.all(files.map(async (file) => ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+    const read = await Promise.all(files.map(async (file) => ({ name: file.name, bytes: await this.core.notebookBytes(file) })));
     const { pdf, leftOut } = this.core.classReport(read, localMoment());
     if (pdf === null) {
       this.events.inform([this.core.catalogueText(624), ...leftOut.map(({ name, reason }) => `${name}: ${reason}`)].join('\n'));
