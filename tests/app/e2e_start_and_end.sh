@@ -11,13 +11,8 @@ source "$here/x11.sh"
 start_x11_test
 
 # Run 1: identifier, title, stopwatch, End.
-"$program" >"$work/run1.log" 2>&1 &
-APP_PID=$!
-prompt=$(wait_window_of "$APP_PID" 60) || fail "no identity prompt appeared"
-xdotool windowfocus --sync "$prompt"
-xdotool type --delay 30 "e2e-tanulo"
-xdotool key Return
-main=$(wait_window_named "/   e2e-tanulo" 60) || fail "no main window with the identifier in its title"
+open_main_window "$program" e2e-tanulo
+main=$MAIN_WINDOW
 title=$(xdotool getwindowname "$main")
 [[ $title == "Tessilar-kísérlet   /   e2e-tanulo" ]] || fail "unexpected title '$title'"
 eval "$(xdotool getwindowgeometry --shell "$main")"
