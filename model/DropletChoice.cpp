@@ -71,6 +71,22 @@ int NearestToward(std::span<const MarkerPlace> places, int from, ViewDirection d
     return found < 0 ? from : found + 1;
 }
 
+int NearestWithin(std::span<const MarkerPlace> places, double x, double y, double radius) {
+    int nearest = 0;
+    double nearestSquare = radius > 0 ? radius * radius : -1;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (!places[i].Shown) continue;
+        const double dx = x - places[i].X;
+        const double dy = y - places[i].Y;
+        const double square = dx * dx + dy * dy;
+        if (square <= nearestSquare && (nearest == 0 || square < nearestSquare)) {
+            nearest = static_cast<int>(i) + 1;
+            nearestSquare = square;
+        }
+    }
+    return nearest;
+}
+
 int DropletNearestCentre() {
     return NearestToCentre(ChamberPlaces());
 }

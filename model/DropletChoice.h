@@ -20,6 +20,11 @@ int NearestToCentre(std::span<const MarkerPlace> places);
 /// the only one shown.
 int NearestToward(std::span<const MarkerPlace> places, int from, ViewDirection direction);
 
+/// The droplet number (index + 1) of the shown place nearest the point (x, y), view pixels from
+/// the centre, and no farther from it than `radius`: what a click or a tap picks. 0 when none is
+/// that near, or when the radius is no positive number; of equally near ones, the lowest number.
+int NearestWithin(std::span<const MarkerPlace> places, double x, double y, double radius);
+
 /// The same choices among the chamber's droplets as the view shows them now.
 int DropletNearestCentre();
 int DropletToward(int from, ViewDirection direction);

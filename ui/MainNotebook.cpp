@@ -2,6 +2,7 @@
 // notebook that keeps every timing.
 #include "catalogue/TextCatalogue.h"
 #include "model/Data.h"
+#include "model/DropletChoice.h"
 #include "notebook/NotebookStore.h"
 #include "ui/DropMarker.h"
 #include "ui/Main.h"
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -68,20 +70,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::SelectDropletAt(QPoint point) {
-    int nearest = 0;
-    int nearestSquare = PickRadius * PickRadius;
+    // Picked among the markers as drawn, in view pixels from the view's centre.
+    const QPoint centre =
+        Image3->geometry().topLeft() + QPoint(Image3->width() / 2, Image3->height() / 2);
+    std::array<Data::MarkerPlace, Data::DropletCount> drawn;
     for (int i = Data::DropletArray::Low; i <= Data::DropletArray::High; ++i) {
         const DropMarker* marker = Data::Drops[i].Marker;
         if (!marker || !marker->isVisibleTo(client_)) continue;
-        const QPoint centre = marker->pos() + QPoint(marker->width() / 2, marker->height() / 2);
-        const QPoint d = point - centre;
-        const int square = d.x() * d.x() + d.y() * d.y();
-        if (square <= nearestSquare && (nearest == 0 || square < nearestSquare)) {
-            nearest = i;
-            nearestSquare = square;
-        }
+        const QPoint at =
+            marker->pos() + QPoint(marker->width() / 2, marker->height() / 2) - centre;
+        drawn[static_cast<std::size_t>(i - Data::DropletArray::Low)] = {
+            .Shown = true, .X = at.x(), .Y = at.y()};
     }
-    Data::SelectDroplet(nearest);
+    const QPoint click = point - centre;
+    Data::SelectDroplet(Data::NearestWithin(drawn, click.x(), click.y(), PickRadius));
     PlaceDropletMarkers();
     DescribeMicroscope();
 }

@@ -68,6 +68,27 @@ TEST(DropletChoice, NearestToCentreAndInEachDirection) {
     EXPECT_EQ(NearestToward(lone, 2, Left), 2);
 }
 
+TEST(DropletChoice, AClickPicksTheNearestDropletWithinItsReach) {
+    const std::vector<MarkerPlace> field = {At(0, 0), At(9, 0), Hidden, At(9, 0), At(3, 4)};
+    struct Case {
+        double x, y, radius;
+        int expected;
+    };
+    const Case cases[] = {
+        {0.4, 0.4, 6, 1},  // on droplet 1
+        {7, 0, 6, 2},      // 2 is nearer; 4 on its pixel has the higher number
+        {15, 0, 6, 2},     // exactly at the reach
+        {15.01, 0, 6, 0},  // just beyond it
+        {3, 4.2, 6, 5},    // 5 nearer than 1
+        {3, 4, 0, 0},      // no reach, even on the pixel
+        {3, 4, -6, 0},     //
+        {-20, 0, 12, 0},   // a tap's reach, still too far
+        {-11.5, 0, 12, 1}, //
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NearestWithin(field, c.x, c.y, c.radius), c.expected) << c.x << ", " << c.y;
+}
+
 TEST(DropletChoice, TheChamberIsSeenAsTheMarkersShowIt) {
     ResetChamber();
     const double nan = std::numeric_limits<double>::quiet_NaN();

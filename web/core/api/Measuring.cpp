@@ -59,21 +59,12 @@ void NewSpray() {
 extern "C" {
 
 int tess_follow_at(double x, double y, double radius) {
+    // Picked among the markers as drawn, which the student clicked on.
     const auto& markers = WebRun::Shown().Markers;
-    int nearest = 0;
-    // A radius that is no positive number reaches no marker.
-    double nearestSquare = radius > 0 ? radius * radius : -1;
-    for (std::size_t i = 0; i + 2 < markers.size(); i += 3) {
-        if (markers[i] != 1) continue;
-        const double dx = x - markers[i + 1];
-        const double dy = y - markers[i + 2];
-        const double square = dx * dx + dy * dy;
-        if (square <= nearestSquare && (nearest == 0 || square < nearestSquare)) {
-            nearest = static_cast<int>(i / 3) + 1;
-            nearestSquare = square;
-        }
-    }
-    Data::SelectDroplet(nearest);
+    std::array<Data::MarkerPlace, Data::DropletCount> drawn;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        drawn[i] = {.Shown = markers[3 * i] == 1, .X = markers[3 * i + 1], .Y = markers[3 * i + 2]};
+    Data::SelectDroplet(Data::NearestWithin(drawn, x, y, radius));
     return Data::SelectedDroplet;
 }
 
