@@ -37,13 +37,13 @@ async function markers(colour) {
 }
 
 /// The track's speed (design pixels per wall second) over its last third of a second, undefined
-/// until it spans a quarter: the canvas changes only when a droplet crosses a backing pixel, so
-/// looks a few milliseconds apart mostly see it still and now and then see it jump.
+/// until it spans 0.15 s: the canvas changes only when a droplet crosses a backing pixel, so looks
+/// a few milliseconds apart mostly see it still and now and then see it jump.
 function speed(track) {
   const last = track.at(-1);
   const first = track.find((p) => last.t - p.t <= 0.33);
   const dt = last.t - first.t;
-  return dt < 0.25 ? undefined : (last.y - first.y) / dt;
+  return dt < 0.15 ? undefined : (last.y - first.y) / dt;
 }
 
 /// The followed droplet's track, one more place after every look, for up to `seconds`.
@@ -72,7 +72,10 @@ async function timeCrossing(start, stop, limit = 60) {
     if ((vy > 0) !== down || Math.abs(vy) < 1) continue;
     let ahead = ((started ? stop : start) - y) / vy;
     if (ahead < 0) {
-      if (!started) return false; // already past the start line
+      if (!started) {
+        say(`it was past the start line at ${y.toFixed(0)} µm`);
+        return false;
+      }
       ahead = 0;
     }
     // Looks come every few milliseconds: press once the line is this close, on time.
@@ -88,6 +91,7 @@ async function timeCrossing(start, stop, limit = 60) {
       }
     }
   }
+  say(`it left the view or took too long, ${started ? 'after' : 'before'} F5`);
   return false;
 }
 
@@ -129,8 +133,23 @@ async function waitUntilBelow(line, limit = 60) {
   return false;
 }
 
+/// Fall timed, the supply still off: the droplet goes on above the upper line, the supply on turns
+/// it, and its sinking back down is timed. Missed, it falls up once more (supply off) for a second
+/// try, so that no fall stands without its sinking. The supply is on again at the end.
+async function timeSinking() {
+  for (let attempt = 0; attempt < 2; attempt++) {
+    if (attempt) await switchSupply();
+    for await (const track of follow(30)) if (track.at(-1).y < TopLine - Beyond) break;
+    await switchSupply();
+    if (await timeCrossing(TopLine, BottomLine)) return true;
+    say('its sinking was not timed');
+  }
+  return false;
+}
+
 const switchSupply = () => onOff.click();
 
+/// Fresh droplets, once the injection's drift has died down (it carries them fast at first).
 async function inject() {
   await press(session, text.inject);
   await pause(Settling);
@@ -154,9 +173,7 @@ async function measure(count) {
       await switchSupply();
       continue;
     }
-    for await (const track of follow(10)) if (track.at(-1).y < TopLine - Beyond) break;
-    await switchSupply();
-    if (!(await timeCrossing(TopLine, BottomLine))) { say('its sinking was not timed'); continue; }
+    if (!(await timeSinking())) continue;
     done += 1;
     say(`droplet ${done} timed`);
   }
