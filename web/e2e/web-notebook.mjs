@@ -19,7 +19,10 @@ const language = 'en';
 const Field = 450;              // the microscope field in design pixels (1 µm each)
 const Centre = Field / 2;
 const TopLine = Centre - 150, BottomLine = Centre + 150;   // 30 ticks of 10 µm apart
-const Beyond = 30;              // how far past a timing line a droplet turns (design pixels)
+const Beyond = 25;              // how far past a timing line a droplet turns (design pixels)
+// The view is a disc 198 µm in radius: further than `Aside` from its middle its edge comes before
+// a droplet is `Beyond` a timing line, and the droplet is lost from view there.
+const Aside = 60;
 const Settling = 5000;          // ms after an injection before its drift has died down
 
 const runStart = performance.now();
@@ -95,9 +98,11 @@ async function timeCrossing(start, stop, limit = 60) {
   return false;
 }
 
-/// Clicks a droplet that sinks at a usable speed; true when one turned red.
+/// Clicks a droplet that sinks at a usable speed; true when one turned red. Only an injection
+/// brings new droplets, and those that sink are gone through the bottom within half a minute:
+/// after a droplet was timed there is seldom one left, so a few looks are enough.
 async function chooseSinking() {
-  for (let attempt = 0; attempt < 10; attempt++) {
+  for (let attempt = 0; attempt < 4; attempt++) {
     const before = await markers(colours.markerYellow);
     await pause(300);
     const after = await markers(colours.markerYellow);
@@ -108,7 +113,7 @@ async function chooseSinking() {
       const nearest = before.places.reduce((best, m) =>
         (Math.hypot(m.x - x, m.y - y) < Math.hypot(best.x - x, best.y - y) ? m : best));
       const vx = (x - nearest.x) / dt, vy = (y - nearest.y) / dt;
-      if (vy > 12 && vy < 110 && Math.abs(vx) < 5 && Math.abs(x - Centre) < 90 && y < BottomLine) {
+      if (vy > 12 && vy < 110 && Math.abs(vx) < 5 && Math.abs(x - Centre) < Aside && y < BottomLine) {
         candidates.push({ vy, vx, x, y });
       }
     }
