@@ -8,7 +8,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { repositoryRoot } from './browser.mjs';
 import { caption } from './catalogue.mjs';
-import { pixelsOfColour, viewportPixels } from './screen.mjs';
+import { colours, pixelsOfColour, viewportPixels } from './screen.mjs';
 import { control, text } from './session.mjs';
 
 export const followedRed = [255, 0, 0];
@@ -36,17 +36,17 @@ export async function microscopeBox(session) {
 
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-/// The yellow markers' centres on the microscope's canvas now, in CSS pixels of the page: read
-/// straight from the drawn pixels, since a screenshot takes long enough for a droplet to move
-/// past a click's reach.
-async function markerCentres(session) {
-  return session.page.evaluate(() => {
+/// The centres of the microscope's markers of a colour (yellow: every droplet's) as drawn now, in
+/// CSS pixels of the page: read straight from the canvas, since a screenshot takes long enough for
+/// a droplet to move past a click's reach.
+export async function markerCentres(session, colour = colours.markerYellow) {
+  return session.page.evaluate(([r, g, b]) => {
     const canvas = document.getElementById('microscope');
     const rect = canvas.getBoundingClientRect();
     const { data, width, height } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
     const left = new Set();
     for (let p = 0; p < width * height; p++) {
-      if (data[p * 4] === 255 && data[p * 4 + 1] === 255 && data[p * 4 + 2] === 0) left.add(p);
+      if (data[p * 4] === r && data[p * 4 + 1] === g && data[p * 4 + 2] === b) left.add(p);
     }
     const centres = [];
     for (const start of left) {
@@ -64,7 +64,7 @@ async function markerCentres(session) {
       });
     }
     return centres;
-  });
+  }, colour);
 }
 
 /// Clicks the droplet that moved least over half a second (each marker matched to the nearest
