@@ -18,3 +18,16 @@ constexpr std::uint32_t Yellow = 0xFFFFFF00;
 constexpr std::uint32_t MoneyGreen = 0xFFC0DCC0;
 constexpr std::uint32_t Red = 0xFFFF0000;
 } // namespace Colors
+
+/// What each edition draws in which colour beyond the designs' own: the page receives these
+/// with the designs.
+namespace Palette {
+constexpr std::uint32_t Marker = Colors::Yellow; ///< a droplet's marker
+constexpr std::uint32_t Followed = Colors::Red;  ///< the followed droplet's marker and ring
+constexpr std::uint32_t LampOn = Colors::Lime;   ///< the supply lamp while the supply is on
+constexpr std::uint32_t LampOff = Colors::Teal;  ///< and while it is off
+constexpr std::uint32_t Bars = Colors::Teal;     ///< the charge histogram's bars
+constexpr std::uint32_t Multiples = 0x5A0000FF;  ///< its faint lines at the estimate's multiples
+constexpr std::uint32_t HistogramGround = Colors::White;
+constexpr std::uint32_t Ink = Colors::Black; ///< axes, figures and the dial's lines
+} // namespace Palette

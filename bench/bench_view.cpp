@@ -2,6 +2,7 @@
 // it causes, drawing the voltmeter dial, and a whole tick with its view refresh and repaint.
 #include "model/Data.h"
 #include "ui/Main.h"
+#include "ui/VoltageView.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ TForm1& Bench() {
     Data::StartRun();
     Data::SeedRandom(1);
     form->BitBtn1Click();
-    form->Edit7->setText("500");
+    form->Voltage()->Edit7->setText("500");
     form->BitBtn3Click();
     form->BitBtn4Click();
     QApplication::processEvents();

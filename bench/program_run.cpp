@@ -12,9 +12,13 @@
 #include "bench/RunOptions.h"
 #include "model/Data.h"
 #include "ui/Main.h"
+#include "ui/MicroscopeView.h"
 #include "ui/PswdDlg.h"
+#include "ui/StopwatchView.h"
+#include "ui/VoltageView.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -52,10 +56,10 @@ int main(int argc, char** argv) {
         // Once the simulation runs: the student's set-up, then a second to settle.
         QTimer::singleShot(300, &form, [&form] {
             Data::SeedRandom(20261208); // the same droplets in every run, for comparable runs
-            form.BitBtn1->click();
-            form.Edit7->setText("500");
-            form.BitBtn3->click();
-            form.BitBtn4->click();
+            form.Microscope()->BitBtn1->click();
+            form.Voltage()->Edit7->setText("500");
+            form.Voltage()->BitBtn3->click();
+            form.Stopwatch()->BitBtn4->click();
         });
         QTimer::singleShot(1300, &form, [&] {
             start = {Bench::CpuSeconds(), WallSeconds(), Data::SimTime,

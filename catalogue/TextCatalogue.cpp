@@ -99,8 +99,7 @@ std::string GetText(int n, std::initializer_list<std::string_view> arguments) {
     return FillPlaces(GetText(n), arguments);
 }
 
-std::string FillPlaces(std::string_view pattern,
-                       std::initializer_list<std::string_view> arguments) {
+std::string FillPlaces(std::string_view pattern, std::span<const std::string_view> arguments) {
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -108,13 +107,18 @@ std::string FillPlaces(std::string_view pattern,
                            pattern[i + 1] <= '9';
         const std::size_t index = place ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
         if (place && index < arguments.size()) {
-            text += arguments.begin()[index];
+            text += arguments[index];
             ++i;
         } else {
             text += pattern[i];
         }
     }
     return text;
+}
+
+std::string TitleWithIdentifier(int n, std::string_view identifier) {
+    // Three blanks, a slash and three blanks.
+    return GetText(n) + "   /   " + std::string(identifier);
 }
 
 } // namespace Data

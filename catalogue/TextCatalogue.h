@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,15 @@ std::string GetText(int n);
 /// pass, so an argument that holds "%2" stays as it is; a place with no argument stays too.
 std::string GetText(int n, std::initializer_list<std::string_view> arguments);
 /// `pattern` with its places "%1" to "%9" filled as GetText fills them.
-std::string FillPlaces(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+std::string FillPlaces(std::string_view pattern, std::span<const std::string_view> arguments);
+inline std::string FillPlaces(std::string_view pattern,
+                              std::initializer_list<std::string_view> arguments) {
+    return FillPlaces(pattern,
+                      std::span<const std::string_view>(arguments.begin(), arguments.size()));
+}
+/// A window's title that names the identifier at work: catalogue text n, "   /   " and the
+/// identifier as typed.
+std::string TitleWithIdentifier(int n, std::string_view identifier);
 extern std::string ExeDir;  ///< folder of the running program file, ending in the separator
 extern std::string LangDir; ///< selected language folder, without trailing separator; or empty
 /// Forgets the open catalogue; the next GetText opens it again from ExeDir or LangDir.

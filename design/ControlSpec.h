@@ -46,6 +46,10 @@ struct ControlSpec {
     ShapeKind Shape = ShapeKind::Rectangle;
     std::optional<std::uint32_t> PenColor = {}; ///< shape outline; none when empty
     bool Flat = false;                          ///< edit field with a flat, tiled bevel
+    /// The catalogue text that captions the control whenever its window is shown; 0 for none.
+    int Caption = 0;
+    /// The caption is shown without its mnemonic, which another control of the window has.
+    bool KeylessCaption = false;
 };
 
 /// The windows' default font: "MS Sans Serif", 8 points (11 pixels).

@@ -4,6 +4,7 @@
 // catalogue texts when a dialog is shown.
 
 #include "assets/Colors.h"
+#include "catalogue/TextNumbers.h"
 #include "design/ControlSpec.h"
 
 #include <cstdint>
@@ -17,6 +18,7 @@ constexpr int ClientWidth = 233;
 constexpr int ClientHeight = 93;
 constexpr std::uint32_t ClientColor = Colors::MoneyGreen;
 constexpr const char* DesignTitle = "Azonosító beadása";
+constexpr int TitleCaption = Texts::PromptTitle;
 } // namespace IdentityPromptDesign
 
 /// The About box.
@@ -25,6 +27,7 @@ std::span<const ControlSpec> Controls();
 constexpr int ClientWidth = 330;
 constexpr int ClientHeight = 180;
 constexpr std::uint32_t ClientColor = Colors::Teal;
+constexpr int TitleCaption = Texts::About;
 } // namespace AboutDesign
 
 /// The choice of the language folder.

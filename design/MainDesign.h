@@ -2,10 +2,12 @@
 // The design of the main window: its controls, menu, keyboard order, size and colour.
 
 #include "assets/Colors.h"
+#include "catalogue/TextNumbers.h"
 #include "design/ControlSpec.h"
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace MainDesign {
 
@@ -33,19 +35,25 @@ constexpr const char* TabOrder[] = {"BitBtn1", "Image3",     "BitBtn2",    "BitB
                                     "UpDown1", "ScrollBar1", "ScrollBar2", "Edit1",   "BitBtn4",
                                     "BitBtn5", "BitBtn6",    "Edit2",      "UpDown2"};
 
-/// Design texts of the menu, replaced by catalogue texts at activation.
-constexpr const char* EndItemText = "Vége";
-constexpr const char* HelpMenuText = "Súgó";
-constexpr const char* MeasurementMenuText = "Mérés";
-constexpr const char* NotebookItemText = "Jegyzőfüzet…";
-constexpr const char* IoniseItemText = "Ionizálás";
-constexpr const char* BrownianItemText = "Brown-mozgás";
-constexpr const char* AboutItemText = "Névjegy";
-constexpr const char* DescriptionItemText = "Leírás";
-constexpr const char* LanguageItemText = "Nyelv…";
 constexpr const char* DesignTitle = "Tessilar-kísérlet";
+/// The catalogue text of the title, which names the identifier after it.
+constexpr int TitleCaption = Texts::MainTitle;
 
 /// Keyboard order of the controls, first to last.
 std::span<const char* const> KeyboardOrder();
+
+/// The control of that name; a name the design does not hold throws std::logic_error, so that a
+/// typo stops at once.
+const ControlSpec& Control(std::string_view name);
+
+/// The droplets' markers in the microscope and how near a pointer must come to pick one, view
+/// pixels.
+namespace Microscope {
+constexpr int MarkerSize = 4; ///< a marker is a dot this wide and high, centred on its droplet
+constexpr int RingMargin = 4; ///< the followed droplet's ring lies this far outside its dot
+constexpr int RingWidth = 2;  ///< and is this thick
+constexpr int ClickReach = 6; ///< a click picks a marker this far from its centre
+constexpr int TapReach = 12;  ///< a finger covers more than a mouse pointer
+} // namespace Microscope
 
 } // namespace MainDesign

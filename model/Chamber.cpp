@@ -20,7 +20,6 @@ bool StopwatchRunning = false;
 double StopwatchStart = 0;
 double StopwatchShown = 0;
 DropletArray Drops;
-int SelectedDroplet = 0;
 bool BrownianMotion = false;
 
 std::function<void()> ViewRefreshHook;
@@ -35,7 +34,6 @@ void ResetChamber() {
     StopwatchRunning = false;
     StopwatchStart = 0;
     StopwatchShown = 0;
-    SelectedDroplet = 0;
     BrownianMotion = false;
     for (TDroplet& d : Drops) {
         DropMarker* marker = d.Marker;

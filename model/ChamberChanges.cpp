@@ -63,7 +63,6 @@ void InjectAllDroplets() {
     for (TDroplet& d : Drops)
         InjectDroplet(d);
     ApplySupply();
-    SelectedDroplet = 0;
     ViewOffsetX = 0;
     ViewOffsetY = 0;
     InjectTime = SimTime;
@@ -72,10 +71,6 @@ void InjectAllDroplets() {
     // temperature began.
     PrevTemp = AirTemperatureAt(SimTime);
     TempRefTime = SimTime;
-}
-
-void SelectDroplet(int i) {
-    SelectedDroplet = i >= DropletArray::Low && i <= DropletArray::High ? i : 0;
 }
 
 void SetBrownianMotion(bool on) {

@@ -81,7 +81,6 @@ extern bool StopwatchRunning; ///< the stopwatch display is updated every tick
 extern double StopwatchStart; ///< SimTime when the stopwatch was started, s
 extern double StopwatchShown; ///< the time the stopwatch display shows, s (not cut to tenths)
 extern DropletArray Drops;
-extern int SelectedDroplet; ///< the droplet the student follows, 1 to 100, or 0 for none
 /// Droplets in the chamber jitter with the thermal motion of the air: in every sub-step each
 /// moves by independent normal displacements in X and Y of standard deviation √(2·D·h), where
 /// D = k_B·T / (6π·η·r) at the temperature and viscosity of that moment.
@@ -111,12 +110,9 @@ void ReversePolarity();
 void ApplySupply();
 /// A new set temperature (°C): the chamber air relaxes towards it from its present temperature.
 void SetAmbientTemperature(double celsius);
-/// Sprays all droplets afresh and recentres the view; no droplet is followed any more (they are
-/// all new). The injection drift starts now; a change of temperature under way goes on along the
-/// same curve (spraying does not heat or cool the air).
+/// Sprays all droplets afresh and recentres the view. The injection drift starts now; a change
+/// of temperature under way goes on along the same curve (spraying does not heat or cool the air).
 void InjectAllDroplets();
-/// Follows droplet i (1 to 100), or none for any other number.
-void SelectDroplet(int i);
 /// Switches the Brownian jitter on or off.
 void SetBrownianMotion(bool on);
 /// One burst of the ionising source: each droplet in the chamber, with a probability of 1/3,

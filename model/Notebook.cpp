@@ -55,10 +55,10 @@ int SprayNumberOffset(const std::vector<NotebookRow>& rows) {
     return (highest + DropletCount - 1) / DropletCount * DropletCount;
 }
 
-NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, int sprayNumberOffset,
+NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, std::optional<int> droplet,
                         bool afterBurst) {
     NotebookRow row;
-    if (SelectedDroplet > 0) row.Droplet = SelectedDroplet + sprayNumberOffset;
+    row.Droplet = droplet;
     row.Ticks = rows.empty() || !rows.back().Ticks ? DefaultTicks : *rows.back().Ticks;
     row.Time = StopwatchReading();
     // With the supply off or positive polarity droplets fall; reversed, a timed one rises.

@@ -38,17 +38,19 @@ struct NotebookRow {
 constexpr int DefaultTicks = 30; ///< the first row's ticks
 /// The largest droplet number a notebook holds.
 constexpr int LargestDropletNumber = 999'999;
+/// The most ticks a row holds: more than the reticle has from end to end is a typing slip.
+constexpr int LargestTicks = 1000;
 constexpr double TickLength = 10; ///< µm between two reticle ticks
 
 /// What a new spray's droplets add to their numbers 1 to 100 in the notebook, so that they are
 /// never paired with droplets of earlier sprays: the next multiple of 100 above the highest
 /// droplet number the notebook holds, or 0 for a notebook that names no droplet.
 int SprayNumberOffset(const std::vector<NotebookRow>& rows);
-/// The row a recording adds to `rows` now: the followed droplet numbered from `sprayNumberOffset`
-/// (none when no droplet is followed), the ticks of the row before (the first row's default), the
-/// stopwatch reading, the direction the supply makes a timed droplet move, the plate voltage and
-/// the chamber temperature to hundredths of a degree.
-NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, int sprayNumberOffset,
+/// The row a recording adds to `rows` now: the droplet's notebook number (none when no droplet
+/// is followed), the ticks of the row before (the first row's default), the stopwatch reading, the
+/// direction the supply makes a timed droplet move, the plate voltage and the chamber temperature
+/// to hundredths of a degree.
+NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, std::optional<int> droplet,
                         bool afterBurst);
 
 /// The distance of a row, µm.

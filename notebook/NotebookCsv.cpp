@@ -150,7 +150,10 @@ std::variant<std::vector<Data::NotebookRow>, CsvProblem> FromCsv(std::string_vie
         if (!ReadCell(f[0], row.Droplet) ||
             (row.Droplet && (*row.Droplet < 1 || *row.Droplet > Data::LargestDropletNumber)))
             return CsvProblem{line, CsvFault::BadDroplet, Quoted(f[0])};
-        if (!ReadCell(f[1], row.Ticks) || (row.Ticks && *row.Ticks < 0))
+        // The limits the notebook's table holds a row to, so that a file holds no row the table
+        // would refuse.
+        if (!ReadCell(f[1], row.Ticks) ||
+            (row.Ticks && (*row.Ticks < 0 || *row.Ticks > Data::LargestTicks)))
             return CsvProblem{line, CsvFault::BadTicks, Quoted(f[1])};
         if (!ReadCell(f[3], row.Time) || (row.Time && *row.Time < 0))
             return CsvProblem{line, CsvFault::BadTime, Quoted(f[3])};

@@ -33,7 +33,7 @@ enum class CsvFault {
     OpenQuote,      ///< a quoted cell is never closed
     CellCount,      ///< Detail: how many cells the row has
     BadDroplet,     ///< Detail: the cell as quoted
-    BadTicks,       ///< Detail: the cell as quoted
+    BadTicks,       ///< Detail: the cell as quoted (not a whole number from 0 to LargestTicks)
     BadTime,        ///< Detail: the cell as quoted
     BadDirection,   ///< Detail: the cell as quoted
     BadVoltage,     ///< Detail: the cell as quoted

@@ -17,6 +17,9 @@ namespace {
 /// Bytes of the identifier kept in a file name: with ".csv", a hash and a set-aside suffix it
 /// stays well below the 255 bytes of common file systems.
 constexpr qsizetype LongestStem = 160;
+/// The file name's ending of the notebooks and of their marks.
+constexpr QLatin1String NotebookEnding(".csv");
+constexpr QLatin1String MarksEnding(".bursts");
 
 bool Unsafe(QChar c) {
     return c == '/' || c == '\\' || c.category() == QChar::Other_Control || c == QChar(0x7F);
@@ -73,6 +76,11 @@ Opened Open(const QString& path) {
     if (auto rows = Read(path, &opened.Problem)) {
         opened.What = Opened::Outcome::Read;
         opened.Rows = std::move(*rows);
+        // Marks that cannot be read leave the rows without them; they name rows, and a row that
+        // does not exist is passed over.
+        QFile marks(MarksPathFor(path));
+        if (marks.open(QIODevice::ReadOnly))
+            opened.Marks = marks.read(static_cast<qint64>(LongestNotebook)).trimmed().toStdString();
         return opened;
     }
     // Set aside under a name of its own beside it, so that nothing is overwritten.
@@ -84,10 +92,38 @@ Opened Open(const QString& path) {
     if (QFile::rename(path, aside)) {
         opened.What = Opened::Outcome::SetAside;
         opened.AsidePath = aside;
+        // The marks go with their rows, so that the new notebook's marks name none of them.
+        if (QFileInfo::exists(MarksPathFor(path)))
+            QFile::rename(MarksPathFor(path), MarksPathFor(aside));
     } else {
         opened.What = Opened::Outcome::Unreadable;
     }
     return opened;
+}
+
+QString MarksPathFor(const QString& path) {
+    const QString stem = path.endsWith(NotebookEnding) ? path.chopped(NotebookEnding.size()) : path;
+    return stem + MarksEnding;
+}
+
+bool WriteMarks(const QString& path, const std::string& marks, QString* error) {
+    const QString marksPath = MarksPathFor(path);
+    if (marks.empty()) {
+        QFile old(marksPath);
+        if (!old.exists() || old.remove()) return true;
+        *error = old.errorString();
+        return false;
+    }
+    QSaveFile file(marksPath);
+    const std::string text = marks + "\r\n";
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool Write(const QString& path, const std::vector<Data::NotebookRow>& rows, QString* error) {

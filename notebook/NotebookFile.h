@@ -6,6 +6,7 @@
 #include "model/Notebook.h"
 
 #include <QString>
+#include <string>
 #include <vector>
 
 namespace Notebook {
@@ -29,12 +30,18 @@ struct Opened {
     };
     Outcome What = Outcome::Fresh;
     std::vector<Data::NotebookRow> Rows;
+    /// The rows marked as after an ionising burst, "2,5" from 1 (kept beside the notebook, as its
+    /// CSV does not hold them); empty for none.
+    std::string Marks;
     QString AsidePath; ///< where a notebook that could not be read now is
     QString Problem;   ///< why it could not be read
 };
 
-/// Opens the notebook at `path`, setting a damaged one aside.
+/// Opens the notebook at `path` with its marks, setting a damaged one aside (its marks with it).
 Opened Open(const QString& path);
+
+/// Where the burst marks of the notebook at `path` are kept: beside it, ".bursts" for ".csv".
+QString MarksPathFor(const QString& path);
 
 /// Reads a notebook file without changing anything; the rows, or the problem in `problem`
 /// in the catalogue's language ("line 3: …").
@@ -42,5 +49,9 @@ std::optional<std::vector<Data::NotebookRow>> Read(const QString& path, QString*
 
 /// Writes the rows to `path` in one step (creating its folder); false with the reason in `error`.
 bool Write(const QString& path, const std::vector<Data::NotebookRow>& rows, QString* error);
+
+/// Writes the burst marks of the notebook at `path` beside it in one step, or removes their file
+/// when there are none; false with the reason in `error`.
+bool WriteMarks(const QString& path, const std::string& marks, QString* error);
 
 } // namespace Notebook

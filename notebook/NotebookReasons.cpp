@@ -36,6 +36,9 @@ std::string Describe(const CsvProblem& problem) {
     case CsvFault::BadDroplet:
         reason = Data::GetText(text, {std::to_string(Data::LargestDropletNumber), problem.Detail});
         break;
+    case CsvFault::BadTicks:
+        reason = Data::GetText(text, {std::to_string(Data::LargestTicks), problem.Detail});
+        break;
     default:
         reason = Data::GetText(text, {problem.Detail});
     }

@@ -19,7 +19,9 @@ web/core/build.sh "$TESSILAR_ROOT/build-web/wasm" tessilar_core
 mkdir -p build-web/core
 cp build-web/wasm/api/tessilar_core.mjs build-web/core/tessilar_core.mjs
 
-# esbuild strips the types without checking them: the compiler checks them first (strict).
+# The page's constants and its interface to the core, from the C++ headers; then, as esbuild strips
+# the types without checking them, the compiler checks them first (strict).
+node web/generate.mjs
 web/node_modules/.bin/tsc --noEmit -p web/tsconfig.json
 node web/build.mjs --unit
 node web/build.mjs

@@ -28,14 +28,8 @@ TAboutDlg::TAboutDlg(QWidget* parent) : TModalDialog(parent) {
 }
 
 void TAboutDlg::FormActivate() {
-    const auto text = [](int n) { return QString::fromStdString(Data::GetText(n)); };
-    setWindowTitle(text(401));
-    SetLabelCaption(Label1, text(402));
-    SetLabelCaption(Label2, text(406));
-    SetLabelCaption(Label3, text(403));
-    SetLabelCaption(Label4, text(404));
-    SetLabelCaption(Label5, text(405));
-    OKBtn->setText(text(1));
+    setWindowTitle(QString::fromStdString(Data::GetText(AboutDesign::TitleCaption)));
+    ApplyDesignCaptions(controls_, AboutDesign::Controls());
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) {
         // Centred by the width of its text in its own font; a text wider than the panel gets a
         // negative left and is cut at both sides.

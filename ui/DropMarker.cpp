@@ -7,8 +7,7 @@
 #include <QPainter>
 
 namespace {
-/// Thickness of the followed droplet's ring, pixels.
-constexpr int RingWidth = 2;
+constexpr int RingWidth = MainDesign::Microscope::RingWidth;
 
 /// A circle `side` pixels across, `RingWidth` thick, transparent inside and out: a filled circle
 /// with a smaller one cut out of its middle, so that the field shows through around the dot.
@@ -57,7 +56,7 @@ QWidget* DropMarker::parentWidget() const {
 }
 
 QColor DropMarker::BrushColor() const {
-    return QColor(selected_ ? Colors::Red : Colors::Yellow);
+    return QColor(selected_ ? Palette::Followed : Palette::Marker);
 }
 
 void DropMarker::SetSelected(bool selected) {
@@ -73,9 +72,9 @@ MarkerLayer::MarkerLayer(QWidget* client, TImage* field, int count)
     : client_(client), field_(field) {
     // The same pixels a circle shape control of the marker's size draws, without an outline.
     const QSize size(DropMarker::Size, DropMarker::Size);
-    yellow_ = TShape::Picture(TShape::Kind::Circle, size, QColor(Colors::Yellow), QColor());
-    red_ = TShape::Picture(TShape::Kind::Circle, size, QColor(Colors::Red), QColor());
-    ring_ = Ring(DropMarker::Size + 2 * DropMarker::RingMargin, QColor(Colors::Red));
+    yellow_ = TShape::Picture(TShape::Kind::Circle, size, QColor(Palette::Marker), QColor());
+    red_ = TShape::Picture(TShape::Kind::Circle, size, QColor(Palette::Followed), QColor());
+    ring_ = Ring(DropMarker::Size + 2 * DropMarker::RingMargin, QColor(Palette::Followed));
     for (int i = 0; i < count; ++i) {
         markers_.push_back(std::make_unique<DropMarker>(this));
         markers_.back()->show();

@@ -8,6 +8,8 @@
 // by MarkerLayer, at the end of the picture's own repaint; a marker keeps a control's place, size
 // and visibility in the window and repaints just the pixels it leaves and enters.
 
+#include "design/MainDesign.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -22,9 +24,9 @@ class TImage;
 
 class DropMarker final {
 public:
-    static constexpr int Size = 4;
+    static constexpr int Size = MainDesign::Microscope::MarkerSize;
     /// The followed droplet's ring lies this many pixels outside the dot on every side.
-    static constexpr int RingMargin = 4;
+    static constexpr int RingMargin = MainDesign::Microscope::RingMargin;
     explicit DropMarker(MarkerLayer* layer);
 
     // Place, size and visibility in the window's client area, as a control's.

@@ -1,27 +1,42 @@
 #include "ui/Main.h"
 
-#include "assets/Colors.h"
-#include "catalogue/FolderEntries.h"
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "design/MainDesign.h"
 #include "model/Data.h"
-#include "model/FieldParsing.h"
+#include "notebook/NotebookStore.h"
 #include "ui/AbtDlg.h"
 #include "ui/DescriptionOpener.h"
-#include "ui/DropMarker.h"
 #include "ui/Language.h"
+#include "ui/MicroscopeView.h"
 #include "ui/NotebookWindow.h"
-#include "ui/PictureImages.h"
 #include "ui/PswdDlg.h"
-#include "ui/layer/Captions.h"
+#include "ui/StopwatchView.h"
+#include "ui/ThermometerView.h"
+#include "ui/VoltageView.h"
+#include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
 #include "ui/layer/MessagePump.h"
+#include "ui/layer/UpDown.h"
 #include "ui/layer/WindowVisibility.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
+
+namespace {
+QString Text(int n, std::initializer_list<std::string_view> places = {}) {
+    return QString::fromStdString(Data::GetText(n, places));
+}
+} // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -38,62 +53,28 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(client_);
 
     controls_ = BuildControls(client_, MainDesign::Controls(), MainDesign::WindowChildShift);
-    Image1 = controls_.Bind<TImage>("Image1");
-    Image2 = controls_.Bind<TImage>("Image2");
-    Image3 = controls_.Bind<TImage>("Image3");
-    ScrollBar1 = controls_.Bind<QScrollBar>("ScrollBar1");
-    ScrollBar2 = controls_.Bind<QScrollBar>("ScrollBar2");
-    Label1 = controls_.Bind<QLabel>("Label1");
-    Label2 = controls_.Bind<QLabel>("Label2");
-    Label3 = controls_.Bind<QLabel>("Label3");
-    Label4 = controls_.Bind<QLabel>("Label4");
-    Label7 = controls_.Bind<QLabel>("Label7");
-    Edit1 = controls_.Bind<QLineEdit>("Edit1");
-    Edit2 = controls_.Bind<QLineEdit>("Edit2");
-    Edit7 = controls_.Bind<QLineEdit>("Edit7");
-    UpDown1 = controls_.Bind<TUpDown>("UpDown1");
-    UpDown2 = controls_.Bind<TUpDown>("UpDown2");
-    Shape1 = controls_.Bind<TShape>("Shape1");
-    Shape2 = controls_.Bind<TShape>("Shape2");
-    BitBtn1 = controls_.Bind<QPushButton>("BitBtn1");
-    BitBtn2 = controls_.Bind<QPushButton>("BitBtn2");
-    BitBtn3 = controls_.Bind<QPushButton>("BitBtn3");
-    BitBtn4 = controls_.Bind<QPushButton>("BitBtn4");
-    BitBtn5 = controls_.Bind<QPushButton>("BitBtn5");
+    microscope_ = new MicroscopeView(client_, controls_, session_);
+    voltage_ = new VoltageView(client_, controls_, session_);
+    thermometer_ = new ThermometerView(client_, controls_, session_);
+    stopwatch_ = new StopwatchView(client_, controls_, session_);
     BitBtn6 = controls_.Bind<QPushButton>("BitBtn6");
-    // The spin buttons step from a whole number typed into their field, read as the voltage
-    // field reads it.
-    const auto readInteger = [](const QString& text) -> std::optional<long long> {
-        if (const auto n = Data::ParseInteger(text.toStdString())) return *n;
-        return std::nullopt;
-    };
-    UpDown1->SetFieldReader(readInteger);
-    UpDown2->SetFieldReader(readInteger);
-    for (QScrollBar* bar : {ScrollBar1, ScrollBar2})
-        bar->setFocusPolicy(Qt::TabFocus);
-    // The microscope takes the focus (by Tab, or by a click on a droplet) to follow droplets
-    // from the keyboard.
-    Image3->setFocusPolicy(Qt::StrongFocus);
     SetTabOrder(controls_, MainDesign::KeyboardOrder());
     BuildMenu();
+    new FocusRing(this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
+    notebook_ = new NotebookStore(this);
     ConnectHandlers();
-    SetUpMeasurement();
-    SetUpAccessibility();
     FormCreate();
     Timer1->start();
 }
 
 TForm1::~TForm1() {
     // The tick must not reach a window that no longer exists.
-    Data::ViewRefreshHook = nullptr;
-    Data::StopwatchDisplayHook = nullptr;
-    for (Data::TDroplet& d : Data::Drops)
-        d.Marker = nullptr;
+    session_.Detach();
 }
 
 void TForm1::SetDialogs(TAboutDlg* about, TLanguageDlg* language, TPasswordDlg* password) {
@@ -103,66 +84,97 @@ void TForm1::SetDialogs(TAboutDlg* about, TLanguageDlg* language, TPasswordDlg* 
 }
 
 void TForm1::BuildMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setFont(font());
-    Vge1 = bar->addAction(QString::fromUtf8(MainDesign::EndItemText));
-    Vge1->setObjectName("Vge1");
-    Mrs1 = bar->addMenu(QString::fromUtf8(MainDesign::MeasurementMenuText));
-    Mrs1->setObjectName("Mrs1");
-    Jegyzfzet1 = Mrs1->addAction(QString::fromUtf8(MainDesign::NotebookItemText));
-    Jegyzfzet1->setObjectName("Jegyzfzet1");
-    Mrs1->addSeparator();
-    Ionizls1 = Mrs1->addAction(QString::fromUtf8(MainDesign::IoniseItemText));
-    Ionizls1->setObjectName("Ionizls1");
-    Brownmozgs1 = Mrs1->addAction(QString::fromUtf8(MainDesign::BrownianItemText));
-    Brownmozgs1->setObjectName("Brownmozgs1");
-    Brownmozgs1->setCheckable(true);
-    Sg1 = bar->addMenu(QString::fromUtf8(MainDesign::HelpMenuText));
-    Sg1->setObjectName("Sg1");
-    Nvjegy1 = Sg1->addAction(QString::fromUtf8(MainDesign::AboutItemText));
-    Nvjegy1->setObjectName("Nvjegy1");
-    Lers1 = Sg1->addAction(QString::fromUtf8(MainDesign::DescriptionItemText));
-    Lers1->setObjectName("Lers1");
-    Sg1->addSeparator();
-    Nyelv1 = Sg1->addAction(QString::fromUtf8(MainDesign::LanguageItemText));
-    Nyelv1->setObjectName("Nyelv1");
+    menuBar()->setFont(font());
+    const auto run = [this](Command command) { Run(command); };
+    menus_ = BuildCommandMenus(menuBar(), run);
+    BindCommandKeys(this, run);
+    Vge1 = menus_.Items.at(Command::End);
+    Mrs1 = menus_.Menus.at("Mrs1");
+    Jegyzfzet1 = menus_.Items.at(Command::Notebook);
+    Ionizls1 = menus_.Items.at(Command::Ionise);
+    Brownmozgs1 = menus_.Items.at(Command::BrownianMotion);
+    Sg1 = menus_.Menus.at("Sg1");
+    Nvjegy1 = menus_.Items.at(Command::About);
+    Lers1 = menus_.Items.at(Command::Guide);
+    Nyelv1 = menus_.Items.at(Command::Language);
+}
+
+void TForm1::Run(Command command) {
+    switch (command) {
+    case Command::End:
+        return Vge1Click();
+    case Command::About:
+        return Nvjegy1Click();
+    case Command::Guide:
+        return Sg1Click();
+    case Command::Language:
+        return LanguageItemClick();
+    case Command::StartStopwatch:
+        return BitBtn4Click();
+    case Command::StopStopwatch:
+        return BitBtn5Click();
+    case Command::Notebook:
+        return Jegyzfzet1Click();
+    case Command::Record:
+        return RecordTiming();
+    case Command::Ionise:
+        return Ionizls1Click();
+    case Command::BrownianMotion:
+        return Brownmozgs1Click();
+    }
 }
 
 void TForm1::ConnectHandlers() {
-    connect(Vge1, &QAction::triggered, this, &TForm1::Vge1Click);
-    connect(Nvjegy1, &QAction::triggered, this, &TForm1::Nvjegy1Click);
-    connect(Lers1, &QAction::triggered, this, &TForm1::Sg1Click);
-    connect(Nyelv1, &QAction::triggered, this, &TForm1::LanguageItemClick);
     // A close-kind button closes its window without a click handler of its own.
     connect(BitBtn6, &QPushButton::clicked, this, &QWidget::close);
-    connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
-    connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
-    connect(Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
-    connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
-    connect(Edit2, &QLineEdit::editingFinished, this, &TForm1::Edit2EditingFinished);
-    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
-    connect(ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ScrollBar2Change);
+    connect(stopwatch_->BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(stopwatch_->BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+    connect(microscope_->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(voltage_->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(voltage_->BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+    connect(voltage_->Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
+    connect(thermometer_->Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
+    connect(thermometer_->Edit2, &QLineEdit::editingFinished, this, &TForm1::Edit2EditingFinished);
+    connect(microscope_->ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
+    connect(microscope_->ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ScrollBar2Change);
+    connect(microscope_, &MicroscopeView::Clicked, this, &TForm1::SelectDropletAt);
+    connect(microscope_, &MicroscopeView::KeyPressed, this, &TForm1::MicroscopeKey);
+    const std::pair<TUpDown*, Lab::Field> spinButtons[] = {
+        {voltage_->UpDown1, Lab::Field::Voltage}, {thermometer_->UpDown2, Lab::Field::Temperature}};
+    for (const auto& [upDown, field] : spinButtons) {
+        connect(upDown, &TUpDown::StepRequested, this,
+                [this, field](int direction) { Show(session_.Spin(field, direction)); });
+        connect(upDown, &TUpDown::MoveRequested, this,
+                [this, field](int position) { Show(session_.SpinTo(field, position)); });
+    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TForm1::ClearDropletSelection);
+    connect(notebook_, &NotebookStore::OpenProblem, this,
+            [this](const QString& path, const QString& aside, const QString& problem) {
+                const std::string file = path.toStdString(), why = problem.toStdString();
+                Inform(aside.isEmpty()
+                           ? Text(Texts::NotebookLeftAlone, {file, why})
+                           : Text(Texts::NotebookSetAside, {file, why, aside.toStdString()}));
+            });
+    connect(notebook_, &NotebookStore::WriteProblem, this,
+            [this](const QString& path, const QString& problem) {
+                Inform(Text(Texts::NotebookNotSaved, {path.toStdString(), problem.toStdString()}));
+            });
 }
+
+// --- Lifecycle ----------------------------------------------------------------------------------
 
 void TForm1::FormCreate() {
     startupPending_ = true;
-    Label1->setText(" 0,200 mm");
-    Label1->adjustSize();
-    Label2->setText(" 0,200 mm");
-    Label2->adjustSize();
-    Image2->NewBitmap(Image2->width(), Image2->height());
+    microscope_->DrawReadouts();
     // The scheduler lives as long as the window, which releases it at the end of the program.
     Idozito = new TIdozito(this);
     CreateDropletMarkers();
     Data::StopStopwatch();
-    Data::ViewRefreshHook = [this] { RefreshView(); };
-    Data::StopwatchDisplayHook = [this](const std::string& text) { ShowStopwatch(text); };
-    BitBtn1->setFocus(); // the injection button has the focus when the window opens
-    Image3->SetPicture(MicroscopeFieldPicture());
-    Image1->SetPicture(ThermometerPicture());
+    // The tick's two ways out reach the window through the session, which draws only what can be
+    // seen and catches up once the window can be seen again.
+    session_.Attach({.Seen = [this] { return !ViewUnseen(); }, .Draw = [this](int c) { Show(c); }});
+    microscope_->BitBtn1->setFocus(); // the injection button has the focus when the window opens
 }
 
 void TForm1::Timer1Timer() {
@@ -216,12 +228,9 @@ void TForm1::FormActivate() {
     // A window closed before its activation came round must not start the loop: nothing could
     // stop it any more.
     if (!isVisible()) return;
-    BitBtn1->setFocus();
+    microscope_->BitBtn1->setFocus();
     ApplyCaptions();
-    PlaceDropletMarkers();
-    Data::StartRun();
-    DrawVoltmeter();
-    UpdateThermometer();
+    Show(session_.BeginRun());
     ApplyTeacherSettings();
     OpenNotebook();
     visibility_ = new WindowVisibility(this);
@@ -246,32 +255,52 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::ApplyCaptions() {
-    const auto text = [](int n) { return QString::fromStdString(Data::GetText(n)); };
-    Vge1->setText(text(5));
-    Sg1->setTitle(text(4));
-    Nvjegy1->setText(text(401));
-    Lers1->setText(text(17));
-    Nyelv1->setText(text(18));
-    Mrs1->setTitle(text(20));
-    Jegyzfzet1->setText(text(21));
-    Ionizls1->setText(text(22));
-    Brownmozgs1->setText(text(23));
-    BitBtn1->setText(text(11));
-    BitBtn2->setText(text(12));
-    BitBtn3->setText(text(13));
-    // The End menu item carries the same text; its mnemonic key must name one command only.
-    BitBtn6->setText(EscapeMnemonics(WithoutMnemonics(text(5))));
-    setWindowTitle(text(200) + "   /   " + Identifier());
-    SetLabelCaption(Label3, text(14));
-    SetLabelCaption(Label4, text(15));
-    SetLabelCaption(Label7, text(16));
-    ApplyAccessibleNames();
+    ApplyDesignCaptions(controls_, MainDesign::Controls());
+    ApplyCommandCaptions(menus_);
+    setWindowTitle(QString::fromStdString(
+        Data::TitleWithIdentifier(MainDesign::TitleCaption, Identifier().toStdString())));
+    microscope_->ApplyNames();
+    voltage_->ApplyNames();
+    thermometer_->ApplyNames();
+    stopwatch_->ApplyNames();
     if (notebookWindow_) notebookWindow_->ApplyCaptions(Identifier());
 }
 
 QString TForm1::Identifier() const {
     return passwordDlg_ ? passwordDlg_->Identifier() : QString();
 }
+
+std::uint32_t TForm1::TicksTogether() const {
+    if (visibility_ && !visibility_->Seen()) return TIdozito::AllTogether;
+    const int quiet = session_.QuietTicks(static_cast<int>(TIdozito::MostFiringsTogether));
+    return quiet == Lab::Session::UntilInput ? TIdozito::AllTogether
+                                             : static_cast<std::uint32_t>(quiet);
+}
+
+bool TForm1::ViewUnseen() const {
+    // A tick followed at once by more of its group is seen by nobody: the last one shows.
+    return (visibility_ && !visibility_->Seen()) || Idozito->FiringsLeft() > 0;
+}
+
+void TForm1::Show(int changes) {
+    using namespace Lab;
+    if (changes & ChangedMarkers) microscope_->DrawMarkers();
+    if (changes & ChangedReadouts) microscope_->DrawReadouts();
+    if (changes & ChangedDescription) microscope_->Describe();
+    if (changes & ChangedSupply) voltage_->DrawSupply();
+    if (changes & ChangedVoltageField) voltage_->DrawField();
+    if (changes & ChangedColumn) thermometer_->DrawColumn();
+    if (changes & ChangedTemperatureField) thermometer_->DrawField();
+    if (changes & ChangedStopwatch) stopwatch_->Draw();
+    if (changes & ChangedAnnouncement) stopwatch_->Announce();
+    if (changes & ChangedBrownian) Brownmozgs1->setChecked(Data::BrownianMotion);
+    if (changes & ChangedNotebook) {
+        notebook_->Keep(session_.Rows(), session_.BurstMarks());
+        if (notebookWindow_) notebookWindow_->Draw();
+    }
+}
+
+// --- Commands -----------------------------------------------------------------------------------
 
 void TForm1::Vge1Click() {
     BitBtn6->click();
@@ -289,4 +318,138 @@ void TForm1::Sg1Click() {
 
 void TForm1::LanguageItemClick() {
     if (languageDlg_ && languageDlg_->ShowModal() == mrOk) ApplyCaptions();
+}
+
+void TForm1::BitBtn4Click() {
+    Show(session_.StartStopwatch());
+}
+
+void TForm1::BitBtn5Click() {
+    Show(session_.StopStopwatch());
+}
+
+void TForm1::Edit7Change() {
+    Show(session_.FieldChanged(Lab::Field::Voltage, voltage_->Edit7->text().toStdString(),
+                               Lab::Edit::Typed));
+}
+
+void TForm1::BitBtn2Click() {
+    Show(session_.ReversePolarity());
+}
+
+void TForm1::BitBtn3Click() {
+    Show(session_.SwitchSupply());
+}
+
+void TForm1::ApplyVoltage() {
+    Data::ApplySupply();
+    Show(Lab::ChangedSupply);
+}
+
+void TForm1::DrawVoltmeter() {
+    voltage_->DrawVoltmeter();
+}
+
+void TForm1::CreateDropletMarkers() {
+    Data::ClearDroplets();
+    microscope_->CreateMarkers();
+}
+
+void TForm1::PlaceDropletMarkers() {
+    session_.TakeMarkers();
+    microscope_->DrawMarkers();
+}
+
+void TForm1::BitBtn1Click() {
+    Show(session_.Inject());
+}
+
+void TForm1::ScrollBar1Change() {
+    Show(session_.ShiftView(Lab::Axis::Across, microscope_->ScrollBar1->value()));
+}
+
+void TForm1::ScrollBar2Change() {
+    Show(session_.ShiftView(Lab::Axis::UpDown, microscope_->ScrollBar2->value()));
+}
+
+void TForm1::SelectDropletAt(QPoint offset) {
+    Show(session_.FollowAt(offset.x(), offset.y(), MainDesign::Microscope::ClickReach));
+}
+
+void TForm1::ClearDropletSelection() {
+    Show(session_.LetGo());
+}
+
+void TForm1::MicroscopeKey(const QString& name) {
+    if (name == "Escape") return ClearDropletSelection();
+    if (const auto key = Lab::Session::FollowKeyNamed(name.toStdString()))
+        Show(session_.Follow(*key));
+}
+
+void TForm1::DescribeMicroscope() {
+    microscope_->Describe();
+}
+
+void TForm1::RecordTiming() {
+    Show(session_.Record());
+}
+
+void TForm1::Jegyzfzet1Click() {
+    if (!notebookWindow_) {
+        notebookWindow_ = new NotebookWindow(session_, this);
+        connect(notebookWindow_, &NotebookWindow::Commanded, this, &TForm1::Show);
+        notebookWindow_->ApplyCaptions(Identifier());
+    }
+    notebookWindow_->Draw();
+    notebookWindow_->ShowAndRaise();
+}
+
+void TForm1::Ionizls1Click() {
+    Show(session_.Ionise());
+}
+
+void TForm1::Brownmozgs1Click() {
+    Show(session_.SetBrownianMotion(Brownmozgs1->isChecked()));
+}
+
+void TForm1::ApplyTeacherSettings() {
+    // A teacher may switch the jitter on from the start, and leave radius and charge to the
+    // students, in the program folder's catalogue. Nothing the student wrote changes, so the
+    // notebook is only drawn again.
+    const int changes =
+        session_.SetBrownianMotion(Data::ProgramSwitch("Settings", "BrownianMotion", false)) |
+        session_.SetCalculations(Data::ProgramSwitch("Notebook", "Calculations", true));
+    Show(changes & ~Lab::ChangedNotebook);
+    if (notebookWindow_) notebookWindow_->Draw();
+}
+
+void TForm1::OpenNotebook() {
+    Notebook::Opened opened = notebook_->OpenFor(Identifier());
+    // Opening writes nothing: the file stays as it was until the notebook changes.
+    Show(session_.OpenNotebook(std::move(opened.Rows), opened.Marks) & ~Lab::ChangedNotebook);
+    if (notebookWindow_) notebookWindow_->Draw();
+}
+
+void TForm1::Edit2Change() {
+    QLineEdit* field = thermometer_->Edit2;
+    Show(session_.FieldChanged(Lab::Field::Temperature, field->text().toStdString(),
+                               field->isModified() ? Lab::Edit::Typed : Lab::Edit::Written));
+}
+
+void TForm1::Edit2EditingFinished() {
+    // Enter or leaving the field: the field shows the value in force, whatever was left in it.
+    Show(session_.TemperatureEditingFinished());
+}
+
+void TForm1::UpdateThermometer() {
+    session_.TakeColumn();
+    thermometer_->DrawColumn();
+}
+
+void TForm1::Inform(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, Text(Texts::NotebookTitle), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }

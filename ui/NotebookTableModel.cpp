@@ -1,12 +1,12 @@
 #include "ui/NotebookTableModel.h"
 
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
+#include "lab/Session.h"
 #include "model/Data.h"
 #include "report/NotebookTexts.h"
 
 namespace {
-/// More ticks than the reticle has from end to end: a typing slip.
-constexpr int MostTicks = 1000;
 
 QStringList Listed(const std::vector<std::string>& texts) {
     QStringList list;
@@ -15,26 +15,11 @@ QStringList Listed(const std::vector<std::string>& texts) {
     return list;
 }
 
-/// Reads a whole number from `least` to `most` typed into a cell into `cell`; an empty cell is
-/// unknown. False, leaving `cell` alone, for anything else.
-bool ReadWhole(const QVariant& value, int least, int most, std::optional<int>& cell) {
-    const QString text = value.toString().trimmed();
-    if (text.isEmpty()) {
-        cell.reset();
-        return true;
-    }
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < least || n > most) return false;
-    cell = n;
-    return true;
-}
 } // namespace
 
-NotebookTableModel::NotebookTableModel(NotebookStore* store, QObject* parent)
-    : QAbstractTableModel(parent), store_(store) {
-    shownRows_ = static_cast<int>(store_->Rows().size());
-    connect(store_, &NotebookStore::Changed, this, &NotebookTableModel::StoreChanged);
+NotebookTableModel::NotebookTableModel(Lab::Session& session, QObject* parent)
+    : QAbstractTableModel(parent), session_(session) {
+    shownRows_ = static_cast<int>(session_.Rows().size());
     ApplyCaptions();
 }
 
@@ -61,8 +46,8 @@ void NotebookTableModel::ApplyCaptions() {
     if (shownRows_ > 0) emit dataChanged(index(0, 0), index(shownRows_ - 1, ColumnCount - 1));
 }
 
-void NotebookTableModel::StoreChanged() {
-    const int rows = static_cast<int>(store_->Rows().size());
+void NotebookTableModel::Reload() {
+    const int rows = static_cast<int>(session_.Rows().size());
     if (rows != shownRows_) {
         beginResetModel();
         shownRows_ = rows;
@@ -81,8 +66,8 @@ int NotebookTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant NotebookTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= static_cast<int>(store_->Rows().size())) return {};
-    const Data::NotebookRow& row = store_->Rows()[static_cast<std::size_t>(index.row())];
+    if (!index.isValid() || index.row() >= static_cast<int>(session_.Rows().size())) return {};
+    const Data::NotebookRow& row = session_.Rows()[static_cast<std::size_t>(index.row())];
     if (role == Qt::TextAlignmentRole)
         return index.column() == DirectionColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                                  : int(Qt::AlignRight | Qt::AlignVCenter);
@@ -94,11 +79,12 @@ QVariant NotebookTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant NotebookTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Vertical) {
-        const auto& rows = store_->Rows();
+        const auto& rows = session_.Rows();
         const bool burst = section >= 0 && section < static_cast<int>(rows.size()) &&
                            rows[static_cast<std::size_t>(section)].AfterBurst;
         if (role == Qt::DisplayRole) return RowLabel(section, burst);
-        if (role == Qt::ToolTipRole && burst) return QString::fromStdString(Data::GetText(530));
+        if (role == Qt::ToolTipRole && burst)
+            return QString::fromStdString(Data::GetText(Texts::AfterBurst));
         return {};
     }
     if (role != Qt::DisplayRole) return {};
@@ -118,27 +104,10 @@ Qt::ItemFlags NotebookTableModel::flags(const QModelIndex& index) const {
 }
 
 bool NotebookTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !index.isValid() ||
-        index.row() >= static_cast<int>(store_->Rows().size()))
-        return false;
-    Data::NotebookRow row = store_->Rows()[static_cast<std::size_t>(index.row())];
-    switch (index.column()) {
-    case DropletColumn:
-        if (!ReadWhole(value, Data::DropletArray::Low, Data::LargestDropletNumber, row.Droplet))
-            return false;
-        break;
-    case TicksColumn:
-        if (!ReadWhole(value, 0, MostTicks, row.Ticks)) return false;
-        break;
-    case DirectionColumn: {
-        const int d = value.toInt();
-        if (d < 0 || d > 2) return false;
-        row.Direction = static_cast<Data::MotionDirection>(d);
-        break;
-    }
-    default:
-        return false;
-    }
-    store_->Edit(index.row(), row);
+    if (role != Qt::EditRole || !index.isValid()) return false;
+    const int changes =
+        session_.EditCell(index.row(), index.column(), value.toString().toStdString());
+    if (changes == 0) return false;
+    emit Commanded(changes);
     return true;
 }

@@ -2,11 +2,14 @@
 // The notebook's rows as a table for the notebook window: the cells the student recorded, which
 // they may correct (droplet, ticks, direction), and the cells worked out from them.
 
-#include "notebook/NotebookStore.h"
 #include "report/NotebookTexts.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
+
+namespace Lab {
+class Session;
+}
 
 class NotebookTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -27,7 +30,9 @@ public:
         ColumnCount = Report::ColumnCount,
     };
 
-    NotebookTableModel(NotebookStore* store, QObject* parent = nullptr);
+    /// The session's notebook as a table; a cell the student corrects goes to the session, and
+    /// what that changed comes out as Commanded.
+    NotebookTableModel(Lab::Session& session, QObject* parent = nullptr);
 
     /// The text of one cell of a row, as the table and the report show it.
     static QString CellText(const Data::NotebookRow& row, int column,
@@ -40,6 +45,8 @@ public:
 
     /// Loads the column titles and direction names from the catalogue.
     void ApplyCaptions();
+    /// Shows the session's rows as they are now.
+    void Reload();
     /// The direction names as the table shows them: fall, rise, balanced.
     const QStringList& DirectionNames() const { return directions_; }
 
@@ -50,10 +57,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-private:
-    void StoreChanged();
+signals:
+    /// A correction changed the session: what must be drawn again.
+    void Commanded(int changes);
 
-    NotebookStore* store_;
+private:
+    Lab::Session& session_;
     int shownRows_ = 0;
     QStringList titles_;
     QStringList directions_;

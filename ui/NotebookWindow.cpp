@@ -1,6 +1,8 @@
 #include "ui/NotebookWindow.h"
 
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
+#include "lab/Session.h"
 #include "model/ClassResults.h"
 #include "notebook/NotebookFile.h"
 #include "report/NotebookTexts.h"
@@ -22,12 +24,17 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <set>
+#include <vector>
 
 namespace {
 
 QString Text(int n) {
     return QString::fromStdString(Data::GetText(n));
+}
+
+/// Catalogue text n with its places filled by a file's path and what went wrong.
+QString Text(int n, const QString& path, const QString& problem) {
+    return QString::fromStdString(Data::GetText(n, {path.toStdString(), problem.toStdString()}));
 }
 
 /// The direction cell is edited with a list of the three directions.
@@ -56,8 +63,9 @@ private:
 
 } // namespace
 
-NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
-    : QWidget(parent, Qt::Window), store_(store), model_(new NotebookTableModel(store, this)) {
+NotebookWindow::NotebookWindow(Lab::Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session),
+      model_(new NotebookTableModel(session, this)) {
     setObjectName("NotebookWindow");
     Table = new QTableView(this);
     Table->setModel(model_);
@@ -103,23 +111,27 @@ NotebookWindow::NotebookWindow(NotebookStore* store, QWidget* parent)
     layout->addWidget(EstimateLabel);
     layout->addWidget(KeysLabel);
 
-    connect(store_, &NotebookStore::Changed, this, [this] {
-        ShowCalculatedColumns();
-        FollowNewRows();
-        ShowEstimate();
-    });
-    rowsSeen_ = static_cast<int>(store_->Rows().size());
+    connect(model_, &NotebookTableModel::Commanded, this, &NotebookWindow::Commanded);
+    rowsSeen_ = static_cast<int>(session_.Rows().size());
     ShowCalculatedColumns();
     resize(860, 640);
 }
 
+void NotebookWindow::Draw() {
+    model_->Reload();
+    ShowCalculatedColumns();
+    FollowNewRows();
+    ShowEstimate();
+}
+
 void NotebookWindow::ApplyCaptions(const QString& identifier) {
-    setWindowTitle(Text(500) + "   /   " + identifier);
-    DeleteButton->setText(Text(514));
-    ExportButton->setText(Text(515));
-    ReportButton->setText(Text(522));
-    KeysLabel->setText(Text(516));
-    Histogram->SetAxisTitle(Text(510));
+    setWindowTitle(QString::fromStdString(
+        Data::TitleWithIdentifier(Texts::NotebookTitle, identifier.toStdString())));
+    DeleteButton->setText(Text(Texts::DeleteRows));
+    ExportButton->setText(Text(Texts::ExportCsv));
+    ReportButton->setText(Text(Texts::SaveReport));
+    KeysLabel->setText(Text(Texts::NotebookKeys));
+    Histogram->SetAxisTitle(Text(Texts::ChargeColumn));
     identifier_ = identifier;
     model_->ApplyCaptions();
     ShowEstimate();
@@ -134,60 +146,62 @@ void NotebookWindow::ShowAndRaise() {
 void NotebookWindow::ShowCalculatedColumns() {
     // A teacher may leave the radius and the charge for the students to work out by hand.
     for (int column : {NotebookTableModel::RadiusColumn, NotebookTableModel::ChargeColumn})
-        Table->setColumnHidden(column, !store_->Calculations());
-    Histogram->setVisible(store_->Calculations());
-    EstimateLabel->setVisible(store_->Calculations());
+        Table->setColumnHidden(column, !session_.Calculations());
+    Histogram->setVisible(session_.Calculations());
+    EstimateLabel->setVisible(session_.Calculations());
 }
 
 void NotebookWindow::ShowEstimate() {
-    const Data::ChargeEstimate estimate = Data::NotebookEstimate(store_->Rows());
-    Histogram->SetCharges(Data::NotebookCharges(store_->Rows()), estimate);
+    const Data::ChargeEstimate estimate = Data::NotebookEstimate(session_.Rows());
+    Histogram->SetCharges(Data::NotebookCharges(session_.Rows()), estimate);
     EstimateLabel->setText(QString::fromStdString(Report::EstimateSentence(estimate)));
 }
 
 void NotebookWindow::FollowNewRows() {
-    const int rows = static_cast<int>(store_->Rows().size());
+    const int rows = static_cast<int>(session_.Rows().size());
     if (rows > rowsSeen_) Table->scrollToBottom();
     rowsSeen_ = rows;
 }
 
 void NotebookWindow::DeleteSelectedRows() {
-    std::set<int, std::greater<>> rows;
+    std::vector<int> rows;
     for (const QModelIndex& index : Table->selectionModel()->selectedIndexes())
-        rows.insert(index.row());
-    for (int row : rows)
-        store_->Remove(row, 1);
+        rows.push_back(index.row());
+    if (const int changes = session_.DeleteRows(rows)) emit Commanded(changes);
 }
 
 void NotebookWindow::ExportCsv() {
-    const QString path = QFileDialog::getSaveFileName(this, Text(515), QString(), Text(521));
+    const QString path = QFileDialog::getSaveFileName(this, Text(Texts::ExportCsv), QString(),
+                                                      Text(Texts::CsvFiles));
     if (!path.isEmpty()) ExportTo(path);
 }
 
 bool NotebookWindow::ExportTo(const QString& path) {
     QString problem;
-    if (Notebook::Write(path, store_->Rows(), &problem)) return true;
-    Warn(Text(520).arg(path, problem));
+    if (Notebook::Write(path, session_.Rows(), &problem)) return true;
+    Warn(Text(Texts::FileNotWritten, path, problem));
     return false;
 }
 
 void NotebookWindow::SaveReport() {
     const QString path = QFileDialog::getSaveFileName(
-        this, Text(522), Notebook::FileNameFor(identifier_).chopped(4) + ".pdf", Text(529));
+        this, Text(Texts::SaveReport), Notebook::FileNameFor(identifier_).chopped(4) + ".pdf",
+        Text(Texts::PdfFiles));
     if (!path.isEmpty()) SaveReportTo(path);
 }
 
 bool NotebookWindow::SaveReportTo(const QString& path) {
     QString problem;
-    const std::string pdf = Report::StudentReportPdf(identifier_.toStdString(), store_->Rows(),
-                                                     store_->Calculations(), ReportMoment());
+    const std::string pdf = Report::StudentReportPdf(identifier_.toStdString(), session_.Rows(),
+                                                     session_.Calculations(), ReportMoment());
     if (WriteReportFile(path, pdf, &problem)) return true;
-    Warn(Text(520).arg(path, problem));
+    Warn(Text(Texts::FileNotWritten, path, problem));
     return false;
 }
 
 void NotebookWindow::Warn(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, Text(500), text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, Text(Texts::NotebookTitle), text,
+                                QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The notebook window: the student's timings as a table that grows with every recorded reading,
 // with the function keys that record them. Non-modal: the simulation runs on while it is open.
-
-#include "notebook/NotebookStore.h"
+// It draws the session's notebook; deleting and correcting rows go to the session, and what they
+// changed comes out as Commanded for the main window to draw and keep.
 
 #include <QWidget>
 
+namespace Lab {
+class Session;
+}
 class ChargeHistogram;
 class NotebookTableModel;
 class QLabel;
@@ -16,10 +19,12 @@ class NotebookWindow : public QWidget {
     Q_OBJECT
 
 public:
-    NotebookWindow(NotebookStore* store, QWidget* parent = nullptr);
+    NotebookWindow(Lab::Session& session, QWidget* parent = nullptr);
 
     /// Loads the window's texts from the catalogue; the title names the identifier.
     void ApplyCaptions(const QString& identifier);
+    /// The rows, the columns shown and the estimate as the session has them.
+    void Draw();
     /// Shows the window, or brings it to the front when it is shown already.
     void ShowAndRaise();
     /// Removes the rows the student has selected.
@@ -41,13 +46,17 @@ public:
     QLabel* EstimateLabel = nullptr;
     QLabel* KeysLabel = nullptr;
 
+signals:
+    /// A command of the window's changed the session: what must be drawn again.
+    void Commanded(int changes);
+
 private:
     void ShowCalculatedColumns();
     void FollowNewRows();
     void ShowEstimate();
     void Warn(const QString& text);
 
-    NotebookStore* store_;
+    Lab::Session& session_;
     NotebookTableModel* model_;
     int rowsSeen_ = 0;
     QString identifier_;

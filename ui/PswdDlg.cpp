@@ -31,11 +31,8 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : TModalDialog(parent) {
 }
 
 void TPasswordDlg::FormActivate() {
-    const auto text = [](int n) { return QString::fromStdString(Data::GetText(n)); };
-    setWindowTitle(text(256));
-    SetLabelCaption(Label1, text(257));
-    OKBtn->setText(text(1));
-    CancelBtn->setText(text(2));
+    setWindowTitle(QString::fromStdString(Data::GetText(IdentityPromptDesign::TitleCaption)));
+    ApplyDesignCaptions(controls_, IdentityPromptDesign::Controls());
     CentreOnScreen();
     Password->setFocus();
 }

@@ -1,9 +1,14 @@
 #include "ui/SpokenControls.h"
 
+#include "catalogue/TextCatalogue.h"
+#include "ui/layer/Captions.h"
+#include "ui/layer/UpDown.h"
+
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -102,6 +107,27 @@ void MakeSpoken(QWidget* widget, SpokenControl spoken) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     if (!known)
         QObject::connect(widget, &QObject::destroyed, [widget] { Registry().remove(widget); });
+}
+
+void MakeSpinButtonsSpoken(TUpDown* upDown, int name) {
+    const auto number = [upDown]() -> std::optional<double> {
+        bool ok = false;
+        const double typed = upDown->Associate()->text().trimmed().toDouble(&ok);
+        return ok ? typed : static_cast<double>(upDown->Position());
+    };
+    MakeSpoken(
+        upDown,
+        {.Role = QAccessible::SpinBox,
+         .Name = [name] { return WithoutMnemonics(QString::fromStdString(Data::GetText(name))); },
+         .Reading = [number] { return QString::number(*number()); },
+         .Number = number,
+         .Minimum = static_cast<double>(upDown->Min()),
+         .Maximum = static_cast<double>(upDown->Max()),
+         .SetNumber =
+             [upDown](double v) {
+                 const double min = upDown->Min(), max = upDown->Max();
+                 upDown->SetPosition(static_cast<int>(std::clamp(v, min, max)));
+             }});
 }
 
 void ReadingChanged(QWidget* widget) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QWidget;
+class TUpDown;
 
 /// How one control speaks. Name and Reading are asked for whenever assistive technology asks.
 struct SpokenControl {
@@ -29,6 +30,10 @@ struct SpokenControl {
 /// Makes the widget speak as described, for as long as it lives. Call before assistive
 /// technology first asks about the widget (Qt keeps the first interface it makes for a widget).
 void MakeSpoken(QWidget* widget, SpokenControl spoken);
+
+/// Makes spin buttons speak as the number in their field, from which they step (their own position
+/// while the field holds none), named by catalogue text `name`; assistive technology may set them.
+void MakeSpinButtonsSpoken(TUpDown* upDown, int name);
 
 /// Tells assistive technology that the widget's reading changed.
 void ReadingChanged(QWidget* widget);

@@ -1,6 +1,7 @@
 #pragma once
 // The analogue voltmeter of the supply: scale, ticks, hub and a needle for the plate voltage.
 
+#include "assets/Colors.h"
 #include "ui/layer/Canvas.h"
 
 /// Draws the whole dial on the canvas's bitmap for `plateVoltage` (volts; positive swings the

@@ -3,18 +3,20 @@
 // styles, all in ONE self-contained build-web/tessilar.html that makes no network request.
 //
 //   node web/build.mjs            the page (needs build-web/core/tessilar_core.mjs; see scripts/web.sh)
+// Both first write web/src/generated/ from the C++ headers (web/generate.mjs).
 //   node web/build.mjs --unit     the front end's logic modules for `node --test web/unit/`
 import * as esbuild from 'esbuild';
 import { mkdir, readFile, stat, writeFile } from 'node:fs/promises';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { generate } from './generate.mjs';
 
 const web = dirname(fileURLToPath(import.meta.url));
 const root = dirname(web);
 const out = join(root, 'build-web');
 
 /** The front end's modules of pure logic, which the unit tests load. */
-const unitModules = ['fit', 'mnemonic', 'params', 'clock', 'notebookStorage', 'pointing', 'texts'];
+const unitModules = ['fit', 'mnemonic', 'params', 'clock', 'notebookStorage', 'pointing', 'shapes', 'coreShapes'];
 
 /** Connections, frames, objects and fonts from anywhere are refused; only the page's own inline
  *  script, styles and WebAssembly run. */
@@ -90,5 +92,7 @@ async function buildPage() {
   if (bytes > 2 * 1024 * 1024) throw new Error('the page is larger than 2 MB');
 }
 
+// The page's constants and its interface to the core come from the C++ headers.
+await generate();
 if (process.argv.includes('--unit')) await buildUnit();
 else await buildPage();

@@ -1,28 +1,36 @@
 // The catalogues shipped with the program: every text present, and mnemonics that work.
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace Data;
 
 namespace {
 
-const int UsedNumbers[] = {
-    1,   2,   4,   5,   11,  12,  13,  14,  15,  16,  17,  18,  20,  21,  22,  23,  200, 256, 257,
-    401, 402, 403, 404, 405, 406, 500, 501, 502, 503, 504, 505, 506, 507, 508, 509, 510, 511, 512,
-    513, 514, 515, 516, 517, 518, 519, 520, 521, 522, 523, 524, 525, 526, 527, 528, 529, 530, 600,
-    601, 602, 603, 604, 605, 606, 607, 608, 609, 610, 611, 612, 613, 614, 615, 616, 617, 618, 619,
-    620, 621, 622, 623, 624, 625, 650, 651, 652, 653, 654, 655, 656, 657, 658, 659, 660, 661, 662,
-    663, 664, 665, 666, 667, 668, 669, 670, 671, 672, 700, 701, 702, 703, 704, 705, 706, 707, 708,
-    709, 710, 711, 712, 713, 714, 715, 716, 720, 721, 722, 723, 724, 725, 726, 727, 728, 729, 730};
+/// Every text the program names (catalogue/TextNumbers.h, read as the page's generator reads it):
+/// the number on each line "inline constexpr int Name = number;".
+std::vector<int> NamedNumbers() {
+    std::ifstream header(TESSILAR_SOURCE_DIR "/catalogue/TextNumbers.h");
+    std::vector<int> numbers;
+    const std::string declaration = "inline constexpr int ";
+    for (std::string line; std::getline(header, line);) {
+        const std::size_t at = line.find(declaration), equals = line.find(" = ");
+        if (at != 0 || equals == std::string::npos) continue;
+        numbers.push_back(std::stoi(line.substr(equals + 3)));
+    }
+    return numbers;
+}
 
 std::map<int, std::string> ReadCatalogue(const std::string& relative) {
     OpenTextCatalogue(std::string(TESSILAR_DIST_DIR) + "/" + relative);
     std::map<int, std::string> texts;
-    for (int n : UsedNumbers)
+    for (int n : NamedNumbers())
         texts[n] = GetText(n);
     CloseTextCatalogue();
     return texts;
@@ -62,13 +70,21 @@ class ShippedCatalogue : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedCatalogue, HasEveryTextWithUsableMnemonics) {
     const std::map<int, std::string> texts = ReadCatalogue(GetParam());
+    ASSERT_GT(texts.size(), 100u) << "the named texts were not found";
     for (const auto& [n, text] : texts) {
         EXPECT_NE(text, "None") << n;
         EXPECT_FALSE(text.empty()) << n;
     }
     // The main window's menu bar and buttons share one set of keys; the help menu has its own.
-    const std::set<int> withMnemonic = {4, 5, 11, 12, 13, 17, 18, 20, 21, 22, 23};
-    const std::set<int> windowKeys[] = {{4, 5, 11, 12, 13, 20}, {17, 18}, {21, 22, 23}};
+    using namespace Texts;
+    const std::set<int> withMnemonic = {
+        HelpMenu,        End,          InjectButton,    ReverseButton, SupplyButton,
+        DescriptionItem, LanguageItem, MeasurementMenu, NotebookItem,  IoniseItem,
+        BrownianItem};
+    const std::set<int> windowKeys[] = {
+        {HelpMenu, End, InjectButton, ReverseButton, SupplyButton, MeasurementMenu},
+        {DescriptionItem, LanguageItem},
+        {NotebookItem, IoniseItem, BrownianItem}};
     for (const auto& [n, text] : texts) {
         int marks = 0;
         const std::string key = Mnemonic(text, marks);
@@ -85,11 +101,11 @@ TEST_P(ShippedCatalogue, HasEveryTextWithUsableMnemonics) {
         }
     }
     // The About box panel is 313 pixels wide.
-    EXPECT_LE(Characters(texts.at(402)), 25u);
-    for (int n : {403, 404, 405, 406})
+    EXPECT_LE(Characters(texts.at(AboutHeading)), 25u);
+    for (int n : {AboutLine2, AboutLine3, AboutLine4, AboutLine5})
         EXPECT_LE(Characters(texts.at(n)), 50u) << n;
-    EXPECT_NE(texts.at(404).find("1.0.0"), std::string::npos);
-    EXPECT_EQ(texts.at(405), "MIT License");
+    EXPECT_NE(texts.at(AboutLine3).find("1.0.0"), std::string::npos);
+    EXPECT_EQ(texts.at(AboutLine4), "MIT License");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedCatalogue,
@@ -99,12 +115,12 @@ INSTANTIATE_TEST_SUITE_P(Languages, ShippedCatalogue,
 TEST(ShippedCatalogues, HungarianTextsAreTheDefaultAndTheMagyarFolders) {
     const std::map<int, std::string> program = ReadCatalogue("Tessilar.ini");
     EXPECT_EQ(ReadCatalogue("Magyar/Tessilar.ini"), program);
-    EXPECT_EQ(program.at(16), "Hőmérséklet");
-    EXPECT_EQ(program.at(200), "Tessilar-kísérlet");
-    EXPECT_EQ(program.at(401), "Névjegy");
-    EXPECT_EQ(program.at(18), "&Nyelv…");
+    EXPECT_EQ(program.at(Texts::TemperaturePanel), "Hőmérséklet");
+    EXPECT_EQ(program.at(Texts::MainTitle), "Tessilar-kísérlet");
+    EXPECT_EQ(program.at(Texts::About), "Névjegy");
+    EXPECT_EQ(program.at(Texts::LanguageItem), "&Nyelv…");
     const std::map<int, std::string> english = ReadCatalogue("English/Tessilar.ini");
-    EXPECT_EQ(english.at(200), "Tessilar experiment");
-    EXPECT_EQ(english.at(401), "About");
-    EXPECT_EQ(english.at(18), "&Language…");
+    EXPECT_EQ(english.at(Texts::MainTitle), "Tessilar experiment");
+    EXPECT_EQ(english.at(Texts::About), "About");
+    EXPECT_EQ(english.at(Texts::LanguageItem), "&Language…");
 }

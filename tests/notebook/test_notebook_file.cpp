@@ -167,28 +167,32 @@ TEST(NotebookFile, WritingReplacesTheFileInOneStep) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(NotebookStore, KeepsRowsInMemoryWhenTheFolderIsUnwritableAndSaysSoOnce) {
+TEST(NotebookStore, KeepsEveryChangeWithItsBurstMarksAndSaysOnceWhenItCannot) {
     TempFolder folder;
     folder.Write("blocked", "a file where the data folder should be");
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.Dir() + "blocked"));
+    const std::vector<Data::NotebookRow> rows = {Timing(3, 5.0, Data::MotionDirection::Fall, 0),
+                                                 Timing(3, 7.0, Data::MotionDirection::Rise, -400)};
     NotebookStore store;
     QSignalSpy problems(&store, &NotebookStore::WriteProblem);
     store.OpenFor("anna");
-    store.Append(Timing(3, 5.0, Data::MotionDirection::Fall, 0));
-    store.Append(Timing(3, 7.0, Data::MotionDirection::Rise, -400));
+    store.Keep(rows, "2");
+    store.Keep(rows, "2");
     EXPECT_EQ(problems.size(), 1);
-    ASSERT_EQ(store.Rows().size(), 2u);
-    EXPECT_TRUE(store.Rows()[1].Charge) << "worked out in memory as well";
 
-    // Where it can be written, every change is on disk at once and comes back next time.
+    // Where it can be written, every change is on disk at once and comes back at the next start
+    // with the rows marked as after a burst; a notebook without marks beside it opens too.
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.Dir() + "data"));
     NotebookStore writable;
-    writable.OpenFor("anna");
-    writable.Append(Timing(3, 5.0, Data::MotionDirection::Fall, 0));
-    writable.Append(Timing(3, 7.0, Data::MotionDirection::Rise, -400));
-    writable.Remove(0, 1);
-    NotebookStore reopened;
-    reopened.OpenFor("anna");
-    ASSERT_EQ(reopened.Rows().size(), 1u);
-    EXPECT_EQ(reopened.Rows()[0].Time, 7.0);
+    EXPECT_EQ(writable.OpenFor("anna").What, Opened::Outcome::Fresh);
+    writable.Keep(rows, "2");
+    Opened reopened = NotebookStore().OpenFor("anna");
+    ASSERT_EQ(reopened.Rows.size(), 2u);
+    EXPECT_EQ(reopened.Marks, "2");
+    writable.Keep({rows[1]}, "");
+    EXPECT_FALSE(QFile::exists(MarksPathFor(writable.Path())));
+    reopened = NotebookStore().OpenFor("anna");
+    ASSERT_EQ(reopened.Rows.size(), 1u);
+    EXPECT_EQ(reopened.Rows[0].Time, 7.0);
+    EXPECT_EQ(reopened.Marks, "");
 }

@@ -8,8 +8,19 @@
 #include "ui/AbtDlg.h"
 #include "ui/Language.h"
 #include "ui/Main.h"
+#include "ui/MicroscopeView.h"
 #include "ui/PswdDlg.h"
+#include "ui/StopwatchView.h"
+#include "ui/ThermometerView.h"
+#include "ui/VoltageView.h"
+#include "ui/layer/Picture.h"
+#include "ui/layer/Shape.h"
+#include "ui/layer/UpDown.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>

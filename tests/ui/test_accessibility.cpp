@@ -69,7 +69,7 @@ protected:
 } // namespace
 
 TEST_F(AccessibilityTest, EveryControlHasItsRoleNameAndReading) {
-    form->Edit7->setText("500");
+    form->Voltage()->Edit7->setText("500");
     form->BitBtn3Click(); // the supply on
     Data::CurTemp = Data::CelsiusOffset + 23.44;
     Data::StopwatchShown = 5.97;
@@ -82,18 +82,19 @@ TEST_F(AccessibilityTest, EveryControlHasItsRoleNameAndReading) {
     };
     const double none = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
-        {form->Image3, QAccessible::Canvas, "Microscope", "no droplet in view", none},
-        {form->Image2, QAccessible::Dial, "Voltmeter", "500 V", 500},
-        {form->Shape1, QAccessible::Graphic, "Supply lamp", "on", none},
-        {form->Image1, QAccessible::Graphic, "Thermometer", "23.4 °C", 23.44},
-        {form->Edit1, QAccessible::StaticText, "Stopwatch", "5.9 s", 5.9},
-        {form->UpDown1, QAccessible::SpinBox, "Voltage", "500", 500},
-        {form->UpDown2, QAccessible::SpinBox, "Temperature", "20", 20},
-        {form->Edit7, QAccessible::EditableText, "Voltage", "500", none},
-        {form->Edit2, QAccessible::EditableText, "Temperature", "20", none},
-        {form->ScrollBar1, QAccessible::ScrollBar, "View position across", "", 50},
-        {form->ScrollBar2, QAccessible::ScrollBar, "View position up and down", "", 50},
-        {form->BitBtn1, QAccessible::Button, "Inject droplets", "", none},
+        {form->Microscope()->Image3, QAccessible::Canvas, "Microscope", "no droplet in view", none},
+        {form->Voltage()->Image2, QAccessible::Dial, "Voltmeter", "500 V", 500},
+        {form->Voltage()->Shape1, QAccessible::Graphic, "Supply lamp", "on", none},
+        {form->Thermometer()->Image1, QAccessible::Graphic, "Thermometer", "23.4 °C", 23.44},
+        {form->Stopwatch()->Edit1, QAccessible::StaticText, "Stopwatch", "5.9 s", 5.9},
+        {form->Voltage()->UpDown1, QAccessible::SpinBox, "Voltage", "500", 500},
+        {form->Thermometer()->UpDown2, QAccessible::SpinBox, "Temperature", "20", 20},
+        {form->Voltage()->Edit7, QAccessible::EditableText, "Voltage", "500", none},
+        {form->Thermometer()->Edit2, QAccessible::EditableText, "Temperature", "20", none},
+        {form->Microscope()->ScrollBar1, QAccessible::ScrollBar, "View position across", "", 50},
+        {form->Microscope()->ScrollBar2, QAccessible::ScrollBar, "View position up and down", "",
+         50},
+        {form->Microscope()->BitBtn1, QAccessible::Button, "Inject droplets", "", none},
         {form->BitBtn6, QAccessible::Button, "Exit", "", none},
     };
     for (const Case& c : cases) {
@@ -114,14 +115,14 @@ TEST_F(AccessibilityTest, EveryControlHasItsRoleNameAndReading) {
             EXPECT_NEAR(value->currentValue().toDouble(), c.number, 1e-9);
         }
     }
-    EXPECT_TRUE(Of(form->Image3)->state().focusable);
-    EXPECT_FALSE(Said(form->Image3, QAccessible::Help).isEmpty());
+    EXPECT_TRUE(Of(form->Microscope()->Image3)->state().focusable);
+    EXPECT_FALSE(Said(form->Microscope()->Image3, QAccessible::Help).isEmpty());
     // Reversed, the voltmeter reads a negative voltage, and the voltage change was told.
     events.clear();
     form->BitBtn2Click();
-    EXPECT_EQ(Said(form->Image2, QAccessible::Value), "-500 V");
+    EXPECT_EQ(Said(form->Voltage()->Image2, QAccessible::Value), "-500 V");
     EXPECT_TRUE(std::any_of(events.begin(), events.end(), [&](const Heard& h) {
-        return h.object == form->Image2 && h.type == QAccessible::ValueChanged;
+        return h.object == form->Voltage()->Image2 && h.type == QAccessible::ValueChanged;
     }));
 }
 
@@ -129,7 +130,7 @@ TEST_F(AccessibilityTest, TheKeyboardFollowsDropletsAndTheDescriptionTellsWhere)
     // A notebook naming droplet 128 makes the next spray's droplets 201 to 300.
     Data::NotebookRow row;
     row.Droplet = 128;
-    form->Notebook()->Append(row);
+    form->Session().OpenNotebook({row});
     form->BitBtn1Click();
     Data::ClearDroplets();
     Place(1, 0, -143, -41.2); // above the centre, falling (up the view)
@@ -138,7 +139,7 @@ TEST_F(AccessibilityTest, TheKeyboardFollowsDropletsAndTheDescriptionTellsWhere)
     Place(4, 250, 0);         // out of view
     form->PlaceDropletMarkers();
     form->DescribeMicroscope();
-    EXPECT_EQ(Said(form->Image3, QAccessible::Description), "3 droplets in view");
+    EXPECT_EQ(Said(form->Microscope()->Image3, QAccessible::Description), "3 droplets in view");
 
     struct Step {
         Qt::Key key;
@@ -159,28 +160,29 @@ TEST_F(AccessibilityTest, TheKeyboardFollowsDropletsAndTheDescriptionTellsWhere)
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(QKeySequence(s.key).toString().toStdString());
-        QTest::keyClick(form->Image3, s.key);
-        EXPECT_EQ(Data::SelectedDroplet, s.followed);
+        QTest::keyClick(form->Microscope()->Image3, s.key);
+        EXPECT_EQ(form->Session().Followed(), s.followed);
         for (int i = 1; i <= 4; ++i)
             EXPECT_EQ(Data::Drops[i].Marker->Selected(), i == s.followed);
         if (s.description) {
-            EXPECT_EQ(Said(form->Image3, QAccessible::Description),
+            EXPECT_EQ(Said(form->Microscope()->Image3, QAccessible::Description),
                       QString::fromUtf8(s.description));
         }
     }
     // The followed droplet goes on being followed as it moves out of view.
-    QTest::keyClick(form->Image3, Qt::Key_Space);
+    QTest::keyClick(form->Microscope()->Image3, Qt::Key_Space);
     Place(3, 0, 220);
     form->PlaceDropletMarkers();
     form->DescribeMicroscope();
-    EXPECT_EQ(Data::SelectedDroplet, 3);
-    EXPECT_EQ(Said(form->Image3, QAccessible::Description),
+    EXPECT_EQ(form->Session().Followed(), 3);
+    EXPECT_EQ(Said(form->Microscope()->Image3, QAccessible::Description),
               "2 droplets in view; following droplet 203, out of view");
 }
 
 TEST_F(AccessibilityTest, StoppingTheStopwatchAndRecordingARowAreAnnounced) {
     Place(7, 0, 0);
-    Data::SelectDroplet(7);
+    form->PlaceDropletMarkers();
+    form->SelectDropletAt({0, 0});
     Data::StopwatchRunning = true;
     Data::StopwatchShown = 12.34;
     events.clear();
@@ -188,13 +190,13 @@ TEST_F(AccessibilityTest, StoppingTheStopwatchAndRecordingARowAreAnnounced) {
     form->RecordTiming(); // F8
     std::vector<QString> announced;
     for (const Heard& h : events)
-        if (h.object == form->Edit1 && h.type == QAccessible::DescriptionChanged)
+        if (h.object == form->Stopwatch()->Edit1 && h.type == QAccessible::DescriptionChanged)
             announced.push_back(h.description);
     ASSERT_EQ(announced.size(), 2u);
     EXPECT_EQ(announced[0], "Stopwatch stopped at 12.3 s");
     EXPECT_EQ(announced[1], "Row 1 recorded: droplet 7, 12.3 s");
     EXPECT_TRUE(std::any_of(events.begin(), events.end(), [&](const Heard& h) {
-        return h.object == form->Edit1 && h.type == QAccessible::Alert;
+        return h.object == form->Stopwatch()->Edit1 && h.type == QAccessible::Alert;
     }));
 }
 
@@ -219,24 +221,28 @@ TEST_F(AccessibilityTest, TheFollowedDropletHasARingRepaintedWithIt) {
             return false;
         }
     } recorder;
-    form->Image3->installEventFilter(&recorder);
+    form->Microscope()->Image3->installEventFilter(&recorder);
     for (const bool follow : {true, false}) {
         SCOPED_TRACE(follow);
         recorder.painted = QRegion();
         // The model's choice and the tick's placing, without a focus change (which would
         // repaint the whole field anyway).
-        Data::SelectDroplet(follow ? 1 : 0);
+        if (follow)
+            form->SelectDropletAt({0, 0});
+        else
+            form->ClearDropletSelection();
         form->PlaceDropletMarkers();
         QApplication::processEvents();
         const QRect ring =
             marker->geometry().adjusted(-DropMarker::RingMargin, -DropMarker::RingMargin,
                                         DropMarker::RingMargin, DropMarker::RingMargin);
         // Every pixel of the ring repainted (QRegion::contains only asks for an overlap).
-        EXPECT_TRUE(
-            QRegion(ring.translated(-form->Image3->pos())).subtracted(recorder.painted).isEmpty());
+        EXPECT_TRUE(QRegion(ring.translated(-form->Microscope()->Image3->pos()))
+                        .subtracted(recorder.painted)
+                        .isEmpty());
         EXPECT_EQ(pixel(), follow ? qRgb(255, 0, 0) : field);
     }
-    form->Image3->removeEventFilter(&recorder);
+    form->Microscope()->Image3->removeEventFilter(&recorder);
 }
 
 TEST_F(AccessibilityTest, TheFocusedControlIsFramed) {
@@ -245,9 +251,10 @@ TEST_F(AccessibilityTest, TheFocusedControlIsFramed) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     auto* frame = form->findChild<QFocusFrame*>();
     ASSERT_NE(frame, nullptr);
-    for (QWidget* control :
-         {static_cast<QWidget*>(form->Image3), static_cast<QWidget*>(form->ScrollBar1),
-          static_cast<QWidget*>(form->UpDown1), static_cast<QWidget*>(form->BitBtn1)}) {
+    for (QWidget* control : {static_cast<QWidget*>(form->Microscope()->Image3),
+                             static_cast<QWidget*>(form->Microscope()->ScrollBar1),
+                             static_cast<QWidget*>(form->Voltage()->UpDown1),
+                             static_cast<QWidget*>(form->Microscope()->BitBtn1)}) {
         SCOPED_TRACE(control->objectName().toStdString());
         control->setFocus();
         QApplication::processEvents();

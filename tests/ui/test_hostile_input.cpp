@@ -95,8 +95,8 @@ protected:
     void TypeIntoVoltageField(const QString& text, int chunk) {
         for (qsizetype i = 0; i < text.size(); i += chunk) {
             const double before = Data::VoltageSetting;
-            Type(form->Edit7, text.mid(i, chunk), chunk);
-            const QString shown = form->Edit7->text();
+            Type(form->Voltage()->Edit7, text.mid(i, chunk), chunk);
+            const QString shown = form->Voltage()->Edit7->text();
             const auto value = Data::ParseInteger(shown.toStdString());
             if (value) {
                 const int volts = std::clamp(*value, 0, 1000);
@@ -115,9 +115,9 @@ protected:
     void TypeIntoTemperatureField(const QString& text, int chunk) {
         for (qsizetype i = 0; i < text.size(); i += chunk) {
             const double before = Data::AmbientTemp;
-            const QString expected = form->Edit2->text() + text.mid(i, chunk);
-            Type(form->Edit2, text.mid(i, chunk), chunk);
-            const QString shown = form->Edit2->text();
+            const QString expected = form->Thermometer()->Edit2->text() + text.mid(i, chunk);
+            Type(form->Thermometer()->Edit2, text.mid(i, chunk), chunk);
+            const QString shown = form->Thermometer()->Edit2->text();
             ASSERT_TRUE(expected.startsWith(shown)) << "the field was rewritten after " << i;
             if (const auto value = Data::ParseReal(shown.toStdString())) {
                 ASSERT_EQ(Data::AmbientTemp, std::clamp(*value, 0.0, 100.0) + 273);
@@ -154,35 +154,36 @@ TEST_F(HostileInputTest, PastedVoltageKeepsTheLastValidValue) {
         {"leading blanks and zeros", "  0500", 500},
     };
     cases.insert(cases.end(), more.begin(), more.end());
-    form->BitBtn3->click(); // supply on, so that the plate voltage follows every change
+    form->Voltage()->BitBtn3->click(); // supply on, so that the plate voltage follows every change
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        form->Edit7->setText("250");
-        form->Edit7->setText(c.text);
+        form->Voltage()->Edit7->setText("250");
+        form->Voltage()->Edit7->setText(c.text);
         const double volts = c.volts.value_or(250);
         EXPECT_EQ(Data::VoltageSetting, volts);
         EXPECT_EQ(Data::PlateVoltage, volts);
         if (c.volts)
-            EXPECT_EQ(form->Edit7->text(), QString::number(*c.volts));
+            EXPECT_EQ(form->Voltage()->Edit7->text(), QString::number(*c.volts));
         else // as pasted, as far as the field holds it
-            EXPECT_TRUE(c.text.startsWith(form->Edit7->text()) && !form->Edit7->text().isEmpty());
+            EXPECT_TRUE(c.text.startsWith(form->Voltage()->Edit7->text()) &&
+                        !form->Voltage()->Edit7->text().isEmpty());
     }
 }
 
 TEST_F(HostileInputTest, TypedVoltageOnlyEverAppliesValidValues) {
-    form->BitBtn3->click();
+    form->Voltage()->BitBtn3->click();
     for (const Hostile& h : HostileTexts()) {
         SCOPED_TRACE(h.what);
-        form->Edit7->setText("250");
-        form->Edit7->setText(""); // empty is no value: the setting stays
+        form->Voltage()->Edit7->setText("250");
+        form->Voltage()->Edit7->setText(""); // empty is no value: the setting stays
         ASSERT_EQ(Data::VoltageSetting, 250.0);
         TypeIntoVoltageField(h.text, h.text.size() > 1000 ? 1000 : 1);
     }
-    form->Edit7->setText("");
+    form->Voltage()->Edit7->setText("");
     TypeIntoVoltageField("-0", 1);
-    EXPECT_EQ(form->Edit7->text(), "0");
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "0");
     EXPECT_EQ(Data::VoltageSetting, 0.0);
-    form->Edit7->setText("");
+    form->Voltage()->Edit7->setText("");
     TypeIntoVoltageField("99999999999999999999", 1); // clamped at the fourth digit
     EXPECT_EQ(Data::VoltageSetting, 1000.0);
 }
@@ -212,21 +213,22 @@ TEST_F(HostileInputTest, PastedTemperatureKeepsTheLastValidValue) {
     cases.insert(cases.end(), more.begin(), more.end());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        form->Edit2->setText("30");
+        form->Thermometer()->Edit2->setText("30");
         Data::SimulationTick(); // so that a new setting would move the relaxation's start
         const double prev = Data::PrevTemp;
         const double ref = Data::TempRefTime;
-        form->Edit2->setText(c.text);
+        form->Thermometer()->Edit2->setText(c.text);
         if (c.celsius) {
             EXPECT_EQ(Data::AmbientTemp, *c.celsius + 273);
-            EXPECT_EQ(form->Edit2->text(), c.shown);
-            EXPECT_EQ(form->UpDown2->Position(), static_cast<int>(*c.celsius));
+            EXPECT_EQ(form->Thermometer()->Edit2->text(), c.shown);
+            EXPECT_EQ(form->Thermometer()->UpDown2->Position(), static_cast<int>(*c.celsius));
         } else {
             EXPECT_EQ(Data::AmbientTemp, 303.0);
             EXPECT_EQ(Data::PrevTemp, prev);
             EXPECT_EQ(Data::TempRefTime, ref);
-            EXPECT_EQ(form->UpDown2->Position(), 30);
-            EXPECT_TRUE(c.text.startsWith(form->Edit2->text()) && !form->Edit2->text().isEmpty());
+            EXPECT_EQ(form->Thermometer()->UpDown2->Position(), 30);
+            EXPECT_TRUE(c.text.startsWith(form->Thermometer()->Edit2->text()) &&
+                        !form->Thermometer()->Edit2->text().isEmpty());
         }
     }
 }
@@ -234,8 +236,8 @@ TEST_F(HostileInputTest, PastedTemperatureKeepsTheLastValidValue) {
 TEST_F(HostileInputTest, TypedTemperatureOnlyEverAppliesValidValues) {
     for (const Hostile& h : HostileTexts()) {
         SCOPED_TRACE(h.what);
-        form->Edit2->setText("30");
-        form->Edit2->setText("");
+        form->Thermometer()->Edit2->setText("30");
+        form->Thermometer()->Edit2->setText("");
         ASSERT_EQ(Data::AmbientTemp, 303.0);
         TypeIntoTemperatureField(h.text, h.text.size() > 1000 ? 1000 : 1);
     }
@@ -246,10 +248,10 @@ TEST_F(HostileInputTest, TypedTemperatureOnlyEverAppliesValidValues) {
     };
     for (const Case& c : {Case{"-0", " 0.00", 273}, Case{"1e308", "100.00", 373}}) {
         SCOPED_TRACE(c.typed);
-        form->Edit2->setText("");
+        form->Thermometer()->Edit2->setText("");
         TypeIntoTemperatureField(c.typed, 1);
-        QTest::keyClick(form->Edit2, Qt::Key_Return);
-        EXPECT_EQ(form->Edit2->text(), c.shown);
+        QTest::keyClick(form->Thermometer()->Edit2, Qt::Key_Return);
+        EXPECT_EQ(form->Thermometer()->Edit2->text(), c.shown);
         EXPECT_EQ(Data::AmbientTemp, c.ambient);
     }
 }
@@ -257,27 +259,27 @@ TEST_F(HostileInputTest, TypedTemperatureOnlyEverAppliesValidValues) {
 // --- The stopwatch display ------------------------------------------------------------------
 
 TEST_F(HostileInputTest, StopwatchDisplayTextChangesNothingAndTheNextTickOverwritesIt) {
-    form->Edit7->setText("300");
-    form->Edit2->setText("40");
+    form->Voltage()->Edit7->setText("300");
+    form->Thermometer()->Edit2->setText("40");
     Data::SimulationTick();
     std::vector<QString> texts = {"12:34,5", "-1", "99999999999999999999"};
     for (const Hostile& h : HostileTexts())
         texts.push_back(h.text);
     for (bool running : {false, true}) {
-        if (running) form->BitBtn4->click();
+        if (running) form->Stopwatch()->BitBtn4->click();
         for (const QString& text : texts) {
             SCOPED_TRACE(text.left(20).toStdString());
             const Chamber before = Chamber::Now();
-            form->Edit1->setText(text);
-            Type(form->Edit1, text.left(2000), text.size() > 1000 ? 1000 : 1);
+            form->Stopwatch()->Edit1->setText(text);
+            Type(form->Stopwatch()->Edit1, text.left(2000), text.size() > 1000 ? 1000 : 1);
             EXPECT_EQ(Chamber::Now(), before);
-            const QString shown = form->Edit1->text();
+            const QString shown = form->Stopwatch()->Edit1->text();
             Data::SimulationTick();
             if (running) {
-                EXPECT_EQ(form->Edit1->text().toStdString(),
+                EXPECT_EQ(form->Stopwatch()->Edit1->text().toStdString(),
                           Data::FormatStopwatch(Data::SimTime - Data::StopwatchStart));
             } else {
-                EXPECT_EQ(form->Edit1->text(), shown);
+                EXPECT_EQ(form->Stopwatch()->Edit1->text(), shown);
             }
         }
     }

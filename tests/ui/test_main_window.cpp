@@ -63,10 +63,10 @@ TEST_F(MainWindowTest, EveryControlSitsWhereTheDesignPutsIt) {
 
 TEST_F(MainWindowTest, DesignTextsColoursAndRanges) {
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Tessilar-kísérlet"));
-    EXPECT_EQ(form->UpDown1->Max(), 995);
-    EXPECT_EQ(form->UpDown1->Increment(), 2);
-    EXPECT_EQ(form->UpDown2->Position(), 20);
-    for (QScrollBar* bar : {form->ScrollBar1, form->ScrollBar2}) {
+    EXPECT_EQ(form->Voltage()->UpDown1->Max(), 995);
+    EXPECT_EQ(form->Voltage()->UpDown1->Increment(), 2);
+    EXPECT_EQ(form->Thermometer()->UpDown2->Position(), 20);
+    for (QScrollBar* bar : {form->Microscope()->ScrollBar1, form->Microscope()->ScrollBar2}) {
         EXPECT_EQ(bar->minimum(), 0);
         EXPECT_EQ(bar->maximum(), 100);
         EXPECT_EQ(bar->value(), 50);
@@ -77,14 +77,15 @@ TEST_F(MainWindowTest, DesignTextsColoursAndRanges) {
     EXPECT_EQ(PixelOf(panel, 8, 8), QColor(192, 192, 192));
     EXPECT_EQ(PixelOf(panel, 0, 0), QColor(255, 255, 255)); // raised bevels
     EXPECT_EQ(PixelOf(panel, 160, 64), QColor(128, 128, 128));
-    EXPECT_EQ(form->Edit1->palette().color(QPalette::Base), QColor(0, 0, 128));
-    EXPECT_EQ(form->Edit1->palette().color(QPalette::Text), QColor(255, 255, 255));
-    EXPECT_EQ(form->Edit1->font().pixelSize(), 24);
-    EXPECT_TRUE(form->Edit1->font().bold());
-    EXPECT_TRUE(form->Label1->font().bold());
-    EXPECT_EQ(form->Label1->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(form->Stopwatch()->Edit1->palette().color(QPalette::Base), QColor(0, 0, 128));
+    EXPECT_EQ(form->Stopwatch()->Edit1->palette().color(QPalette::Text), QColor(255, 255, 255));
+    EXPECT_EQ(form->Stopwatch()->Edit1->font().pixelSize(), 24);
+    EXPECT_TRUE(form->Stopwatch()->Edit1->font().bold());
+    EXPECT_TRUE(form->Microscope()->Label1->font().bold());
+    EXPECT_EQ(form->Microscope()->Label1->palette().color(QPalette::WindowText),
+              QColor(255, 255, 255));
     EXPECT_EQ(form->font().pixelSize(), 11);
-    EXPECT_EQ(QColor(form->Shape1->BrushColor()), QColor(0, 128, 128));
+    EXPECT_EQ(QColor(form->Voltage()->Shape1->BrushColor()), QColor(0, 128, 128));
     form->hide();
 }
 
@@ -99,11 +100,15 @@ TEST_F(MainWindowTest, WindowHasCloseBoxButNoMinimiseOrMaximise) {
 TEST_F(MainWindowTest, KeyboardOrderRunsThroughThePanels) {
     // Injection, the microscope, voltage supply, view, stopwatch, exit, temperature, and round to
     // the first.
-    const QWidget* order[] = {form->BitBtn1, form->Image3,  form->BitBtn2,    form->BitBtn3,
-                              form->Edit7,   form->UpDown1, form->ScrollBar1, form->ScrollBar2,
-                              form->Edit1,   form->BitBtn4, form->BitBtn5,    form->BitBtn6,
-                              form->Edit2,   form->UpDown2, form->BitBtn1};
-    QWidget* w = form->BitBtn1;
+    const QWidget* order[] = {form->Microscope()->BitBtn1,    form->Microscope()->Image3,
+                              form->Voltage()->BitBtn2,       form->Voltage()->BitBtn3,
+                              form->Voltage()->Edit7,         form->Voltage()->UpDown1,
+                              form->Microscope()->ScrollBar1, form->Microscope()->ScrollBar2,
+                              form->Stopwatch()->Edit1,       form->Stopwatch()->BitBtn4,
+                              form->Stopwatch()->BitBtn5,     form->BitBtn6,
+                              form->Thermometer()->Edit2,     form->Thermometer()->UpDown2,
+                              form->Microscope()->BitBtn1};
+    QWidget* w = form->Microscope()->BitBtn1;
     for (const QWidget* expected : order) {
         EXPECT_EQ(w, expected) << w->objectName().toStdString();
         w = w->nextInFocusChain();
@@ -152,9 +157,9 @@ TEST_F(MainWindowTest, CaptionsComeFromTheCatalogueWithTheIdentifierInTheTitle) 
     // The exit button shows the same text without claiming the menu item's mnemonic key.
     EXPECT_EQ(form->BitBtn6->text(), QString::fromUtf8("Vége"));
     EXPECT_EQ(form->Sg1->title(), QString::fromUtf8("&Súgó"));
-    EXPECT_EQ(form->BitBtn2->text(), QString::fromUtf8("&Pólusváltás"));
-    EXPECT_EQ(form->Label7->text(), QString::fromUtf8("Hőmérséklet"));
-    EXPECT_EQ(form->Label4->text(), QString::fromUtf8("Stopperóra"));
+    EXPECT_EQ(form->Voltage()->BitBtn2->text(), QString::fromUtf8("&Pólusváltás"));
+    EXPECT_EQ(form->Thermometer()->Label7->text(), QString::fromUtf8("Hőmérséklet"));
+    EXPECT_EQ(form->Stopwatch()->Label4->text(), QString::fromUtf8("Stopperóra"));
 }
 
 TEST_F(MainWindowTest, MissingCatalogueShowsNoneEverywhere) {
@@ -163,8 +168,9 @@ TEST_F(MainWindowTest, MissingCatalogueShowsNoneEverywhere) {
     EXPECT_EQ(form->windowTitle(), "None   /   anna");
     for (QString text :
          {form->Vge1->text(), form->Sg1->title(), form->Nvjegy1->text(), form->Lers1->text(),
-          form->BitBtn1->text(), form->BitBtn2->text(), form->BitBtn3->text(),
-          form->BitBtn6->text(), form->Label3->text(), form->Label4->text(), form->Label7->text()})
+          form->Microscope()->BitBtn1->text(), form->Voltage()->BitBtn2->text(),
+          form->Voltage()->BitBtn3->text(), form->BitBtn6->text(), form->Voltage()->Label3->text(),
+          form->Stopwatch()->Label4->text(), form->Thermometer()->Label7->text()})
         EXPECT_EQ(text, "None");
 }
 
@@ -182,7 +188,7 @@ TEST_F(MainWindowTest, ActivationSetsTheChamberAndRunsTheSimulationUntilClosed) 
         timeInside = Data::SimTime;
         form->activateWindow(); // as a window manager would, if the platform has not
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        EXPECT_EQ(QApplication::focusWidget(), form->BitBtn1);
+        EXPECT_EQ(QApplication::focusWidget(), form->Microscope()->BitBtn1);
         EXPECT_EQ(Data::AmbientTemp, 293.0);
         EXPECT_EQ(Data::PrevTemp, 293.0);
         EXPECT_FALSE(Data::VoltageOn);
@@ -232,11 +238,11 @@ TEST_F(MainWindowTest, AboutBoxFreezesSimulatedTimeAndChangesNothingElse) {
         Data::AmbientTemp = 303;
         QTimer::singleShot(50, [&] {
             before = Data::SimTime;
-            stopwatchBefore = form->Edit1->text().toStdString();
+            stopwatchBefore = form->Stopwatch()->Edit1->text().toStdString();
             // While the About box is open for 300 ms no tick may run.
             QTimer::singleShot(300, [&] {
                 after = Data::SimTime;
-                stopwatchAfter = form->Edit1->text().toStdString();
+                stopwatchAfter = form->Stopwatch()->Edit1->text().toStdString();
                 about->done(mrOk);
             });
         });
@@ -253,24 +259,24 @@ TEST_F(MainWindowTest, StopwatchStartsRestartsAndStopsInSimulatedTime) {
     ActivateWithoutLoop();
     Data::SimTime = 12.34;
     form->BitBtn4Click();
-    EXPECT_EQ(form->Edit1->text(), "00:00,0"); // the display changes at the next tick
+    EXPECT_EQ(form->Stopwatch()->Edit1->text(), "00:00,0"); // the display changes at the next tick
     for (int i = 0; i < 305; ++i)
         Data::SimulationTick();
-    EXPECT_EQ(form->Edit1->text(), "00:03,0  ");
+    EXPECT_EQ(form->Stopwatch()->Edit1->text(), "00:03,0  ");
     form->BitBtn4Click(); // restart while running: from zero again
     Data::SimulationTick();
-    EXPECT_EQ(form->Edit1->text(), "00:00,0  ");
+    EXPECT_EQ(form->Stopwatch()->Edit1->text(), "00:00,0  ");
     for (int i = 0; i < 154; ++i)
         Data::SimulationTick();
     form->BitBtn5Click();
-    const QString stopped = form->Edit1->text();
+    const QString stopped = form->Stopwatch()->Edit1->text();
     EXPECT_EQ(stopped, "00:01,5  ");
     for (int i = 0; i < 100; ++i)
         Data::SimulationTick();
-    EXPECT_EQ(form->Edit1->text(), stopped); // stop keeps the last value shown
+    EXPECT_EQ(form->Stopwatch()->Edit1->text(), stopped); // stop keeps the last value shown
     form->BitBtn4Click();
     Data::SimulationTick();
-    EXPECT_EQ(form->Edit1->text(), "00:00,0  ");
+    EXPECT_EQ(form->Stopwatch()->Edit1->text(), "00:00,0  ");
 }
 
 TEST_F(MainWindowTest, EndCommandClosesTheWindowThroughTheCloseStep) {
@@ -289,13 +295,13 @@ TEST_F(MainWindowTest, LanguageChoiceAppliesTheCaptionsAtOnce) {
     WriteCatalogue("S0011=&Befecskendezés\n");
     WriteCatalogue("S0011=&Inject droplets\n", "English");
     form->ApplyCaptions();
-    EXPECT_EQ(form->BitBtn1->text(), QString::fromUtf8("&Befecskendezés"));
+    EXPECT_EQ(form->Microscope()->BitBtn1->text(), QString::fromUtf8("&Befecskendezés"));
     QTimer::singleShot(50, [&] {
         language->ComboBox1->setCurrentText("English");
         language->BitBtn1Click();
     });
     form->LanguageItemClick();
-    EXPECT_EQ(form->BitBtn1->text(), "&Inject droplets");
+    EXPECT_EQ(form->Microscope()->BitBtn1->text(), "&Inject droplets");
 }
 
 TEST_F(MainWindowTest, WindowClosedBeforeItsActivationNeverStartsTheLoop) {

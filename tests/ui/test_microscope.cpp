@@ -134,12 +134,12 @@ TEST_F(MicroscopeTest, ScrollBarsWriteReadoutsAndOffsets) {
             QString readout = QString::fromLatin1(c.readout);
             readout.replace(',', QChar::fromLatin1(separator));
             // Each case starts from another position, so the change handler runs.
-            form->ScrollBar1->setValue(c.position == 50 ? 51 : 50);
-            form->ScrollBar2->setValue(c.position == 50 ? 51 : 50);
-            form->ScrollBar1->setValue(c.position);
-            form->ScrollBar2->setValue(c.position);
-            EXPECT_EQ(form->Label1->text(), readout);
-            EXPECT_EQ(form->Label2->text(), readout);
+            form->Microscope()->ScrollBar1->setValue(c.position == 50 ? 51 : 50);
+            form->Microscope()->ScrollBar2->setValue(c.position == 50 ? 51 : 50);
+            form->Microscope()->ScrollBar1->setValue(c.position);
+            form->Microscope()->ScrollBar2->setValue(c.position);
+            EXPECT_EQ(form->Microscope()->Label1->text(), readout);
+            EXPECT_EQ(form->Microscope()->Label2->text(), readout);
             EXPECT_NEAR(Data::ViewOffsetX, c.offset, 1e-15);
             EXPECT_NEAR(Data::ViewOffsetY, c.offset, 1e-15);
         }
@@ -148,24 +148,25 @@ TEST_F(MicroscopeTest, ScrollBarsWriteReadoutsAndOffsets) {
 
 TEST_F(MicroscopeTest, MovingAThumbRightOrDownMovesTheDropletsRightOrDown) {
     PlaceOnlyDroplet(0.5e-6, 0.5e-6);
-    form->ScrollBar1->setValue(25); // view offset +100 µm: the droplet appears 100 µm left
+    form->Microscope()->ScrollBar1->setValue(
+        25); // view offset +100 µm: the droplet appears 100 µm left
     EXPECT_TRUE(Shown(1));
     EXPECT_EQ(Marker(1)->x(), CentreX - 99 - 2);
-    form->ScrollBar1->setValue(75);
+    form->Microscope()->ScrollBar1->setValue(75);
     EXPECT_EQ(Marker(1)->x(), CentreX + 100 - 2);
-    form->ScrollBar2->setValue(75);
+    form->Microscope()->ScrollBar2->setValue(75);
     EXPECT_EQ(Marker(1)->y(), CentreY + 100 - 2);
-    form->ScrollBar2->setValue(25);
+    form->Microscope()->ScrollBar2->setValue(25);
     EXPECT_EQ(Marker(1)->y(), CentreY - 99 - 2);
-    form->ScrollBar1->setValue(0); // 199.5 µm left and 99.5 µm up: outside the circle
+    form->Microscope()->ScrollBar1->setValue(0); // 199.5 µm left and 99.5 µm up: outside the circle
     EXPECT_FALSE(Shown(1));
 }
 
 // --- Injection ------------------------------------------------------------------------------
 
 TEST_F(MicroscopeTest, InjectionRecentresTheViewAndSpraysEveryDroplet) {
-    form->ScrollBar1->setValue(10);
-    form->ScrollBar2->setValue(90);
+    form->Microscope()->ScrollBar1->setValue(10);
+    form->Microscope()->ScrollBar2->setValue(90);
     ASSERT_NE(Data::ViewOffsetX, 0.0);
     for (Data::TDroplet& d : Data::Drops) {
         d = Data::TDroplet{1.0, 1.0, 5.0, 5.0, 7 * Data::ElemCharge, 9e-6, 0, d.Marker};
@@ -180,14 +181,14 @@ TEST_F(MicroscopeTest, InjectionRecentresTheViewAndSpraysEveryDroplet) {
 
     EXPECT_EQ(Data::ViewOffsetX, 0.0);
     EXPECT_EQ(Data::ViewOffsetY, 0.0);
-    EXPECT_EQ(form->ScrollBar1->value(), 50);
-    EXPECT_EQ(form->ScrollBar2->value(), 50);
-    EXPECT_EQ(form->Label1->text(), " 0,200 mm     ");
-    EXPECT_EQ(form->Label2->text(), " 0,200 mm     ");
+    EXPECT_EQ(form->Microscope()->ScrollBar1->value(), 50);
+    EXPECT_EQ(form->Microscope()->ScrollBar2->value(), 50);
+    EXPECT_EQ(form->Microscope()->Label1->text(), " 0,200 mm     ");
+    EXPECT_EQ(form->Microscope()->Label2->text(), " 0,200 mm     ");
     EXPECT_EQ(Data::InjectTime, 12.34);
     EXPECT_EQ(Data::TempRefTime, 12.34);
     EXPECT_EQ(Data::PlateVoltage, -300.0);
-    EXPECT_EQ(form->Shape1->grab().toImage().pixel(5, 5), PixelChecks::Lime);
+    EXPECT_EQ(form->Voltage()->Shape1->grab().toImage().pixel(5, 5), PixelChecks::Lime);
     std::set<int> charges;
     for (const Data::TDroplet& d : Data::Drops) {
         EXPECT_EQ(d.Active, 1);
@@ -212,16 +213,17 @@ TEST_F(MicroscopeTest, InjectionRecentresTheViewAndSpraysEveryDroplet) {
 
 TEST_F(MicroscopeTest, InjectionUsesTheReadoutSeparatorInForce) {
     Data::DecimalSeparator = '.';
-    form->ScrollBar1->setValue(20);
+    form->Microscope()->ScrollBar1->setValue(20);
     form->BitBtn1Click();
-    EXPECT_EQ(form->Label1->text(), " 0.200 mm     ");
+    EXPECT_EQ(form->Microscope()->Label1->text(), " 0.200 mm     ");
     EXPECT_EQ(Data::ViewOffsetX, 0.0);
-    form->ScrollBar1->setValue(20); // the next change applies its position in full again
+    form->Microscope()->ScrollBar1->setValue(
+        20); // the next change applies its position in full again
     EXPECT_NEAR(Data::ViewOffsetX, 120e-6, 1e-15);
 }
 
 TEST_F(MicroscopeTest, InjectionDuringATemperatureChangeKeepsTheTemperatureCurve) {
-    form->Edit2->setText("40");
+    form->Thermometer()->Edit2->setText("40");
     ASSERT_EQ(Data::AmbientTemp, 313.0);
     for (int i = 0; i < 500; ++i)
         Data::SimulationTick();
@@ -287,9 +289,9 @@ TEST_F(MicroscopeTest, FieldPictureIsShownUnscaledAndCutToTheControl) {
     // The desktop's image is the stored picture, pixel for pixel.
     ASSERT_TRUE(PixelChecks::IsThePicture(picture, Pictures::MicroscopeField()));
     ASSERT_EQ(picture.size(), QSize(452, 462));
-    EXPECT_EQ(form->Image3->size(), QSize(450, 450));
+    EXPECT_EQ(form->Microscope()->Image3->size(), QSize(450, 450));
     form->PlaceDropletMarkers();
-    const QImage shown = PixelChecks::Grab(*form->Image3);
+    const QImage shown = PixelChecks::Grab(*form->Microscope()->Image3);
     ASSERT_EQ(shown.size(), QSize(450, 450));
     const QImage expected = picture.copy(0, 0, 450, 450).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(shown, expected);

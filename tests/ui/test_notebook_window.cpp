@@ -34,7 +34,7 @@ protected:
     }
     /// A click at (x, y) pixels from the view centre.
     void ClickField(int x, int y) {
-        QTest::mouseClick(form->Image3, Qt::LeftButton, {}, QPoint(225 + x, 225 + y));
+        QTest::mouseClick(form->Microscope()->Image3, Qt::LeftButton, {}, QPoint(225 + x, 225 + y));
     }
     static bool Red(int i) { return Data::Drops[i].Marker->BrushColor() == QColor(Colors::Red); }
 };
@@ -55,21 +55,21 @@ TEST_F(NotebookWindowTest, AClickFollowsTheNearestDropletUntilEscAClickElsewhere
                          Case{300, 0, 0}, Case{9, -4, 6}}) {
         SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
         ClickField(c.x, c.y);
-        EXPECT_EQ(Data::SelectedDroplet, c.selected);
+        EXPECT_EQ(form->Session().Followed(), c.selected);
         for (int i : {5, 6})
             EXPECT_EQ(Red(i), i == c.selected);
     }
     // The selection survives scrolling the droplet out of view and back.
-    form->ScrollBar1->setValue(100);
+    form->Microscope()->ScrollBar1->setValue(100);
     EXPECT_FALSE(Data::Drops[6].Marker->isVisibleTo(form->Client()));
-    form->ScrollBar1->setValue(50);
+    form->Microscope()->ScrollBar1->setValue(50);
     EXPECT_TRUE(Red(6));
     QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_EQ(Data::SelectedDroplet, 0);
+    EXPECT_EQ(form->Session().Followed(), 0);
     EXPECT_FALSE(Red(6));
     ClickField(9, 0);
     form->BitBtn1Click();
-    EXPECT_EQ(Data::SelectedDroplet, 0) << "new droplets";
+    EXPECT_EQ(form->Session().Followed(), 0) << "new droplets";
 }
 
 TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
@@ -79,7 +79,7 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     Place(12, 0, 0);
     form->PlaceDropletMarkers();
     ClickField(0, 0);
-    form->Edit7->setText("420");
+    form->Voltage()->Edit7->setText("420");
     form->BitBtn3Click();
     form->BitBtn2Click(); // reversed: a timed droplet rises against gravity
 
@@ -101,7 +101,7 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     EXPECT_NEAR(std::fabs(Data::Drops[12].Charge - charge), Data::ElemCharge, 1e-25);
     QTest::keyClick(window, Qt::Key_F8);
 
-    const auto& rows = form->Notebook()->Rows();
+    const auto& rows = form->Session().Rows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Droplet, 12);
     EXPECT_EQ(rows[0].Time, 3.4) << "the reading as the display shows it";
@@ -127,7 +127,10 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
 
     // A new spray's droplets are never taken for the earlier ones.
     form->BitBtn1Click();
-    Data::SelectDroplet(12);
+    Data::ClearDroplets();
+    Place(12, 0, 0);
+    form->PlaceDropletMarkers();
+    ClickField(0, 0);
     QTest::keyClick(window, Qt::Key_F8);
     EXPECT_EQ(rows.back().Droplet, 112);
 }
@@ -143,7 +146,7 @@ TEST_F(NotebookWindowTest, ATeacherCanSwitchOnTheJitterAndLeaveRadiusAndChargeTo
     EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::RadiusColumn));
     EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::ChargeColumn));
     EXPECT_FALSE(table->isColumnHidden(NotebookTableModel::SpeedColumn));
-    EXPECT_FALSE(form->Notebook()->Calculations());
+    EXPECT_FALSE(form->Session().Calculations());
 }
 
 TEST_F(MainWindowTest, ADamagedNotebookIsExplainedWhollyInTheProgramFoldersLanguage) {

@@ -37,28 +37,30 @@ protected:
         std::uniform_int_distribution<int> what(0, 6);
         switch (what(choice)) {
         case 0: // a voltage, sometimes beyond the range
-            form->Edit7->setText(
+            form->Voltage()->Edit7->setText(
                 QString::number(std::uniform_int_distribution<int>(-50, 1200)(choice)));
             break;
         case 1: // text that is no voltage at all
-            form->Edit7->setText(choice() % 2 ? "12a" : "99999999999999999999");
+            form->Voltage()->Edit7->setText(choice() % 2 ? "12a" : "99999999999999999999");
             break;
         case 2:
-            form->BitBtn3->click();
+            form->Voltage()->BitBtn3->click();
             break;
         case 3:
-            form->BitBtn2->click();
+            form->Voltage()->BitBtn2->click();
             break;
         case 4: // a temperature, sometimes beyond the range
-            form->Edit2->setText(
+            form->Thermometer()->Edit2->setText(
                 QString::number(std::uniform_real_distribution<double>(-10, 110)(choice), 'f', 2));
             break;
         case 5: // text that is no temperature
-            form->Edit2->setText(choice() % 2 ? "nan" : "1e999");
+            form->Thermometer()->Edit2->setText(choice() % 2 ? "nan" : "1e999");
             break;
         default: // the view shifted
-            form->ScrollBar1->setValue(std::uniform_int_distribution<int>(0, 100)(choice));
-            form->ScrollBar2->setValue(std::uniform_int_distribution<int>(0, 100)(choice));
+            form->Microscope()->ScrollBar1->setValue(
+                std::uniform_int_distribution<int>(0, 100)(choice));
+            form->Microscope()->ScrollBar2->setValue(
+                std::uniform_int_distribution<int>(0, 100)(choice));
             break;
         }
     }
@@ -90,14 +92,14 @@ protected:
         const double signedSetting =
             Data::PolarityPositive ? Data::VoltageSetting : -Data::VoltageSetting;
         EXPECT_EQ(Data::PlateVoltage, Data::VoltageOn ? signedSetting : 0.0);
-        EXPECT_EQ(form->Shape1->BrushColor(),
+        EXPECT_EQ(form->Voltage()->Shape1->BrushColor(),
                   QColor(Data::VoltageOn ? Colors::Lime : Colors::Teal));
         for (double kelvin : {Data::AmbientTemp, Data::PrevTemp, Data::CurTemp}) {
             EXPECT_GE(kelvin, 273.0);
             EXPECT_LE(kelvin, 373.0);
         }
         // The column stands on the bulb and never rises above the 100 degree mark.
-        const QRect column = form->Shape2->geometry();
+        const QRect column = form->Thermometer()->Shape2->geometry();
         EXPECT_EQ(column.top() + column.height(), 384);
         EXPECT_GE(column.top(), 82);
         EXPECT_LE(column.top(), 382);
@@ -107,8 +109,9 @@ protected:
     /// active, finite droplet; the droplets marked `hidden` show no marker. Returns how many are
     /// shown.
     int CheckMarkers(const std::array<bool, Data::DropletCount + 1>& hidden) const {
-        const QPoint centre(form->Image3->x() + form->Image3->width() / 2,
-                            form->Image3->y() + form->Image3->height() / 2);
+        const QPoint centre(
+            form->Microscope()->Image3->x() + form->Microscope()->Image3->width() / 2,
+            form->Microscope()->Image3->y() + form->Microscope()->Image3->height() / 2);
         int shown = 0;
         for (int i = 1; i <= Data::DropletCount; ++i) {
             const Data::TDroplet& d = Data::Drops[i];
@@ -134,8 +137,8 @@ TEST_F(SoakTest, OneHourOfSimulatedTimeStaysFiniteExactAndInPlace) {
     Data::SeedRandom(20240601);
     std::mt19937 choice(7);
 
-    form->BitBtn1->click();
-    form->BitBtn4->click();
+    form->Microscope()->BitBtn1->click();
+    form->Stopwatch()->BitBtn4->click();
     const double stopwatchStart = Data::SimTime;
     std::array<bool, Data::DropletCount + 1> away{};   // no marker may show for these
     std::array<bool, Data::DropletCount + 1> broken{}; // made not-a-number on purpose
@@ -153,7 +156,7 @@ TEST_F(SoakTest, OneHourOfSimulatedTimeStaysFiniteExactAndInPlace) {
                 << "droplet " << i << " at tick " << n;
 
         if (n % TicksPerSecond == 0) {
-            ASSERT_EQ(form->Edit1->text().toStdString(),
+            ASSERT_EQ(form->Stopwatch()->Edit1->text().toStdString(),
                       Data::FormatStopwatch(Data::SimTime - stopwatchStart))
                 << "tick " << n;
             ExpectConsistentPanels();
@@ -165,7 +168,7 @@ TEST_F(SoakTest, OneHourOfSimulatedTimeStaysFiniteExactAndInPlace) {
             if (HasFailure()) return;
         }
         if (n % InjectionEvery == 0) {
-            form->BitBtn1->click();
+            form->Microscope()->BitBtn1->click();
             away.fill(false);
             broken.fill(false);
             for (const Data::TDroplet& d : Data::Drops)
@@ -184,7 +187,7 @@ TEST_F(SoakTest, OneHourOfSimulatedTimeStaysFiniteExactAndInPlace) {
     RecordProperty("seconds", std::to_string(took.count()));
 
     // An hour on the stopwatch: the ticks' sum of 0.01 s is a hair over 3600 s.
-    EXPECT_EQ(form->Edit1->text().toStdString(), "60:00,0  ");
+    EXPECT_EQ(form->Stopwatch()->Edit1->text().toStdString(), "60:00,0  ");
     EXPECT_GT(changes, 50);
     EXPECT_GT(mostShown, 10) << "the field must have shown droplets at some point";
 }

@@ -24,7 +24,7 @@ protected:
         ActivateWithoutLoop();
     }
 
-    QRect Column() const { return form->Shape2->geometry(); }
+    QRect Column() const { return form->Thermometer()->Shape2->geometry(); }
 
     static void Ticks(int n) {
         for (int i = 0; i < n; ++i)
@@ -106,13 +106,13 @@ TEST_F(ThermometerTest, FieldIsClampedReformattedAndApplied) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        form->UpDown2->SetPosition(20);
-        form->Edit2->setText("20.25"); // the spin buttons stay at 20 for every case
-        ASSERT_EQ(form->UpDown2->Position(), 20);
-        form->Edit2->setText(c.typed);
-        EXPECT_EQ(form->Edit2->text(), c.shown);
+        form->Thermometer()->UpDown2->SetPosition(20);
+        form->Thermometer()->Edit2->setText("20.25"); // the spin buttons stay at 20 for every case
+        ASSERT_EQ(form->Thermometer()->UpDown2->Position(), 20);
+        form->Thermometer()->Edit2->setText(c.typed);
+        EXPECT_EQ(form->Thermometer()->Edit2->text(), c.shown);
         EXPECT_DOUBLE_EQ(Data::AmbientTemp, c.ambient);
-        EXPECT_EQ(form->UpDown2->Position(), c.spin);
+        EXPECT_EQ(form->Thermometer()->UpDown2->Position(), c.spin);
     }
 }
 
@@ -134,71 +134,71 @@ TEST_F(ThermometerTest, TypingAppliesEachNumberAndFormatsOnlyWhenEditingEnds) {
     for (bool byEnter : {true, false}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.keys) + (byEnter ? " Enter" : " focus out"));
-            form->Edit2->setText("20");
-            form->Edit2->clear();
+            form->Thermometer()->Edit2->setText("20");
+            form->Thermometer()->Edit2->clear();
             for (const char* k = c.keys; *k; ++k) {
                 if (*k == '<')
-                    QTest::keyClick(form->Edit2, Qt::Key_Backspace);
+                    QTest::keyClick(form->Thermometer()->Edit2, Qt::Key_Backspace);
                 else if (*k == '^')
-                    form->Edit2->selectAll();
+                    form->Thermometer()->Edit2->selectAll();
                 else
-                    QTest::keyClick(form->Edit2, *k);
+                    QTest::keyClick(form->Thermometer()->Edit2, *k);
             }
-            EXPECT_EQ(form->Edit2->text(), c.shown);
+            EXPECT_EQ(form->Thermometer()->Edit2->text(), c.shown);
             EXPECT_EQ(Data::AmbientTemp, c.celsius + 273);
-            EXPECT_EQ(form->UpDown2->Position(), c.spin);
+            EXPECT_EQ(form->Thermometer()->UpDown2->Position(), c.spin);
             if (byEnter) {
-                QTest::keyClick(form->Edit2, Qt::Key_Return);
+                QTest::keyClick(form->Thermometer()->Edit2, Qt::Key_Return);
             } else {
                 QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
-                QApplication::sendEvent(form->Edit2, &focusOut);
+                QApplication::sendEvent(form->Thermometer()->Edit2, &focusOut);
             }
-            EXPECT_EQ(form->Edit2->text(), c.finished);
+            EXPECT_EQ(form->Thermometer()->Edit2->text(), c.finished);
             EXPECT_EQ(Data::AmbientTemp, c.celsius + 273);
         }
     }
 }
 
 TEST_F(ThermometerTest, InvalidTextChangesNothing) {
-    form->Edit2->setText("30");
+    form->Thermometer()->Edit2->setText("30");
     Data::SimulationTick();
     const double ambient = Data::AmbientTemp, prev = Data::PrevTemp, ref = Data::TempRefTime;
     ASSERT_EQ(ambient, 303.0);
     for (const char* typed : {"abc", "", "3,5", "12 ", "1e", "--1", ".", "1e400"}) {
         SCOPED_TRACE(typed);
-        form->Edit2->setText(typed);
-        EXPECT_EQ(form->Edit2->text(), typed);
+        form->Thermometer()->Edit2->setText(typed);
+        EXPECT_EQ(form->Thermometer()->Edit2->text(), typed);
         EXPECT_EQ(Data::AmbientTemp, ambient);
         EXPECT_EQ(Data::PrevTemp, prev);
         EXPECT_EQ(Data::TempRefTime, ref);
-        EXPECT_EQ(form->UpDown2->Position(), 30);
+        EXPECT_EQ(form->Thermometer()->UpDown2->Position(), 30);
     }
 }
 
 TEST_F(ThermometerTest, SpinButtonsSetWholeDegrees) {
-    form->UpDown2->Step(1);
-    EXPECT_EQ(form->Edit2->text(), "21.00");
+    form->Thermometer()->UpDown2->Step(1);
+    EXPECT_EQ(form->Thermometer()->Edit2->text(), "21.00");
     EXPECT_EQ(Data::AmbientTemp, 294.0);
-    form->UpDown2->SetPosition(100);
-    EXPECT_EQ(form->Edit2->text(), "100.00");
+    form->Thermometer()->UpDown2->SetPosition(100);
+    EXPECT_EQ(form->Thermometer()->Edit2->text(), "100.00");
     EXPECT_EQ(Data::AmbientTemp, 373.0);
 }
 
 TEST_F(ThermometerTest, FirstEditSwitchesTheDecimalSeparatorForTheReadouts) {
-    form->ScrollBar1->setValue(0);
-    EXPECT_EQ(form->Label1->text(), " 0,000 mm     ");
-    form->Edit2->setText("abc"); // even an edit that is not a number
+    form->Microscope()->ScrollBar1->setValue(0);
+    EXPECT_EQ(form->Microscope()->Label1->text(), " 0,000 mm     ");
+    form->Thermometer()->Edit2->setText("abc"); // even an edit that is not a number
     EXPECT_EQ(Data::DecimalSeparator, '.');
-    form->ScrollBar1->setValue(50);
-    EXPECT_EQ(form->Label1->text(), " 0.200 mm     ");
-    form->ScrollBar2->setValue(100);
-    EXPECT_EQ(form->Label2->text(), " 0.400 mm     ");
+    form->Microscope()->ScrollBar1->setValue(50);
+    EXPECT_EQ(form->Microscope()->Label1->text(), " 0.200 mm     ");
+    form->Microscope()->ScrollBar2->setValue(100);
+    EXPECT_EQ(form->Microscope()->Label2->text(), " 0.400 mm     ");
 }
 
 // --- Relaxation -----------------------------------------------------------------------------
 
 TEST_F(ThermometerTest, ChamberFollowsTheSetTemperatureWithTenSecondTimeConstant) {
-    form->Edit2->setText("40");
+    form->Thermometer()->Edit2->setText("40");
     EXPECT_EQ(Data::AmbientTemp, 313.0);
     EXPECT_EQ(Data::PrevTemp, 293.0);
     Ticks(1000);                              // ten simulated seconds
@@ -219,11 +219,11 @@ TEST_F(ThermometerTest, ColumnShowsTheTemperatureOfThePreviousTick) {
 }
 
 TEST_F(ThermometerTest, NewSettingInMidRelaxationStartsFromTheCurrentTemperature) {
-    form->Edit2->setText("40");
+    form->Thermometer()->Edit2->setText("40");
     Ticks(300);
     const double current = Data::CurTemp;
     ASSERT_GT(current, 297.0);
-    form->Edit2->setText("10");
+    form->Thermometer()->Edit2->setText("10");
     EXPECT_EQ(Data::PrevTemp, current);
     EXPECT_EQ(Data::AmbientTemp, 283.0);
     EXPECT_EQ(Data::TempRefTime, Data::SimTime);
@@ -246,7 +246,7 @@ TEST_F(ThermometerTest, DropletSpeedFollowsTheSetTemperature) {
     Data::TDroplet& d = Data::Drops[1];
     for (const auto& [celsius, speed] : celsiusAndSpeed) {
         SCOPED_TRACE(celsius);
-        form->Edit2->setText(celsius);
+        form->Thermometer()->Edit2->setText(celsius);
         Ticks(20001); // more than 20 time constants: the chamber is exactly at the set value
         d.Active = 1;
         d.X = d.Y = d.VX = d.VY = d.Charge = 0;
@@ -263,8 +263,8 @@ TEST_F(ThermometerTest, PictureIsShownUnscaledAndCutToTheControl) {
     // The desktop's image is the stored picture, pixel for pixel.
     ASSERT_TRUE(PixelChecks::IsThePicture(picture, Pictures::Thermometer()));
     ASSERT_EQ(picture.size(), QSize(62, 393));
-    EXPECT_EQ(form->Image1->size(), QSize(57, 393));
-    const QImage shown = PixelChecks::Grab(*form->Image1);
+    EXPECT_EQ(form->Thermometer()->Image1->size(), QSize(57, 393));
+    const QImage shown = PixelChecks::Grab(*form->Thermometer()->Image1);
     ASSERT_EQ(shown.size(), QSize(57, 393));
     EXPECT_EQ(shown, picture.copy(0, 0, 57, 393).convertToFormat(QImage::Format_ARGB32));
     EXPECT_EQ(shown.pixel(0, 0), PixelChecks::Silver);

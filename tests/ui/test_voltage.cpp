@@ -41,13 +41,13 @@ protected:
         ActivateWithoutLoop();
     }
 
-    QImage Dial() const { return form->Image2->Bitmap().copy(); }
-    QRgb Lamp() const { return form->Shape1->grab().toImage().pixel(5, 5); }
+    QImage Dial() const { return form->Voltage()->Image2->Bitmap().copy(); }
+    QRgb Lamp() const { return form->Voltage()->Shape1->grab().toImage().pixel(5, 5); }
 
     /// Types the text over whatever the field holds, one key at a time.
     void Type(const QString& text) {
-        form->Edit7->selectAll();
-        QTest::keyClicks(form->Edit7, text);
+        form->Voltage()->Edit7->selectAll();
+        QTest::keyClicks(form->Voltage()->Edit7, text);
     }
 };
 
@@ -70,23 +70,23 @@ TEST_F(VoltageTest, FieldIsParsedClampedAndRewritten) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        form->Edit7->setText("333"); // a known value that differs from every case
+        form->Voltage()->Edit7->setText("333"); // a known value that differs from every case
         ASSERT_EQ(Data::VoltageSetting, 333.0);
-        form->Edit7->setText(c.typed);
+        form->Voltage()->Edit7->setText(c.typed);
         EXPECT_EQ(Data::VoltageSetting, c.setting);
-        EXPECT_EQ(form->Edit7->text(), c.shown);
+        EXPECT_EQ(form->Voltage()->Edit7->text(), c.shown);
     }
 }
 
 TEST_F(VoltageTest, InvalidTextChangesNothingAndStaysAsTyped) {
     Data::VoltageOn = true;
-    form->Edit7->setText("250");
+    form->Voltage()->Edit7->setText("250");
     const QImage dial = Dial();
     for (const char* typed :
          {"abc", "", "12a", "500 ", "-", "$", "$123456789", "2147483648", "1.5", "-$10"}) {
         SCOPED_TRACE(typed);
-        form->Edit7->setText(typed);
-        EXPECT_EQ(form->Edit7->text(), typed);
+        form->Voltage()->Edit7->setText(typed);
+        EXPECT_EQ(form->Voltage()->Edit7->text(), typed);
         EXPECT_EQ(Data::VoltageSetting, 250.0);
         EXPECT_EQ(Data::PlateVoltage, 250.0);
         EXPECT_EQ(Dial(), dial);
@@ -95,51 +95,52 @@ TEST_F(VoltageTest, InvalidTextChangesNothingAndStaysAsTyped) {
 
 TEST_F(VoltageTest, TypingKeyByKeyAppliesEveryPartialValueAndClampsAtOnce) {
     Type("1500");
-    EXPECT_EQ(form->Edit7->text(), "1000");
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "1000");
     EXPECT_EQ(Data::VoltageSetting, 1000.0);
     Type("-5");
-    EXPECT_EQ(form->Edit7->text(), "0");
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "0");
     EXPECT_EQ(Data::VoltageSetting, 0.0);
 }
 
 TEST_F(VoltageTest, RewriteRunsTheHandlerOnceMoreOnlyWhenTheTextDiffers) {
     // A second connection sees every change of the field, each of which runs the handler.
-    QSignalSpy changes(form->Edit7, &QLineEdit::textChanged);
-    form->Edit7->setText("0500");
+    QSignalSpy changes(form->Voltage()->Edit7, &QLineEdit::textChanged);
+    form->Voltage()->Edit7->setText("0500");
     ASSERT_EQ(changes.count(), 2);
     // The nested pass (the rewrite) finishes before the outer one reaches this connection.
     EXPECT_EQ(changes.at(0).at(0).toString(), "500");
     EXPECT_EQ(changes.at(1).at(0).toString(), "0500");
     changes.clear();
-    form->Edit7->setText("400");
+    form->Voltage()->Edit7->setText("400");
     EXPECT_EQ(changes.count(), 1);
     changes.clear();
-    form->Edit7->setText("400"); // the same text: no change, no handler
+    form->Voltage()->Edit7->setText("400"); // the same text: no change, no handler
     EXPECT_EQ(changes.count(), 0);
 }
 
 // --- Spin buttons ---------------------------------------------------------------------------
 
 TEST_F(VoltageTest, SpinButtonsStepFromTheFieldThroughTheChangeHandler) {
-    form->Edit7->setText("500");
-    form->UpDown1->Step(1);
-    EXPECT_EQ(form->Edit7->text(), "502");
+    form->Voltage()->Edit7->setText("500");
+    form->Voltage()->UpDown1->Step(1);
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "502");
     EXPECT_EQ(Data::VoltageSetting, 502.0);
-    form->UpDown1->Step(-1);
-    form->UpDown1->Step(-1);
-    EXPECT_EQ(form->Edit7->text(), "498");
+    form->Voltage()->UpDown1->Step(-1);
+    form->Voltage()->UpDown1->Step(-1);
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "498");
     EXPECT_EQ(Data::VoltageSetting, 498.0);
 
     // A click on the lower arrow goes the same way.
-    QTest::mouseClick(form->UpDown1, Qt::LeftButton, {},
-                      QPoint(form->UpDown1->width() / 2, form->UpDown1->height() - 3));
-    EXPECT_EQ(form->Edit7->text(), "496");
+    QTest::mouseClick(
+        form->Voltage()->UpDown1, Qt::LeftButton, {},
+        QPoint(form->Voltage()->UpDown1->width() / 2, form->Voltage()->UpDown1->height() - 3));
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "496");
     EXPECT_EQ(Data::VoltageSetting, 496.0);
 
     // The typed 1000 is above the spin range; a step up stops at 995.
-    form->Edit7->setText("1000");
-    form->UpDown1->Step(1);
-    EXPECT_EQ(form->Edit7->text(), "995");
+    form->Voltage()->Edit7->setText("1000");
+    form->Voltage()->UpDown1->Step(1);
+    EXPECT_EQ(form->Voltage()->Edit7->text(), "995");
     EXPECT_EQ(Data::VoltageSetting, 995.0);
 }
 
@@ -148,7 +149,7 @@ TEST_F(VoltageTest, SpinButtonsStepFromTheFieldThroughTheChangeHandler) {
 TEST_F(VoltageTest, SwitchAndPolarityDriveThePlateVoltageAndTheLamp) {
     const QImage zeroDial = Dial();
     EXPECT_EQ(Lamp(), PixelChecks::Teal);
-    form->Edit7->setText("500");
+    form->Voltage()->Edit7->setText("500");
     form->BitBtn3Click();
     EXPECT_TRUE(Data::VoltageOn);
     EXPECT_EQ(Data::PlateVoltage, 500.0);
@@ -176,16 +177,16 @@ TEST_F(VoltageTest, SwitchAndPolarityDriveThePlateVoltageAndTheLamp) {
 }
 
 TEST_F(VoltageTest, ButtonClicksReachTheHandlers) {
-    form->Edit7->setText("300");
-    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    form->Voltage()->Edit7->setText("300");
+    QTest::mouseClick(form->Voltage()->BitBtn3, Qt::LeftButton);
     EXPECT_EQ(Data::PlateVoltage, 300.0);
-    QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(form->Voltage()->BitBtn2, Qt::LeftButton);
     EXPECT_EQ(Data::PlateVoltage, -300.0);
 }
 
 TEST_F(VoltageTest, ChangeWhileOffTouchesOnlyTheSetting) {
     const QImage zeroDial = Dial();
-    form->Edit7->setText("700");
+    form->Voltage()->Edit7->setText("700");
     EXPECT_EQ(Data::VoltageSetting, 700.0);
     EXPECT_EQ(Data::PlateVoltage, 0.0);
     EXPECT_EQ(Lamp(), PixelChecks::Teal);
@@ -195,9 +196,9 @@ TEST_F(VoltageTest, ChangeWhileOffTouchesOnlyTheSetting) {
 TEST_F(VoltageTest, ChangeWhileOnAppliesAtOnceWithThePolarity) {
     form->BitBtn3Click();
     form->BitBtn2Click();
-    form->Edit7->setText("800");
+    form->Voltage()->Edit7->setText("800");
     EXPECT_EQ(Data::PlateVoltage, -800.0);
-    form->Edit7->setText("0");
+    form->Voltage()->Edit7->setText("0");
     EXPECT_EQ(Data::PlateVoltage, 0.0);
 }
 
@@ -258,7 +259,7 @@ TEST_F(VoltageTest, NeedleEndsAtThePointOfItsVoltage) {
 
 TEST_F(VoltageTest, NeedleAtMinus500IsTheMirrorImage) {
     const QImage zeroDial = Dial();
-    form->Edit7->setText("500");
+    form->Voltage()->Edit7->setText("500");
     form->BitBtn3Click();
     const QImage plus = Dial();
     form->BitBtn2Click();
@@ -296,7 +297,7 @@ TEST_F(VoltageTest, ChargedDropletMovesAtTheModelSpeedForThePanelVoltage) {
         return d.VY;
     };
     const double atZero = speedAfterTicks();
-    form->Edit7->setText("500");
+    form->Voltage()->Edit7->setText("500");
     form->BitBtn3Click();
     ASSERT_EQ(Data::PlateVoltage, 500.0);
     const double atPlus = speedAfterTicks();

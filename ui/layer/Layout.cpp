@@ -1,5 +1,6 @@
 #include "ui/layer/Layout.h"
 
+#include "catalogue/TextCatalogue.h"
 #include "ui/layer/BevelPanel.h"
 #include "ui/layer/Captions.h"
 #include "ui/layer/Picture.h"
@@ -176,6 +177,19 @@ void SetTabOrder(const ControlSet& controls, std::span<const char* const> names)
 
 void SetBackgroundColor(QWidget* widget, QRgb color) {
     SetBackground(widget, color);
+}
+
+void ApplyDesignCaptions(const ControlSet& controls, std::span<const ControlSpec> specs) {
+    for (const ControlSpec& spec : specs) {
+        if (spec.Caption == 0) continue;
+        QWidget* control = controls.Find(spec.Name);
+        if (!control) Fail(std::string("a caption for no control: ") + spec.Name);
+        const QString text = QString::fromStdString(Data::GetText(spec.Caption));
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setText(spec.KeylessCaption ? EscapeMnemonics(WithoutMnemonics(text)) : text);
+        else
+            SetLabelCaption(control, text);
+    }
 }
 
 void SetLabelCaption(QWidget* label, const QString& caption) {

@@ -55,3 +55,8 @@ void SetBackgroundColor(QWidget* widget, QRgb color);
 
 /// Sets a label's caption (mnemonic marks removed) and sizes the label to it.
 void SetLabelCaption(QWidget* label, const QString& caption);
+
+/// Gives every control of the table that has a caption its catalogue text: a label without
+/// mnemonic marks, a button with them (or without, where the design says another control has
+/// the key).
+void ApplyDesignCaptions(const ControlSet& controls, std::span<const ControlSpec> specs);

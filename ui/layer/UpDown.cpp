@@ -36,6 +36,10 @@ void TUpDown::SetIncrement(int increment) {
 }
 
 void TUpDown::SetPosition(int position) {
+    if (forwarding_) {
+        emit MoveRequested(position);
+        return;
+    }
     position = std::clamp(position, min_, max_);
     if (position == position_) return;
     position_ = position;
@@ -51,6 +55,10 @@ void TUpDown::SetPositionQuietly(int position) {
 }
 
 void TUpDown::Step(int direction) {
+    if (forwarding_) {
+        emit StepRequested(direction < 0 ? -1 : 1);
+        return;
+    }
     const std::optional<long long> typed =
         field_ && reader_ ? reader_(field_->text()) : std::nullopt;
     SetPosition(SpinStep(position_, typed, direction, min_, max_, increment_));

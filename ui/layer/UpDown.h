@@ -37,9 +37,16 @@ public:
     void SetPositionQuietly(int position);
     /// One step up (+1) or down (−1) from the field's value, as a click on an arrow does.
     void Step(int direction);
+    /// Leaves every move to the owner: a step (a click, a key, the wheel) is asked for with
+    /// StepRequested, a position given to SetPosition with MoveRequested, and the owner shows
+    /// the outcome with SetPositionQuietly and the field's text. Without it the spin buttons
+    /// follow their own rule.
+    void SetForwarding(bool on) { forwarding_ = on; }
 
 signals:
     void Changed(int position);
+    void StepRequested(int direction);
+    void MoveRequested(int position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,5 +64,6 @@ private:
     int increment_ = 1;
     int position_ = 0;
     int pressed_ = 0; // +1 upper arrow held, −1 lower arrow held
+    bool forwarding_ = false;
     QTimer repeat_;
 };

@@ -125,6 +125,8 @@ describe('the experiment', () => {
     const empty = await viewportPixels(page);
     assert.equal(pixelsOfColour(empty, colours.markerYellow).length, 0, 'markers before injection');
     assert.equal(await dropletsInView(session), 0);
+    // Said in the core's words for none, not as a count of nought.
+    assert.equal(await page.$eval('#microscope-description', (el) => el.textContent), caption('en', text.noDropletInView));
     await press(session, text.inject);
     const first = await waitForScreen(page, 'droplet markers', (screen) => {
       const yellow = pixelsOfColour(screen, colours.markerYellow);

@@ -8,7 +8,8 @@ import { caption } from './catalogue.mjs';
 export const text = {
   ok: 1, end: 5, help: 4, inject: 11, reverse: 12, onOff: 13, voltage: 14, stopwatch: 15,
   temperature: 16, description: 17, language: 18, title: 200, promptLabel: 257, about: 401,
-  microscope: 600, dropletsInView: 601, voltmeter: 602, thermometer: 603,
+  microscope: 600, voltmeter: 602, thermometer: 603, noDropletInView: 659, oneDropletInView: 660,
+  dropletsInView: 661,
 };
 
 /// A puppeteer selector for the control with the given accessible name (and role, if given).
@@ -91,14 +92,17 @@ export async function boxOf(session, number, roles) {
   return box;
 }
 
-/// How many droplets the microscope's text alternative says are in view.
+/// How many droplets the microscope's text alternative says are in view, in the words the
+/// catalogue has for none, one and more.
 export async function dropletsInView(session) {
-  const pattern = caption(session.language, text.dropletsInView)
-    .replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace('%1', '(\\d+)');
+  const words = (number) => caption(session.language, number).replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
   const said = await session.page.evaluate(() => [document.body.textContent,
     ...[...document.querySelectorAll('[aria-label], [aria-description]')]
       .flatMap((el) => [el.getAttribute('aria-label'), el.getAttribute('aria-description')])]
     .join('\n'));
-  const match = new RegExp(pattern).exec(said);
-  return match ? Number(match[1]) : undefined;
+  const many = new RegExp(words(text.dropletsInView).replace('%1', '(\\d+)')).exec(said);
+  if (many) return Number(many[1]);
+  if (new RegExp(words(text.oneDropletInView)).test(said)) return 1;
+  if (new RegExp(words(text.noDropletInView)).test(said)) return 0;
+  return undefined;
 }

@@ -1,8 +1,16 @@
 // The shared C++ core as the page calls it: typed wrappers over the WebAssembly module's C
-// functions. Nothing here decides anything; it only carries strings and numbers across.
+// functions (their declarations generated from web/core/api/Api.h). Nothing here decides
+// anything; it only carries strings and numbers across, and checks the JSON the core writes.
 
-/** The functions and memory of the compiled core (see web/core/api/Api.h). */
-export interface CoreModule {
+import { DesignsShape, DialShape, HistogramShape, NotebookTableShape, type Designs, type DialDrawing, type HistogramLayout, type NotebookTable } from './coreShapes';
+import type { CoreExports } from './generated/coreExports';
+import { readJson } from './shapes';
+
+export { Changed } from './generated/changes';
+export { Text } from './generated/texts';
+
+/** The functions and memory of the compiled core. */
+export interface CoreModule extends CoreExports {
   HEAPU8: Uint8Array;
   HEAP32: Int32Array;
   UTF8ToString(pointer: number): string;
@@ -10,116 +18,16 @@ export interface CoreModule {
   lengthBytesUTF8(text: string): number;
   _malloc(bytes: number): number;
   _free(pointer: number): void;
-  _tess_start(decimalSeparator: number): void;
-  _tess_put_file(path: number, bytes: number, size: number): number;
-  _tess_choose_language(folder: number): void;
-  _tess_language_folders(): number;
-  _tess_language_folder(): number;
-  _tess_text(n: number): number;
-  _tess_text_with_number(n: number, value: number): number;
-  _tess_title(identifier: number): number;
-  _tess_designs_json(): number;
-  _tess_dial_json(): number;
-  _tess_begin_run(nowMs: number, seedHigh: number, seedLow: number): void;
-  _tess_end_run(): void;
-  _tess_run_until(nowMs: number): number;
-  _tess_ticks_run(): number;
-  _tess_inject(): number;
-  _tess_switch_supply(): number;
-  _tess_reverse_polarity(): number;
-  _tess_voltage_typed(text: number): number;
-  _tess_temperature_typed(text: number): number;
-  _tess_temperature_text(): number;
-  _tess_spin(which: number, direction: number, fieldText: number): number;
-  _tess_shift_view(axis: number, position: number): number;
-  _tess_scroll_position(axis: number): number;
-  _tess_readout(axis: number): number;
-  _tess_start_stopwatch(): void;
-  _tess_stop_stopwatch(): void;
-  _tess_markers(): number;
-  _tess_markers_in_view(): number;
-  _tess_needle(): number;
-  _tess_lamp_on(): number;
-  _tess_column_top(): number;
-  _tess_column_bottom(): number;
-  _tess_stopwatch_text(): number;
-  _tess_picture_width(which: number): number;
-  _tess_picture_height(which: number): number;
-  _tess_picture_rgba(which: number): number;
-  _tess_follow_at(x: number, y: number, radius: number): number;
-  _tess_follow_key(key: number): number;
-  _tess_release(): void;
-  _tess_followed(): number;
-  _tess_ionise(): void;
-  _tess_set_brownian(on: number): void;
-  _tess_brownian(): number;
-  _tess_set_calculations(on: number): void;
-  _tess_microscope_description(): number;
-  _tess_record(): number;
-  _tess_row_recorded_text(): number;
-  _tess_stopwatch_stopped_text(): number;
-  _tess_notebook_size(): number;
-  _tess_notebook_clear(): void;
-  _tess_notebook_delete(index: number): number;
-  _tess_notebook_json(): number;
-  _tess_notebook_csv(): number;
-  _tess_notebook_read_csv(bytes: number, size: number): number;
-  _tess_longest_notebook(): number;
-  _tess_notebook_problem(): number;
-  _tess_notebook_bursts(): number;
-  _tess_notebook_mark_bursts(rows: number): void;
-  _tess_student_report(name: number, year: number, month: number, day: number, hour: number, minute: number): number;
-  _tess_bytes_size(): number;
-  _tess_histogram_json(width: number, height: number, textHeight: number, countsWidth: number): number;
-  _tess_class_begin(): void;
-  _tess_class_add(fileName: number, bytes: number, size: number): number;
-  _tess_class_reason(): number;
-  _tess_class_report(year: number, month: number, day: number, hour: number, minute: number): number;
-  _tess_class_report_size(): number;
 }
 
-/** What a step of the core changed (a sum of these). */
-export const Changed = {
-  Markers: 1,
-  Column: 2,
-  Stopwatch: 4,
-  Supply: 8,
-  Readouts: 16,
-} as const;
-
-/** Spin buttons of the voltage field (1) and of the temperature field (2). */
-export type SpinField = 1 | 2;
+/** The window's two number fields. */
+export const Field = { voltage: 0, temperature: 1 } as const;
+export type FieldCode = (typeof Field)[keyof typeof Field];
 export type Axis = 0 | 1;
 export type PictureName = 'field' | 'thermometer';
 
-/** The keys that choose a droplet on the focused microscope. */
-export const FollowKey = { nearest: 0, left: 1, right: 2, up: 3, down: 4 } as const;
-export type FollowKeyCode = (typeof FollowKey)[keyof typeof FollowKey];
-
-/** The notebook table as the core words it. */
-export interface NotebookTable {
-  columns: string[];
-  rows: { label: string; cells: string[] }[];
-  estimate?: string;
-}
-
-/** A rectangle of whole units: left, top, width, height. */
-export type UnitBox = [number, number, number, number];
-
-/** The histogram of the notebook's charges as the core lays it out (bar edges and the lines at
- *  the estimate's multiples in thousandths of a unit). */
-export interface HistogramLayout {
-  drawn: boolean;
-  plot: UnitBox;
-  bars: [number, number, number, number][];
-  lines: number[];
-  ticks: number[];
-  tickLength: number;
-  chargeLabels: { box: UnitBox; text: string }[];
-  countLabels: { box: UnitBox; text: string }[];
-  axisTitle: UnitBox;
-  axisTitleText: string;
-}
+/** What separates the values of a text's places on their way to the core. */
+const PlaceSeparator = '\u001f';
 
 /** A notebook file the class's report could not read, and why. */
 export interface LeftOutFile {
@@ -181,10 +89,6 @@ export class Core {
     return this.m.UTF8ToString(pointer);
   }
 
-  private optionalText(pointer: number): string | null {
-    return pointer === 0 ? null : this.m.UTF8ToString(pointer);
-  }
-
   putFile(path: string, bytes: Uint8Array): boolean {
     return this.withBytes(bytes, (pointer) => this.withString(path, (p) => this.m._tess_put_file(p, pointer, bytes.length))) === 1;
   }
@@ -209,24 +113,27 @@ export class Core {
     return this.text(this.m._tess_text(n));
   }
 
-  catalogueTextWithNumber(n: number, value: number): string {
-    return this.text(this.m._tess_text_with_number(n, value));
+  /** Catalogue text n with its places "%1", "%2", ... filled by the values, as the desktop fills
+   *  them. */
+  filledText(n: number, values: readonly string[]): string {
+    return this.withString(values.join(PlaceSeparator), (p) => this.text(this.m._tess_text_filled(n, p)));
   }
 
-  title(identifier: string): string {
-    return this.withString(identifier, (p) => this.text(this.m._tess_title(p)));
+  /** A window's title: catalogue text n and the identifier. */
+  title(n: number, identifier: string): string {
+    return this.withString(identifier, (p) => this.text(this.m._tess_title(n, p)));
   }
 
-  designsJson(): string {
-    return this.text(this.m._tess_designs_json());
+  designs(): Designs {
+    return readJson(this.text(this.m._tess_designs_json()), DesignsShape, 'designs');
   }
 
-  dialJson(): string {
-    return this.text(this.m._tess_dial_json());
+  dial(): DialDrawing {
+    return readJson(this.text(this.m._tess_dial_json()), DialShape, 'dial');
   }
 
-  beginRun(nowMs: number, seedHigh: number, seedLow: number): void {
-    this.m._tess_begin_run(nowMs, seedHigh >>> 0, seedLow >>> 0);
+  beginRun(nowMs: number, seedHigh: number, seedLow: number): number {
+    return this.m._tess_begin_run(nowMs, seedHigh >>> 0, seedLow >>> 0);
   }
 
   endRun(): void {
@@ -253,22 +160,21 @@ export class Core {
     return this.m._tess_reverse_polarity();
   }
 
-  voltageTyped(text: string): string | null {
-    return this.withString(text, (p) => this.optionalText(this.m._tess_voltage_typed(p)));
+  /** The field now holds `text`: typed by the student, or written by the page. */
+  fieldChanged(field: FieldCode, text: string, typed: boolean): number {
+    return this.withString(text, (p) => this.m._tess_field_changed(field, p, typed ? 1 : 0));
   }
 
-  /** The temperature spin buttons' new position, or null for text that is no number. */
-  temperatureTyped(text: string): number | null {
-    const position = this.withString(text, (p) => this.m._tess_temperature_typed(p));
-    return position < 0 ? null : position;
+  temperatureFinished(): number {
+    return this.m._tess_temperature_finished();
   }
 
-  temperatureText(): string {
-    return this.text(this.m._tess_temperature_text());
+  spin(field: FieldCode, direction: 1 | -1): number {
+    return this.m._tess_spin(field, direction);
   }
 
-  spin(which: SpinField, direction: 1 | -1, fieldText: string): string | null {
-    return this.withString(fieldText, (p) => this.optionalText(this.m._tess_spin(which, direction, p)));
+  fieldText(field: FieldCode): string {
+    return this.text(this.m._tess_field_text(field));
   }
 
   shiftView(axis: Axis, position: number): number {
@@ -283,12 +189,45 @@ export class Core {
     return this.text(this.m._tess_readout(axis));
   }
 
-  startStopwatch(): void {
-    this.m._tess_start_stopwatch();
+  startStopwatch(): number {
+    return this.m._tess_start_stopwatch();
   }
 
-  stopStopwatch(): void {
-    this.m._tess_stop_stopwatch();
+  stopStopwatch(): number {
+    return this.m._tess_stop_stopwatch();
+  }
+
+  setBrownian(on: boolean): number {
+    return this.m._tess_set_brownian(on ? 1 : 0);
+  }
+
+  brownian(): boolean {
+    return this.m._tess_brownian() !== 0;
+  }
+
+  ionise(): number {
+    return this.m._tess_ionise();
+  }
+
+  /** Follows the droplet whose marker is within `reach` of (x, y), view pixels from the centre;
+   *  none near lets go. */
+  followAt(x: number, y: number, reach: number): number {
+    return this.m._tess_follow_at(x, y, reach);
+  }
+
+  /** A key on the focused microscope, by its KeyboardEvent.key; null for a key that chooses no
+   *  droplet. */
+  followKey(key: string): number | null {
+    const changes = this.withString(key, (p) => this.m._tess_follow_key(p));
+    return changes < 0 ? null : changes;
+  }
+
+  letGo(): number {
+    return this.m._tess_let_go();
+  }
+
+  followed(): number {
+    return this.m._tess_followed();
   }
 
   /** Shown, x, y of each of the 100 markers, a view of the core's own table. */
@@ -323,6 +262,19 @@ export class Core {
     return this.text(this.m._tess_stopwatch_text());
   }
 
+  microscopeDescription(): string {
+    return this.text(this.m._tess_microscope_description());
+  }
+
+  dropletsInView(): string {
+    return this.text(this.m._tess_droplets_in_view());
+  }
+
+  /** What a screen reader says now: the stopwatch stopped, a row recorded. */
+  announcement(): string {
+    return this.text(this.m._tess_announcement());
+  }
+
   picture(name: PictureName): CorePicture {
     const which = name === 'thermometer' ? 1 : 0;
     const width = this.m._tess_picture_width(which);
@@ -334,85 +286,44 @@ export class Core {
     return { width, height, rgba };
   }
 
-  /** Follows the droplet whose marker is within `radius` of (x, y), view pixels from the centre;
-   *  none near lets go. Returns the droplet followed, 0 for none. */
-  followAt(x: number, y: number, radius: number): number {
-    return this.m._tess_follow_at(x, y, radius);
-  }
-
-  followKey(key: FollowKeyCode): number {
-    return this.m._tess_follow_key(key);
-  }
-
-  release(): void {
-    this.m._tess_release();
-  }
-
-  followed(): number {
-    return this.m._tess_followed();
-  }
-
-  ionise(): void {
-    this.m._tess_ionise();
-  }
-
-  setBrownian(on: boolean): void {
-    this.m._tess_set_brownian(on ? 1 : 0);
-  }
-
-  brownian(): boolean {
-    return this.m._tess_brownian() !== 0;
-  }
-
-  setCalculations(on: boolean): void {
-    this.m._tess_set_calculations(on ? 1 : 0);
-  }
-
-  microscopeDescription(): string {
-    return this.text(this.m._tess_microscope_description());
-  }
-
-  /** Records the stopwatch reading as a row; returns the number of rows. */
   record(): number {
     return this.m._tess_record();
-  }
-
-  /** What a screen reader says about the row recorded last. */
-  rowRecordedText(): string {
-    return this.text(this.m._tess_row_recorded_text());
-  }
-
-  /** What a screen reader says as the stopwatch stops. */
-  stopwatchStoppedText(): string {
-    return this.text(this.m._tess_stopwatch_stopped_text());
   }
 
   notebookSize(): number {
     return this.m._tess_notebook_size();
   }
 
-  clearNotebook(): void {
-    this.m._tess_notebook_clear();
+  clearNotebook(): number {
+    return this.m._tess_notebook_clear();
   }
 
-  deleteRow(index: number): boolean {
-    return this.m._tess_notebook_delete(index) === 1;
+  deleteRow(index: number): number {
+    return this.m._tess_notebook_delete(index);
+  }
+
+  setCalculations(on: boolean): number {
+    return this.m._tess_set_calculations(on ? 1 : 0);
   }
 
   notebookTable(): NotebookTable {
-    return JSON.parse(this.text(this.m._tess_notebook_json())) as NotebookTable;
+    return readJson(this.text(this.m._tess_notebook_json()), NotebookTableShape, 'notebook table');
   }
 
   notebookCsv(): string {
     return this.text(this.m._tess_notebook_csv());
   }
 
-  /** Replaces the notebook with a CSV file's rows (its bytes, or text); null when read, else why
-   *  not (the notebook is left as it was). */
-  readCsv(file: Uint8Array | string): string | null {
+  /** Replaces the notebook with a CSV file's rows (its bytes, or text); 0 when they are no
+   *  notebook (the notebook is left as it was, and notebookProblem says why). */
+  readCsv(file: Uint8Array | string): number {
     const bytes = typeof file === 'string' ? new TextEncoder().encode(file) : file;
-    const read = this.withBytes(bytes, (pointer) => this.m._tess_notebook_read_csv(pointer, bytes.length));
-    return read === 1 ? null : this.text(this.m._tess_notebook_problem());
+    return this.withBytes(bytes, (pointer) => this.m._tess_notebook_read_csv(pointer, bytes.length));
+  }
+
+  /** Why the file read last is no notebook, in the catalogue's words. */
+  notebookProblem(): string {
+    return this.text(this.m._tess_notebook_problem());
   }
 
   /** A notebook file's bytes, at most one beyond the longest notebook: enough for the core to
@@ -426,8 +337,8 @@ export class Core {
     return this.text(this.m._tess_notebook_bursts());
   }
 
-  markBursts(rows: string): void {
-    this.withString(rows, (p) => this.m._tess_notebook_mark_bursts(p));
+  markBursts(rows: string): number {
+    return this.withString(rows, (p) => this.m._tess_notebook_mark_bursts(p));
   }
 
   studentReport(name: string, made: LocalMoment): Uint8Array<ArrayBuffer> {
@@ -438,7 +349,7 @@ export class Core {
   }
 
   histogram(width: number, height: number, textHeight: number, countsWidth: number): HistogramLayout {
-    return JSON.parse(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth))) as HistogramLayout;
+    return readJson(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth)), HistogramShape, 'histogram');
   }
 
   /** The class's report from notebook files: the PDF, or null when none could be read; and the

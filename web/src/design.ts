@@ -2,68 +2,10 @@
 // built from them: each control placed at its design position in design pixels; the whole stage
 // is scaled as one (see fit.ts).
 
+import type { ControlDesign } from './coreShapes';
 import { parseMnemonic } from './mnemonic';
 
-export type ControlKindName =
-  | 'label' | 'edit' | 'button' | 'closeButton' | 'okButton' | 'cancelButton' | 'panel'
-  | 'picture' | 'shape' | 'hScrollBar' | 'vScrollBar' | 'upDown' | 'comboBox';
-
-export interface ControlDesign {
-  name: string;
-  kind: ControlKindName;
-  parent: string;
-  left: number;
-  top: number;
-  width: number;
-  height: number;
-  text: string;
-  color: string | null;
-  fontColor: string | null;
-  fontFamily: string;
-  fontPixels: number;
-  bold: boolean;
-  italic: boolean;
-  min: number;
-  max: number;
-  position: number;
-  increment: number;
-  associate: string;
-  circle: boolean;
-  penColor: string | null;
-  flat: boolean;
-}
-
-export interface WindowDesign {
-  width: number;
-  height: number;
-  color: string;
-  title: string;
-  fontFamily: string;
-  fontPixels: number;
-  controls: ControlDesign[];
-  order: string[];
-  /** Catalogue text numbers of the window's captions, by control name ("title" for the window). */
-  captions: Record<string, number>;
-  left?: number;
-  top?: number;
-}
-
-export interface MenuItemDesign {
-  design: string;
-  text: number;
-}
-
-export interface MainDesign extends WindowDesign {
-  menu: Record<'end' | 'help' | 'about' | 'guide' | 'language', MenuItemDesign>;
-  noMnemonic: string[];
-}
-
-export interface Designs {
-  main: MainDesign;
-  prompt: WindowDesign;
-  about: WindowDesign;
-  language: WindowDesign;
-}
+export type { ControlDesign, Designs, MainDesign, WindowDesign } from './coreShapes';
 
 /** The controls of one window, by design name. A name the design does not hold is a fault. */
 export class ControlSet {
@@ -181,6 +123,8 @@ function elementFor(c: ControlDesign): HTMLElement {
       select.className = 'combo';
       return select;
     }
+    default:
+      throw new Error(`control ${c.name} is of a kind the page does not know: ${c.kind}`);
   }
 }
 
@@ -226,6 +170,21 @@ export function setCaption(element: HTMLElement, caption: string): void {
   element.append(before, underlined, after);
   element.dataset['mnemonic'] = key;
   element.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
+}
+
+/**
+ * Gives every control of the design that has a caption its catalogue text: a button with its
+ * marked letter (or without, where the design says another control has the key), any other
+ * control as plain text.
+ */
+export function applyDesignCaptions(set: ControlSet, controls: readonly ControlDesign[], text: (n: number) => string): void {
+  for (const c of controls) {
+    if (c.caption === 0) continue;
+    const element = set.element(c.name);
+    const caption = text(c.caption);
+    if (element instanceof HTMLButtonElement) setCaption(element, c.keylessCaption ? parseMnemonic(caption).text.replaceAll('&', '&&') : caption);
+    else element.textContent = parseMnemonic(caption).text;
+  }
 }
 
 /** The focusable elements of the named controls, in the design's keyboard order. */

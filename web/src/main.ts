@@ -8,14 +8,12 @@ import programCatalogue from '../../dist/Tessilar.ini';
 import guideHtml from '../../dist/TESSILAR.html';
 import createTessilarCore from '../../build-web/core/tessilar_core.mjs';
 import { SimulationClock } from './clock';
-import { Changed, Core, type CoreModule } from './core';
-import type { Designs } from './design';
+import { Changed, Core, Text, type CoreModule } from './core';
 import { showFailure, watchForFailures } from './failure';
 import { mnemonicKeyOf } from './mnemonic';
 import { LanguageFolders, languageOfFolder, localeDecimalSeparator, readParameters } from './params';
 import { NotebookStorage } from './notebookStorage';
 import { CaptionHeight, Stage } from './stage';
-import { fillText } from './texts';
 import { AboutDialog } from './views/AboutDialog';
 import { GuideDialog } from './views/GuideDialog';
 import { IdentityPrompt } from './views/IdentityPrompt';
@@ -23,7 +21,6 @@ import { LanguageDialog } from './views/LanguageDialog';
 import { MainWindow } from './views/MainWindow';
 import { MessageDialog } from './views/MessageDialog';
 import { NotebookDialog } from './views/NotebookDialog';
-import type { DialDrawing } from './views/Voltmeter';
 
 /**
  * Starts the core. Its WebAssembly is inlined as a data: address; with fetch hidden while the
@@ -57,8 +54,8 @@ async function start(): Promise<void> {
   const parameters = readParameters(location.search);
   core.chooseLanguage(LanguageFolders[parameters.lang]);
 
-  const designs = JSON.parse(core.designsJson()) as Designs;
-  const dial = JSON.parse(core.dialJson()) as DialDrawing;
+  const designs = core.designs();
+  const dial = core.dial();
   const prompt = new IdentityPrompt(core, designs.prompt);
   const about = new AboutDialog(core, designs.about);
   const languageDialog = new LanguageDialog(core, designs.language);
@@ -73,29 +70,36 @@ async function start(): Promise<void> {
   const keepNotebook = (): void => {
     const fault = storage.save(core.notebookCsv(), core.burstMarks());
     // Said once a session, not at every row.
-    if (fault !== null && !storageFault) message.show(fillText(core.catalogueText(617), [core.catalogueText(fault === 'full' ? 618 : 619)]));
+    if (fault !== null && !storageFault) message.show(core.filledText(Text.StoredNotKept, [core.catalogueText(fault === 'full' ? Text.StorageFull : Text.StorageRefused)]));
     storageFault = fault !== null;
   };
   let clock: SimulationClock | null = null;
-  const notebook = new NotebookDialog(core, {
-    changed: () => {
-      keepNotebook();
-      // A notebook opened from a file lets the followed droplet go.
-      clock?.changed(Changed.Markers);
+  const notebook = new NotebookDialog(core, designs.main.palette, {
+    // What the window changed is drawn with the bench (a notebook opened from a file lets the
+    // followed droplet go), and the notebook is kept.
+    changed: (changes) => {
+      if (clock) clock.changed(changes);
+      else if (changes & Changed.Notebook) notebookChanged();
     },
     inform: (text) => message.show(text),
   });
-  const openNotebook = (): void => {
-    core.clearNotebook();
+  const notebookChanged = (): void => {
+    keepNotebook();
+    if (notebook.dialog.open) notebook.refresh();
+  };
+  /** Opens the identifier's stored notebook; returns what that changed, which needs no keeping. */
+  const openNotebook = (): number => {
+    let changes = core.clearNotebook();
     storageFault = false;
-    const opened = storage.open(identifier, (csv) => core.readCsv(csv), Date.now());
-    if (opened.kind === 'read') core.markBursts(opened.marks);
+    const opened = storage.open(identifier, (csv) => (core.readCsv(csv) !== 0 ? null : core.notebookProblem()), Date.now());
+    if (opened.kind === 'read') changes |= core.markBursts(opened.marks);
     if (opened.kind === 'setAside') {
-      message.show(fillText(core.catalogueText(615), [identifier, opened.problem, opened.aside]));
+      message.show(core.filledText(Text.StoredSetAside, [identifier, opened.problem, opened.aside]));
       // The new notebook takes the key at once, so that the damaged text is set aside only once.
       keepNotebook();
     }
-    if (opened.kind === 'untouched') message.show(fillText(core.catalogueText(616), [identifier, opened.problem]));
+    if (opened.kind === 'untouched') message.show(core.filledText(Text.StoredLeftAlone, [identifier, opened.problem]));
+    return changes & ~Changed.Notebook;
   };
 
   const english = (): boolean => languageOfFolder(core.languageFolder()) === 'en';
@@ -120,25 +124,22 @@ async function start(): Promise<void> {
         if (notebook.dialog.open) notebook.refresh();
       }),
     notebook: () => notebook.show(identifier),
-    recorded: () => {
-      keepNotebook();
-      if (notebook.dialog.open) notebook.refresh();
-    },
+    notebookChanged,
   });
   main.element.hidden = true;
   const stage = new Stage(main.element, designs.main.width, designs.main.height + CaptionHeight, (scale, dpr) => main.resize(scale, dpr));
 
   const askIdentifier = (): void => {
-    document.title = core.catalogueText(200);
+    document.title = core.catalogueText(Text.MainTitle);
     prompt.show((typed) => {
       identifier = typed;
       const seeds = crypto.getRandomValues(new Uint32Array(2));
-      core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
-      core.setBrownian(parameters.brownian);
-      openNotebook();
-      clock = new SimulationClock(core, (changes) => main.draw(changes));
+      let changes = core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
+      changes |= core.setBrownian(parameters.brownian);
+      changes |= openNotebook();
+      clock = new SimulationClock(core, (drawn) => main.draw(drawn));
       main.element.hidden = false;
-      main.begin(typed, clock);
+      main.begin(typed, clock, changes);
       stage.fit();
       clock.start();
     });

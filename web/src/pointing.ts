@@ -1,12 +1,12 @@
-// How the page's pointer and keys become the core's measuring commands: where a click lands in the
-// microscope's view, how near a marker it must be, and which keys time and record.
+// Where the page's pointer lands in the microscope's view, and how near a marker it must come, in
+// the design's terms; and file names for what the page saves.
 
-import { FollowKey, type FollowKeyCode } from './core';
+import type { MicroscopeDesign } from './coreShapes';
 
 /** A click or tap follows a droplet when its marker is at most this far away, CSS pixels: a
  *  finger covers more than a mouse pointer. */
-export function pickRadius(pointerType: string): number {
-  return pointerType === 'touch' ? 12 : 6;
+export function pickRadius(pointerType: string, microscope: MicroscopeDesign): number {
+  return pointerType === 'touch' ? microscope.tapReach : microscope.clickReach;
 }
 
 export interface ViewPoint {
@@ -40,33 +40,6 @@ export function viewPoint(clientX: number, clientY: number, rect: PageRect, widt
     y: (clientY - rect.top) * sy - Math.floor(height / 2) - 0.5,
     radius: cssRadius * Math.max(sx, sy),
   };
-}
-
-/** The choice a key makes on the focused microscope, or null for any other key. */
-export function followKeyOf(key: string): FollowKeyCode | null {
-  switch (key) {
-    case ' ':
-    case 'Enter':
-      return FollowKey.nearest;
-    case 'ArrowLeft':
-      return FollowKey.left;
-    case 'ArrowRight':
-      return FollowKey.right;
-    case 'ArrowUp':
-      return FollowKey.up;
-    case 'ArrowDown':
-      return FollowKey.down;
-    default:
-      return null;
-  }
-}
-
-export type MeasuringCommand = 'start' | 'stop' | 'notebook' | 'record' | 'ionise';
-
-/** The function keys of measuring, which work wherever the focus is in the bench. */
-export function measuringCommandOf(key: string): MeasuringCommand | null {
-  const commands: Record<string, MeasuringCommand> = { F5: 'start', F6: 'stop', F7: 'notebook', F8: 'record', F9: 'ionise' };
-  return commands[key] ?? null;
 }
 
 /** A file name from the identifier: characters file systems refuse become "_". */

@@ -1,11 +1,13 @@
-// Measuring in the page: where a click lands in the view, the keys that time and follow, the
-// notebook kept in the browser's storage, and the teacher's switches in the address.
+// Measuring in the page: where a click lands in the view, the notebook kept in the browser's
+// storage, and the teacher's switches in the address.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { NotebookStorage, notebookKey, storeFault } from '../build-unit/notebookStorage.mjs';
 import { readParameters } from '../build-unit/params.mjs';
-import { fileNameFor, followKeyOf, measuringCommandOf, pickRadius, viewPoint } from '../build-unit/pointing.mjs';
-import { fillText } from '../build-unit/texts.mjs';
+import { fileNameFor, pickRadius, viewPoint } from '../build-unit/pointing.mjs';
+
+/** The design's reach of a click and of a tap. */
+const microscope = { markerSize: 4, ringMargin: 4, ringWidth: 2, clickReach: 6, tapReach: 12 };
 
 test('a pointer lands in view pixels from the centre pixel, with a pick radius for its kind', () => {
   const cases = [
@@ -19,27 +21,12 @@ test('a pointer lands in view pixels from the centre pixel, with a pick radius f
     [[10, 10], { left: 0, top: 0, width: 0, height: 0 }, 'mouse', [-215.5, -215.5, 6]],
   ];
   for (const [[x, y], rect, kind, expected] of cases) {
-    const at = viewPoint(x, y, rect, 450, 450, pickRadius(kind));
+    const at = viewPoint(x, y, rect, 450, 450, pickRadius(kind, microscope));
     assert.deepEqual([at.x, at.y, at.radius], expected, `${kind} at ${x},${y}`);
   }
 });
 
-test('keys: the function keys time and record anywhere, Space/Enter/arrows choose a droplet', () => {
-  const keys = [
-    ['F5', 'start', null], ['F6', 'stop', null], ['F7', 'notebook', null], ['F8', 'record', null],
-    ['F9', 'ionise', null], [' ', null, 0], ['Enter', null, 0], ['ArrowLeft', null, 1],
-    ['ArrowRight', null, 2], ['ArrowUp', null, 3], ['ArrowDown', null, 4], ['F4', null, null],
-    ['a', null, null], ['Escape', null, null],
-  ];
-  for (const [key, command, follow] of keys) {
-    assert.equal(measuringCommandOf(key), command, key);
-    assert.equal(followKeyOf(key), follow, key);
-  }
-});
-
-test('texts: places filled in one pass, file names safe for any file system', () => {
-  assert.equal(fillText('%1 (%2): %1', ['a%2', 'b']), 'a%2 (b): a%2');
-  assert.equal(fillText('%1 and %3', ['x']), 'x and %3');
+test('file names safe for any file system', () => {
   const names = [['Kiss Anna', 'Kiss Anna.csv'], ['  a/b:c*?  ', 'a_b_c__.csv'], ['', 'notebook.csv'], ['Ő "x"', 'Ő _x_.csv']];
   for (const [identifier, name] of names) assert.equal(fileNameFor(identifier, 'csv'), name, identifier);
 });

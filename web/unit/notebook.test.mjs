@@ -54,19 +54,26 @@ test('a click follows the droplet whose marker is within the radius; elsewhere i
     const alone = shown.every(([n, ox, oy]) => n === number || Math.hypot(ox - x - dx, oy - y - dy) > radius);
     if (!alone) continue;
     ++asked;
-    assert.equal(m._tess_follow_at(x + dx, y + dy, radius), follows ? number : 0, `${dx},${dy} r ${radius}`);
-    assert.equal(m._tess_followed(), follows ? number : 0);
+    m._tess_follow_at(x + dx, y + dy, radius);
+    assert.equal(m._tess_followed(), follows ? number : 0, `${dx},${dy} r ${radius}`);
   }
   assert.ok(asked >= 3, 'the marker stands apart from the others');
-  // The keyboard: Space takes one, an arrow another, Esc none; an injection lets go too.
-  const nearest = m._tess_follow_key(0);
+  // The keyboard by the keys' names: Space takes one, an arrow another, Esc none; an injection
+  // lets go too. A key that chooses nothing is the browser's.
+  const key = (name) => withString(name, (p) => m._tess_follow_key(p));
+  assert.ok(key(' ') > 0);
+  const nearest = m._tess_followed();
   assert.ok(nearest > 0);
   assert.match(text(m._tess_microscope_description()), new RegExp(`following droplet ${nearest}\\b`));
-  const moved = [1, 2, 3, 4].map((key) => m._tess_follow_key(key));
-  assert.ok(moved.every((n) => n > 0));
-  m._tess_release();
+  for (const name of ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown']) {
+    assert.ok(key(name) >= 0, name);
+    assert.ok(m._tess_followed() > 0, name);
+  }
+  assert.equal(key('Tab'), -1);
+  assert.equal(key('Escape'), -1, 'Esc lets go through the page\'s own key');
+  m._tess_let_go();
   assert.equal(m._tess_followed(), 0);
-  m._tess_follow_key(0);
+  key('Enter');
   m._tess_inject();
   assert.equal(m._tess_followed(), 0);
   m._tess_end_run();
@@ -77,15 +84,17 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
   m._tess_begin_run(0, 5, 6);
   m._tess_inject();
   m._tess_run_until(11 * 50);
-  const followed = m._tess_follow_key(0);
+  withString(' ', (p) => m._tess_follow_key(p));
+  const followed = m._tess_followed();
   m._tess_start_stopwatch();
   m._tess_run_until(11 * 250);
   m._tess_stop_stopwatch();
-  assert.match(text(m._tess_stopwatch_stopped_text()), /^Stopwatch stopped at \d+,\d s$/);
-  assert.equal(m._tess_record(), 1);
-  assert.match(text(m._tess_row_recorded_text()), new RegExp(`^Row 1 recorded: droplet ${followed}, \\d+,\\d s$`));
+  assert.match(text(m._tess_announcement()), /^Stopwatch stopped at \d+,\d s$/);
+  m._tess_record();
+  assert.equal(m._tess_notebook_size(), 1);
+  assert.match(text(m._tess_announcement()), new RegExp(`^Row 1 recorded: droplet ${followed}, \\d+,\\d s$`));
   m._tess_ionise();
-  assert.equal(m._tess_record(), 2);
+  m._tess_record();
   m._tess_record();
   const table = JSON.parse(text(m._tess_notebook_json()));
   assert.equal(table.columns.length, 10);
@@ -111,7 +120,7 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
     assert.equal(m._tess_notebook_size(), 3);
   }
   assert.equal(text(m._tess_notebook_bursts()), '2');
-  assert.equal(readCsv(csv), 1);
+  assert.notEqual(readCsv(csv), 0);
   assert.equal(text(m._tess_notebook_csv()), csv, 'the same bytes back');
   // The marks, which the CSV does not hold, put back; numbers of no row passed over.
   withString('3,x,0,9,', (p) => m._tess_notebook_mark_bursts(p));
@@ -141,7 +150,7 @@ test("the histogram's layout and the class's report from several files, the unre
   const notebook = (times) => [header, ...times.flatMap(([n, fall, rise]) => [
     `${n},30,300,${fall},fall,0,20,,,`, `${n},30,300,${rise},rise,-500,20,,,`])].join('\r\n') + '\r\n';
   const anna = notebook([[1, 20.1, 15.2], [2, 18.4, 9.9], [3, 25.0, 30.5], [4, 22.2, 6.1]]);
-  assert.equal(readCsv(anna), 1);
+  assert.notEqual(readCsv(anna), 0);
   const layout = JSON.parse(text(m._tess_histogram_json(600, 180, 15, 20)));
   assert.equal(layout.drawn, true);
   assert.ok(layout.bars.length > 0 && layout.chargeLabels.length > 0);

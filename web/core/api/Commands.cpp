@@ -1,152 +1,174 @@
-// The commands of the main window's controls, as the desktop's handlers give them to the model.
+// The run and the commands of the main window's controls, each forwarded to the session, and what
+// the page draws from it.
 #include "design/MainDesign.h"
+#include "lab/Session.h"
 #include "model/Data.h"
-#include "model/FieldEditing.h"
-#include "model/FieldParsing.h"
+#include "model/ViewGeometry.h"
 #include "web/core/api/Api.h"
-#include "web/core/api/RunState.h"
-#include "web/core/api/SpinButtons.h"
+#include "web/core/api/Run.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstring>
-#include <stdexcept>
 #include <string>
 
 namespace {
 
-/// The design's control of that name; a name the design does not hold is a fault of this file.
-const ControlSpec& DesignControl(const char* name) {
-    for (const ControlSpec& spec : MainDesign::Controls())
-        if (std::strcmp(spec.Name, name) == 0) return spec;
-    throw std::logic_error(std::string("no control in the main design: ") + name);
+using WebRun::Session;
+
+Lab::Field FieldOf(int field) {
+    return field == 1 ? Lab::Field::Temperature : Lab::Field::Voltage;
 }
 
-SpinButtons SpinOf(const char* name) {
-    const ControlSpec& spec = DesignControl(name);
-    return {
-        .Min = spec.Min, .Max = spec.Max, .Increment = spec.Increment, .Position = spec.Position};
+Lab::Axis AxisOf(int axis) {
+    return axis == 1 ? Lab::Axis::UpDown : Lab::Axis::Across;
 }
 
-struct Controls {
-    SpinButtons Voltage = SpinOf("UpDown1");
-    SpinButtons Temperature = SpinOf("UpDown2");
-    std::array<int, 2> Scroll{DesignControl("ScrollBar1").Position,
-                              DesignControl("ScrollBar2").Position};
-    /// The readouts as the window is created, before the first shift.
-    std::array<std::string, 2> Readouts{" 0,200 mm", " 0,200 mm"};
-};
-Controls State;
-std::string TextReturned;
-
-/// The scroll bars' position for the view's home.
-constexpr int ScrollCentre = 50;
-
-std::string OffsetReadout(int position) {
-    return Data::FormatFixed(position * 0.004, 6, 3) + " mm     ";
-}
-
-const char* Returned(std::string text) {
-    TextReturned = std::move(text);
-    return TextReturned.c_str();
-}
-
-int SupplyChanged() {
-    Data::ApplySupply();
-    return ChangedSupply;
-}
+std::string FieldReturned, ReadoutReturned, StopwatchReturned, DescriptionReturned, InViewReturned,
+    AnnouncementReturned;
+std::array<std::int32_t, 3 * Data::DropletCount> Markers{};
+std::array<std::int32_t, 4> Needle{};
 
 } // namespace
 
-namespace WebRun {
-void ResetControls() {
-    State = Controls{};
-}
-} // namespace WebRun
-
 extern "C" {
 
+void tess_end_run() {
+    WebRun::End();
+}
+
+int tess_run_until(double nowMs) {
+    return WebRun::RunUntil(nowMs);
+}
+
+double tess_ticks_run() {
+    return WebRun::TicksRun();
+}
+
 int tess_inject() {
-    Data::InjectAllDroplets();
-    WebRun::NewSpray();
-    int changes = SupplyChanged();
-    // The view is recentred, so the scroll bars go back to the centre too, with their readouts.
-    for (int axis = 0; axis < 2; ++axis)
-        if (State.Scroll[static_cast<std::size_t>(axis)] != ScrollCentre)
-            changes |= tess_shift_view(axis, ScrollCentre);
-    return changes;
+    return Session().Inject();
 }
 
 int tess_switch_supply() {
-    Data::SwitchSupply();
-    return SupplyChanged();
+    return Session().SwitchSupply();
 }
 
 int tess_reverse_polarity() {
-    Data::ReversePolarity();
-    return SupplyChanged();
+    return Session().ReversePolarity();
 }
 
-const char* tess_voltage_typed(const char* text) {
-    const auto shown = Data::VoltageFieldChanged(text ? text : "");
-    if (!shown) return nullptr;
-    Data::ApplySupply();
-    return Returned(*shown);
+int tess_field_changed(int field, const char* text, int typed) {
+    return Session().FieldChanged(FieldOf(field), text ? text : "",
+                                  typed ? Lab::Edit::Typed : Lab::Edit::Written);
 }
 
-int tess_temperature_typed(const char* text) {
-    const auto degrees = Data::TemperatureFieldChanged(text ? text : "");
-    if (!degrees) return -1;
-    State.Temperature.SetQuietly(static_cast<int>(*degrees));
-    return State.Temperature.Position;
+int tess_temperature_finished() {
+    return Session().TemperatureEditingFinished();
 }
 
-const char* tess_temperature_text() {
-    return Returned(Data::TemperatureFieldText());
+int tess_spin(int field, int direction) {
+    return Session().Spin(FieldOf(field), direction);
 }
 
-const char* tess_spin(int which, int direction, const char* fieldText) {
-    SpinButtons& spin = which == 1 ? State.Voltage : State.Temperature;
-    const auto position = spin.Step(direction < 0 ? -1 : 1, fieldText ? fieldText : "");
-    if (!position) return nullptr;
-    // The new position is written into the field, which runs the field's own change rule.
-    const std::string written = std::to_string(*position);
-    if (which == 1) {
-        const auto shown = Data::VoltageFieldChanged(written);
-        Data::ApplySupply();
-        return Returned(shown.value_or(written));
-    }
-    Data::TemperatureFieldChanged(written);
-    return tess_temperature_text();
+const char* tess_field_text(int field) {
+    return WebRun::Returned(FieldReturned, Session().FieldText(FieldOf(field)));
 }
 
 int tess_shift_view(int axis, int position) {
-    position = std::clamp(position, 0, 100);
-    const auto index = static_cast<std::size_t>(axis == 1 ? 1 : 0);
-    State.Scroll[index] = position;
-    State.Readouts[index] = OffsetReadout(position);
-    if (index == 0)
-        Data::ShiftViewX(position);
-    else
-        Data::ShiftViewY(position);
-    return ChangedReadouts | WebRun::TakeMarkers();
+    return Session().ShiftView(AxisOf(axis), position);
 }
 
 int tess_scroll_position(int axis) {
-    return State.Scroll[axis == 1 ? 1 : 0];
+    return Session().ScrollPosition(AxisOf(axis));
 }
 
 const char* tess_readout(int axis) {
-    return State.Readouts[axis == 1 ? 1 : 0].c_str();
+    return WebRun::Returned(ReadoutReturned, Session().Readout(AxisOf(axis)));
 }
 
-void tess_start_stopwatch() {
-    Data::StartStopwatch();
+int tess_start_stopwatch() {
+    return Session().StartStopwatch();
 }
 
-void tess_stop_stopwatch() {
-    Data::StopStopwatch();
+int tess_stop_stopwatch() {
+    return Session().StopStopwatch();
+}
+
+int tess_set_brownian(int on) {
+    return Session().SetBrownianMotion(on != 0);
+}
+
+int tess_brownian() {
+    return Data::BrownianMotion ? 1 : 0;
+}
+
+int tess_ionise() {
+    return Session().Ionise();
+}
+
+int tess_follow_at(double x, double y, double reach) {
+    return Session().FollowAt(x, y, reach);
+}
+
+int tess_follow_key(const char* key) {
+    const auto chosen = Lab::Session::FollowKeyNamed(key ? key : "");
+    return chosen ? Session().Follow(*chosen) : -1;
+}
+
+int tess_let_go() {
+    return Session().LetGo();
+}
+
+int tess_followed() {
+    return Session().Followed();
+}
+
+const std::int32_t* tess_markers() {
+    const Lab::MarkerTable& places = Session().Markers();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        Markers[3 * i] = places[i].Shown ? 1 : 0;
+        Markers[3 * i + 1] = places[i].Shown ? places[i].X : 0;
+        Markers[3 * i + 2] = places[i].Shown ? places[i].Y : 0;
+    }
+    return Markers.data();
+}
+
+int tess_markers_in_view() {
+    return Session().MarkersInView();
+}
+
+const std::int32_t* tess_needle() {
+    const ControlSpec& dial = MainDesign::Control("Image2");
+    const Data::PixelPoint pivot = Data::NeedlePivot(dial.Width, dial.Height);
+    const Data::PixelPoint end = Data::NeedleEnd(Data::PlateVoltage, dial.Width, dial.Height);
+    Needle = {pivot.X, pivot.Y, end.X, end.Y};
+    return Needle.data();
+}
+
+int tess_lamp_on() {
+    return Data::VoltageOn ? 1 : 0;
+}
+
+int tess_column_top() {
+    return Session().ColumnTop();
+}
+
+int tess_column_bottom() {
+    return Data::ThermometerColumnBottom;
+}
+
+const char* tess_stopwatch_text() {
+    return WebRun::Returned(StopwatchReturned, Session().StopwatchText());
+}
+
+const char* tess_microscope_description() {
+    return WebRun::Returned(DescriptionReturned, Session().MicroscopeDescription());
+}
+
+const char* tess_droplets_in_view() {
+    return WebRun::Returned(InViewReturned, Session().DropletsInView());
+}
+
+const char* tess_announcement() {
+    return WebRun::Returned(AnnouncementReturned, Session().Announcement());
 }
 
 } // extern "C"

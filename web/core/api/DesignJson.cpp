@@ -1,5 +1,8 @@
 // The window designs as the page reads them: the same tables the desktop builds its widgets from,
-// with positions made final (the main window's stored shift applied) and font sizes in pixels.
+// with positions made final (the main window's stored shift applied) and font sizes in pixels;
+// the commands with their menus, keys and bench buttons, the palette and the microscope's sizes.
+#include "assets/Colors.h"
+#include "design/Commands.h"
 #include "design/ControlSpec.h"
 #include "design/DialogDesigns.h"
 #include "design/MainDesign.h"
@@ -88,6 +91,8 @@ void WriteControls(JsonWriter& json, std::span<const ControlSpec> controls, int 
         json.Key("penColor");
         c.PenColor ? json.Colour(*c.PenColor) : json.Null();
         json.Key("flat").Bool(c.Flat);
+        json.Key("caption").Number(c.Caption);
+        json.Key("keylessCaption").Bool(c.KeylessCaption);
         json.EndObject();
     }
     json.EndArray();
@@ -100,57 +105,72 @@ void WriteOrder(JsonWriter& json, std::span<const char* const> names) {
     json.EndArray();
 }
 
-/// A control (or "title" for the window) and the catalogue text that captions it.
-struct Caption {
-    const char* Name;
-    int Text;
-};
-
-/// A menu item's name in the page, its design text and the catalogue text that captions it.
-struct MenuItem {
-    const char* Name;
-    const char* DesignText;
-    int Text;
-};
-
-// The catalogue texts of each window, as the desktop applies them when the window is shown. A
-// button's caption keeps its "&" mnemonic; End's button shows the End item's text without one.
-constexpr Caption MainCaptions[] = {{"BitBtn1", 11}, {"BitBtn2", 12}, {"BitBtn3", 13},
-                                    {"Label3", 14},  {"Label4", 15},  {"Label7", 16},
-                                    {"BitBtn6", 5}};
-constexpr Caption PromptCaptions[] = {
-    {"title", 256}, {"Label1", 257}, {"OKBtn", 1}, {"CancelBtn", 2}};
-constexpr Caption AboutCaptions[] = {{"title", 401},  {"Label1", 402}, {"Label2", 406},
-                                     {"Label3", 403}, {"Label4", 404}, {"Label5", 405},
-                                     {"OKBtn", 1}};
 constexpr const char* AboutOrder[] = {"OKBtn"};
-constexpr MenuItem MainMenu[] = {
-    {"end", MainDesign::EndItemText, 5},
-    {"help", MainDesign::HelpMenuText, 4},
-    {"about", MainDesign::AboutItemText, 401},
-    {"guide", MainDesign::DescriptionItemText, 17},
-    {"language", MainDesign::LanguageItemText, 18},
-};
 
-/// One window's design: size, ground, title, controls, keyboard order and captions; the object
-/// is left open for members of the window's own.
+/// One window's design: size, ground, title, controls and keyboard order; the object is left
+/// open for members of the window's own.
 void WriteWindow(JsonWriter& json, const char* key, int width, int height, std::uint32_t colour,
-                 const char* title, std::span<const ControlSpec> controls, int windowChildShift,
-                 std::span<const char* const> order, std::span<const Caption> captions) {
+                 const char* title, int titleCaption, std::span<const ControlSpec> controls,
+                 int windowChildShift, std::span<const char* const> order) {
     json.Key(key).BeginObject();
     json.Key("width").Number(width);
     json.Key("height").Number(height);
     json.Key("color").Colour(colour);
     json.Key("title").String(title);
+    json.Key("titleCaption").Number(titleCaption);
     json.Key("fontFamily").String(CssFamily(DefaultFontFamily));
     json.Key("fontPixels").Number(FontPixels(DefaultFontPointSize));
     json.Key("controls");
     WriteControls(json, controls, windowChildShift);
     json.Key("order");
     WriteOrder(json, order);
-    json.Key("captions").BeginObject();
-    for (const Caption& caption : captions)
-        json.Key(caption.Name).Number(caption.Text);
+}
+
+/// The commands, the page's menus of them and its bench buttons.
+void WriteCommands(JsonWriter& json) {
+    json.Key("commands").BeginArray();
+    for (const CommandSpec& c : MainCommands::All()) {
+        json.BeginObject().Key("name").String(c.Name).Key("key").String(c.Key);
+        json.Key("caption").Number(c.Caption).Key("checkable").Bool(c.Checkable).EndObject();
+    }
+    json.EndArray();
+    json.Key("barCommand").String(MainCommands::Of(MainCommands::BarCommand).Name);
+    json.Key("menus").BeginArray();
+    for (const MenuSpec& menu : MainCommands::Menus()) {
+        json.BeginObject().Key("id").String(menu.PageId).Key("caption").Number(menu.Caption);
+        json.Key("entries").BeginArray();
+        for (const MenuEntry& entry : menu.Entries) {
+            if (entry.Where == Edition::Desktop) continue;
+            // A separator has no command.
+            json.String(entry.Id ? MainCommands::Of(*entry.Id).Name : "");
+        }
+        json.EndArray().EndObject();
+    }
+    json.EndArray();
+    json.Key("bench").BeginArray();
+    for (const BenchButton& button : MainCommands::BenchButtons()) {
+        json.BeginObject().Key("name").String(button.Name);
+        json.Key("command").String(MainCommands::Of(button.Id).Name);
+        json.Key("caption").Number(button.Caption).EndObject();
+    }
+    json.EndArray();
+}
+
+void WritePalette(JsonWriter& json) {
+    json.Key("palette").BeginObject();
+    json.Key("marker").Colour(Palette::Marker).Key("followed").Colour(Palette::Followed);
+    json.Key("lampOn").Colour(Palette::LampOn).Key("lampOff").Colour(Palette::LampOff);
+    json.Key("bars").Colour(Palette::Bars).Key("multiples").Colour(Palette::Multiples);
+    json.Key("histogramGround").Colour(Palette::HistogramGround).Key("ink").Colour(Palette::Ink);
+    json.EndObject();
+}
+
+void WriteMicroscope(JsonWriter& json) {
+    namespace M = MainDesign::Microscope;
+    json.Key("microscope").BeginObject();
+    json.Key("markerSize").Number(M::MarkerSize).Key("ringMargin").Number(M::RingMargin);
+    json.Key("ringWidth").Number(M::RingWidth).Key("clickReach").Number(M::ClickReach);
+    json.Key("tapReach").Number(M::TapReach);
     json.EndObject();
 }
 
@@ -159,33 +179,28 @@ std::string DesignsJson() {
     json.BeginObject();
 
     WriteWindow(json, "main", MainDesign::StartWidth, MainDesign::StartHeight,
-                MainDesign::ClientColor, MainDesign::DesignTitle, MainDesign::Controls(),
-                MainDesign::WindowChildShift, MainDesign::KeyboardOrder(), MainCaptions);
-    json.Key("menu").BeginObject();
-    for (const MenuItem& item : MainMenu) {
-        json.Key(item.Name).BeginObject();
-        json.Key("design").String(item.DesignText).Key("text").Number(item.Text);
-        json.EndObject();
-    }
-    json.EndObject();
-    json.Key("noMnemonic").BeginArray().String("BitBtn6").EndArray();
+                MainDesign::ClientColor, MainDesign::DesignTitle, MainDesign::TitleCaption,
+                MainDesign::Controls(), MainDesign::WindowChildShift, MainDesign::KeyboardOrder());
+    WriteCommands(json);
+    WritePalette(json);
+    WriteMicroscope(json);
     json.EndObject();
 
     WriteWindow(json, "prompt", IdentityPromptDesign::ClientWidth,
                 IdentityPromptDesign::ClientHeight, IdentityPromptDesign::ClientColor,
-                IdentityPromptDesign::DesignTitle, IdentityPromptDesign::Controls(), 0,
-                IdentityPromptDesign::KeyboardOrder(), PromptCaptions);
+                IdentityPromptDesign::DesignTitle, IdentityPromptDesign::TitleCaption,
+                IdentityPromptDesign::Controls(), 0, IdentityPromptDesign::KeyboardOrder());
     json.EndObject();
 
     WriteWindow(json, "about", AboutDesign::ClientWidth, AboutDesign::ClientHeight,
-                AboutDesign::ClientColor, "", AboutDesign::Controls(), 0, AboutOrder,
-                AboutCaptions);
+                AboutDesign::ClientColor, "", AboutDesign::TitleCaption, AboutDesign::Controls(), 0,
+                AboutOrder);
     json.EndObject();
 
     // The language dialog keeps its design texts, as the desktop's does.
     WriteWindow(json, "language", LanguageDesign::ClientWidth, LanguageDesign::ClientHeight,
-                LanguageDesign::ClientColor, LanguageDesign::DesignTitle,
-                LanguageDesign::Controls(), 0, LanguageDesign::KeyboardOrder(), {});
+                LanguageDesign::ClientColor, LanguageDesign::DesignTitle, 0,
+                LanguageDesign::Controls(), 0, LanguageDesign::KeyboardOrder());
     json.Key("left").Number(LanguageDesign::DesignLeft);
     json.Key("top").Number(LanguageDesign::DesignTop);
     json.EndObject();

@@ -79,7 +79,15 @@ JsonWriter& JsonWriter::Null() {
 }
 
 JsonWriter& JsonWriter::Colour(std::uint32_t argb) {
-    char css[8];
-    std::snprintf(css, sizeof css, "#%06x", static_cast<unsigned>(argb & 0xFFFFFFu));
+    const unsigned alpha = argb >> 24;
+    char css[32];
+    if (alpha == 0xFF) {
+        std::snprintf(css, sizeof css, "#%06x", static_cast<unsigned>(argb & 0xFFFFFFu));
+    } else {
+        // The opacity to three decimals, written without the C library's locale.
+        const unsigned thousandths = (alpha * 1000 + 127) / 255;
+        std::snprintf(css, sizeof css, "rgba(%u, %u, %u, %u.%03u)", (argb >> 16) & 0xFFu,
+                      (argb >> 8) & 0xFFu, argb & 0xFFu, thousandths / 1000, thousandths % 1000);
+    }
     return String(css);
 }

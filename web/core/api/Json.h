@@ -17,7 +17,7 @@ public:
     JsonWriter& Number(long long value);
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
-    /// A colour 0xAARRGGBB as CSS "#rrggbb".
+    /// A colour 0xAARRGGBB as CSS: "#rrggbb", or "rgba(r, g, b, a)" when it is not opaque.
     JsonWriter& Colour(std::uint32_t argb);
     const std::string& Text() const { return text_; }
 

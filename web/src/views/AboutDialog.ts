@@ -2,7 +2,7 @@
 // line centred in the white panel (a line wider than the panel is cut at both sides).
 
 import type { Core } from '../core';
-import { setCaption, type WindowDesign } from '../design';
+import { applyDesignCaptions, type WindowDesign } from '../design';
 import { DialogWindow } from './DialogWindow';
 
 export class AboutDialog {
@@ -21,15 +21,9 @@ export class AboutDialog {
   }
 
   show(): void {
-    const text = (n: number | undefined): string => (n === undefined ? '' : this.core.catalogueText(n));
-    const captions = this.design.captions;
-    this.window.setTitle(text(captions['title']));
-    for (const c of this.design.controls) {
-      const element = this.window.controls.element(c.name);
-      const caption = text(captions[c.name]);
-      if (element instanceof HTMLButtonElement) setCaption(element, caption);
-      else if (c.kind === 'label') element.textContent = caption.replaceAll('&', '');
-    }
+    const text = (n: number): string => this.core.catalogueText(n);
+    this.window.setTitle(text(this.design.titleCaption));
+    applyDesignCaptions(this.window.controls, this.design.controls, text);
     this.window.showModal(() => this.window.close());
     this.window.controls.element('OKBtn').focus();
   }

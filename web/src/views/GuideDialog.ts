@@ -3,7 +3,7 @@
 // contents of both halves and then the Hungarian half stand). Its links jump within the guide
 // and lead nowhere else.
 
-import type { Core } from '../core';
+import { Text, type Core } from '../core';
 import { setCaption } from '../design';
 import { dialogButton, pageDialog } from './PageDialog';
 
@@ -60,8 +60,8 @@ export class GuideDialog {
   }
 
   show(english: boolean): void {
-    this.caption.textContent = this.core.catalogueText(611);
-    setCaption(this.close, this.core.catalogueText(610));
+    this.caption.textContent = this.core.catalogueText(Text.GuideTitle);
+    setCaption(this.close, this.core.catalogueText(Text.Close));
     if (!this.dialog.open) this.dialog.showModal();
     if (english) this.scrollTo('en');
     else this.body.scrollTop = 0;

@@ -2,7 +2,8 @@
 // desktop's notebook window draws it: teal bars, faint dashed lines at the multiples of the
 // estimate, the axes with their ticks, figures and title.
 
-import type { Core, UnitBox } from '../core';
+import type { Core } from '../core';
+import type { Palette } from '../coreShapes';
 
 const Font = "12px 'Liberation Sans', Arial, sans-serif";
 const TextHeight = 15;
@@ -10,7 +11,10 @@ const TextHeight = 15;
 export class Histogram {
   readonly canvas: HTMLCanvasElement;
 
-  constructor(private readonly core: Core) {
+  constructor(
+    private readonly core: Core,
+    private readonly palette: Palette,
+  ) {
     this.canvas = document.createElement('canvas');
     this.canvas.className = 'notebook-histogram';
     this.canvas.setAttribute('role', 'img');
@@ -29,24 +33,24 @@ export class Histogram {
     context.setTransform(dpr, 0, 0, dpr, 0, 0);
     context.font = Font;
     const g = this.core.histogram(width, height, TextHeight, Math.ceil(context.measureText('000').width));
-    context.fillStyle = '#fff';
+    context.fillStyle = this.palette.histogramGround;
     context.fillRect(0, 0, width, height);
     if (!g.drawn) return;
-    const [left, top, w, h] = g.plot;
+    const [left = 0, top = 0, w = 0, h = 0] = g.plot;
     const right = left + w - 1;
     const bottom = top + h - 1;
-    context.fillStyle = 'rgb(0, 128, 128)';
-    for (const [x0, y0, x1, y1] of g.bars) context.fillRect(x0 / 1000, y0 / 1000, (x1 - x0) / 1000, (y1 - y0) / 1000);
-    context.strokeStyle = 'rgba(0, 0, 255, 0.35)';
+    context.fillStyle = this.palette.bars;
+    for (const [x0 = 0, y0 = 0, x1 = 0, y1 = 0] of g.bars) context.fillRect(x0 / 1000, y0 / 1000, (x1 - x0) / 1000, (y1 - y0) / 1000);
+    context.strokeStyle = this.palette.multiples;
     context.setLineDash([4, 2]);
     context.lineWidth = 1;
     for (const x of g.lines) line(context, x / 1000, top, x / 1000, bottom);
     context.setLineDash([]);
-    context.strokeStyle = '#000';
+    context.strokeStyle = this.palette.ink;
     line(context, left, bottom, right, bottom);
     line(context, left, bottom, left, top);
     for (const x of g.ticks) line(context, x, bottom, x, bottom + g.tickLength);
-    context.fillStyle = '#000';
+    context.fillStyle = this.palette.ink;
     for (const { box, text } of g.chargeLabels) write(context, box, text, 'center', 'top');
     for (const { box, text } of g.countLabels) write(context, box, text, 'right', 'middle');
     write(context, g.axisTitle, g.axisTitleText, 'center', 'top');
@@ -61,7 +65,7 @@ function line(context: CanvasRenderingContext2D, x0: number, y0: number, x1: num
   context.stroke();
 }
 
-function write(context: CanvasRenderingContext2D, [left, top, width, height]: UnitBox, text: string, align: CanvasTextAlign, baseline: CanvasTextBaseline): void {
+function write(context: CanvasRenderingContext2D, [left = 0, top = 0, width = 0, height = 0]: number[], text: string, align: CanvasTextAlign, baseline: CanvasTextBaseline): void {
   context.textAlign = align;
   context.textBaseline = baseline;
   const x = align === 'center' ? left + width / 2 : align === 'right' ? left + width : left;

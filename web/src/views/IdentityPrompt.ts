@@ -1,7 +1,7 @@
 // The identity prompt before each run: the identifier the window's caption shows.
 
-import type { Core } from '../core';
-import { setCaption, applyKeyboardOrder, type WindowDesign } from '../design';
+import { Text, type Core } from '../core';
+import { applyDesignCaptions, applyKeyboardOrder, type WindowDesign } from '../design';
 import { DialogWindow } from './DialogWindow';
 
 export class IdentityPrompt {
@@ -50,20 +50,15 @@ export class IdentityPrompt {
   }
 
   applyCaptions(): void {
-    const text = (n: number | undefined): string => (n === undefined ? '' : this.core.catalogueText(n));
-    const captions = this.design.captions;
-    this.window.setTitle(text(captions['title']));
-    for (const name of ['Label1', 'OKBtn', 'CancelBtn']) {
-      const element = this.window.controls.element(name);
-      if (element instanceof HTMLButtonElement) setCaption(element, text(captions[name]));
-      else element.textContent = text(captions[name]).replaceAll('&', '');
-    }
+    const text = (n: number): string => this.core.catalogueText(n);
+    this.window.setTitle(text(this.design.titleCaption));
+    applyDesignCaptions(this.window.controls, this.design.controls, text);
   }
 
   /** A page cannot end the program: the prompt stays, and says so. */
   private cancel(): void {
     this.field.value = '';
-    this.note.textContent = this.core.catalogueText(612);
+    this.note.textContent = this.core.catalogueText(Text.PageCannotClose);
     this.field.focus();
   }
 

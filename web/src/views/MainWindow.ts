@@ -1,21 +1,19 @@
-// The experiment bench: the main window built from the core's design, its views and the handlers
-// that forward each control to the core.
+// The experiment bench: the main window built from the core's design, its views, the menus and
+// keys of the core's command table, and the handlers that forward each control to the core and
+// draw what it says changed.
 
-import { Changed, type Core, type SpinField } from '../core';
+import { Changed, Field, Text, type Core, type FieldCode } from '../core';
+import type { CommandDesign, ControlDesign, MainDesign } from '../coreShapes';
 import type { SimulationClock } from '../clock';
-import { applyKeyboardOrder, buildControls, setCaption, type ControlDesign, type ControlSet, type MainDesign } from '../design';
-import { parseMnemonic } from '../mnemonic';
+import { applyDesignCaptions, applyKeyboardOrder, buildControls, type ControlSet } from '../design';
 import { MenuBarHeight } from '../stage';
-import { measuringCommandOf, type MeasuringCommand } from '../pointing';
-import { MeasuringButtons, measuringButtonDesigns } from './MeasuringButtons';
-import { MenuBar, type MenuCommand } from './Menus';
+import { benchButtonDesigns } from './MeasuringButtons';
+import { MenuBar, type MenuCommand, type MenuDesign } from './Menus';
 import { Microscope } from './Microscope';
 import { Stopwatch } from './Stopwatch';
 import { Thermometer } from './Thermometer';
-import { Voltmeter, type DialDrawing } from './Voltmeter';
-
-/** The catalogue's texts of the Measurement menu. */
-const MeasurementTexts = { menu: 20, notebook: 21, ionise: 22, brownian: 23, start: 620, stop: 621, record: 622 } as const;
+import { Voltmeter } from './Voltmeter';
+import type { DialDrawing } from '../coreShapes';
 
 export interface MainWindowCommands {
   end: (event: Event) => void;
@@ -24,8 +22,8 @@ export interface MainWindowCommands {
   language: () => void;
   /** F7: the notebook window brought up. */
   notebook: () => void;
-  /** A row was recorded: the notebook is kept and shown again. */
-  recorded: () => void;
+  /** The notebook changed: it is kept and shown again. */
+  notebookChanged: () => void;
 }
 
 export class MainWindow {
@@ -34,6 +32,7 @@ export class MainWindow {
   private readonly caption: HTMLDivElement;
   private readonly client: HTMLDivElement;
   private readonly controls: ControlSet;
+  private readonly bench: ControlDesign[];
   private readonly microscope: Microscope;
   private readonly voltmeter: Voltmeter;
   private readonly thermometer: Thermometer;
@@ -57,42 +56,7 @@ export class MainWindow {
     this.caption.className = 'caption';
     this.caption.id = 'main-caption';
     this.element.setAttribute('aria-labelledby', this.caption.id);
-    const text = (n: number): string => core.catalogueText(n);
-    const m = design.menu;
-    const measuring = (n: number, command: MeasuringCommand, shortcut: string): MenuCommand => ({
-      caption: () => text(n),
-      run: (event) => this.measure(command, event),
-      shortcut,
-    });
-    this.menu = new MenuBar({ caption: () => text(m.end.text), run: commands.end }, [
-      {
-        id: 'menu-measurement',
-        caption: () => text(MeasurementTexts.menu),
-        items: [
-          measuring(MeasurementTexts.start, 'start', 'F5'),
-          measuring(MeasurementTexts.stop, 'stop', 'F6'),
-          measuring(MeasurementTexts.record, 'record', 'F8'),
-          'separator',
-          measuring(MeasurementTexts.notebook, 'notebook', 'F7'),
-          measuring(MeasurementTexts.ionise, 'ionise', 'F9'),
-          {
-            caption: () => text(MeasurementTexts.brownian),
-            run: () => core.setBrownian(!core.brownian()),
-            checked: () => core.brownian(),
-          },
-        ],
-      },
-      {
-        id: 'menu-help',
-        caption: () => text(m.help.text),
-        items: [
-          { caption: () => text(m.about.text), run: () => commands.about() },
-          { caption: () => text(m.guide.text), run: () => commands.guide() },
-          'separator',
-          { caption: () => text(m.language.text), run: () => commands.language() },
-        ],
-      },
-    ]);
+    this.menu = new MenuBar(this.menuCommand(this.command(design.barCommand)), design.menus.map((menu) => this.menuDesign(menu)));
     this.client = document.createElement('div');
     this.client.className = 'client';
     this.client.id = 'main';
@@ -108,8 +72,8 @@ export class MainWindow {
       if (!found) throw new Error(`no control named ${name} in the design`);
       return found;
     };
-    const measuringRow = measuringButtonDesigns(size('Panel5'), size('Panel4'), size('BitBtn4'), design.height - MenuBarHeight);
-    this.controls = buildControls(this.client, [...design.controls, ...measuringRow]);
+    this.bench = benchButtonDesigns(design, size('Panel5'), size('Panel4'), size('BitBtn4'), design.height - MenuBarHeight);
+    this.controls = buildControls(this.client, [...design.controls, ...this.bench]);
     this.announcement = document.createElement('p');
     this.announcement.className = 'visually-hidden';
     this.announcement.id = 'main-announcement';
@@ -118,8 +82,8 @@ export class MainWindow {
 
     const c = this.controls;
     const field = size('Image3');
-    this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height, (event, command) => this.clock?.atEvent(event, command));
-    this.voltmeter = new Voltmeter(core, c.element('Image2'), c.element('Shape1'), dial);
+    this.microscope = new Microscope(core, c.element('Image3'), field.width, field.height, design, (event, command) => this.clock?.atEvent(event, command));
+    this.voltmeter = new Voltmeter(core, c.element('Image2'), c.element('Shape1'), dial, design.palette);
     const tube = size('Image1');
     this.thermometer = new Thermometer(core, c.element('Image1'), c.element('Shape2'), tube.width, tube.height);
     this.stopwatch = new Stopwatch(core, c.get('Edit1', HTMLInputElement));
@@ -127,13 +91,36 @@ export class MainWindow {
     this.label('Edit2', 'Label7');
     this.label('Edit1', 'Label4');
     // The row comes after the window's own controls, as it stands below them.
-    const order = [...design.order, ...MeasuringButtons.map((button) => button.name)];
+    const order = [...design.order, ...this.bench.map((button) => button.name)];
     applyKeyboardOrder(c, order, this.element, () => this.menu.titles());
-    this.connect(commands);
+    this.connect();
+  }
+
+  private command(name: string): CommandDesign {
+    const found = this.design.commands.find((command) => command.name === name);
+    if (!found) throw new Error(`no command named ${name} in the design`);
+    return found;
+  }
+
+  private menuCommand(command: CommandDesign): MenuCommand {
+    return {
+      caption: () => this.core.catalogueText(command.caption),
+      run: (event) => this.run(command.name, event),
+      ...(command.key ? { shortcut: command.key } : {}),
+      ...(command.checkable ? { checked: () => this.core.brownian() } : {}),
+    };
+  }
+
+  private menuDesign(menu: MainDesign['menus'][number]): MenuDesign {
+    return {
+      id: menu.id,
+      caption: () => this.core.catalogueText(menu.caption),
+      items: menu.entries.map((name) => (name === '' ? 'separator' : this.menuCommand(this.command(name)))),
+    };
   }
 
   /**
-   * The measuring keys, wherever the focus is on the bench or in the notebook: F5 starts, F6
+   * The commands' keys, wherever the focus is on the bench or in the notebook: F5 starts, F6
    * stops the stopwatch, F7 brings up the notebook, F8 records a row, F9 fires the ionising
    * source, Esc lets the followed droplet go. Returns true when the key was one of them (the
    * browser's own meaning, such as reloading on F5, is then kept from it).
@@ -141,20 +128,13 @@ export class MainWindow {
   measuringKey(event: KeyboardEvent): boolean {
     if (this.clock === null || event.altKey || event.ctrlKey || event.metaKey) return false;
     if (event.key === 'Escape') {
-      this.clock.atEvent(event, () => {
-        this.core.release();
-        return Changed.Markers;
-      });
+      this.clock.atEvent(event, () => this.core.letGo());
       return true;
     }
-    const command = measuringCommandOf(event.key);
-    if (command === null) return false;
-    this.measure(command, event);
+    const command = this.design.commands.find((c) => c.key !== '' && c.key === event.key);
+    if (!command) return false;
+    this.run(command.name, event);
     return true;
-  }
-
-  private announce(text: string): void {
-    this.announcement.textContent = text;
   }
 
   /** The focus back on the bench, at the microscope, as after closing the notebook. */
@@ -162,30 +142,33 @@ export class MainWindow {
     this.controls.element('Image3').querySelector<HTMLElement>('[tabindex="0"]')?.focus();
   }
 
-  /** A measuring command, from its key, its menu item or its button. */
-  measure(command: MeasuringCommand, event: Event): void {
-    this.clock?.atEvent(event, () => {
-      switch (command) {
-        case 'start':
-          this.core.startStopwatch();
-          return Changed.Stopwatch;
-        case 'stop':
-          this.core.stopStopwatch();
-          this.announce(this.core.stopwatchStoppedText());
-          return Changed.Stopwatch;
-        case 'record':
-          this.core.record();
-          this.announce(this.core.rowRecordedText());
-          this.commands.recorded();
-          return 0;
-        case 'ionise':
-          this.core.ionise();
-          return 0;
-        case 'notebook':
-          this.commands.notebook();
-          return 0;
-      }
-    });
+  /** A command of the table, from its key, its menu item or its button. */
+  run(name: string, event: Event): void {
+    const act = (command: () => number): void => this.clock?.atEvent(event, command);
+    switch (name) {
+      case 'end':
+        return this.commands.end(event);
+      case 'about':
+        return this.commands.about();
+      case 'guide':
+        return this.commands.guide();
+      case 'language':
+        return this.commands.language();
+      case 'notebook':
+        return this.commands.notebook();
+      case 'start':
+        return act(() => this.core.startStopwatch());
+      case 'stop':
+        return act(() => this.core.stopStopwatch());
+      case 'record':
+        return act(() => this.core.record());
+      case 'ionise':
+        return act(() => this.core.ionise());
+      case 'brownian':
+        return act(() => this.core.setBrownian(!this.core.brownian()));
+      default:
+        throw new Error(`the page has no command ${name}`);
+    }
   }
 
   /** The field is named by the label beside it. */
@@ -193,45 +176,39 @@ export class MainWindow {
     this.controls.element(field).setAttribute('aria-labelledby', this.controls.element(label).id);
   }
 
-  private connect(commands: MainWindowCommands): void {
+  private connect(): void {
     const c = this.controls;
-    const act = (name: string, command: () => number | void): void => {
+    const act = (name: string, command: () => number): void => {
       c.element(name).addEventListener('click', (event) => this.clock?.atEvent(event, command));
     };
-    act('BitBtn1', () => this.core.inject() | this.showScrollBars());
+    act('BitBtn1', () => this.core.inject());
     act('BitBtn2', () => this.core.reversePolarity());
     act('BitBtn3', () => this.core.switchSupply());
-    act('BitBtn4', () => this.core.startStopwatch());
-    c.element('BitBtn5').addEventListener('click', (event) => this.measure('stop', event));
-    c.element('BitBtn6').addEventListener('click', (event) => commands.end(event));
-    for (const { name, command } of MeasuringButtons) {
-      c.element(name).addEventListener('click', (event) => this.measure(command, event));
+    c.element('BitBtn4').addEventListener('click', (event) => this.run('start', event));
+    c.element('BitBtn5').addEventListener('click', (event) => this.run('stop', event));
+    c.element('BitBtn6').addEventListener('click', (event) => this.run('end', event));
+    for (const { name, command } of this.design.bench) {
+      c.element(name).addEventListener('click', (event) => this.run(command, event));
     }
 
-    const voltage = c.get('Edit7', HTMLInputElement);
-    voltage.addEventListener('input', (event) =>
-      this.clock?.atEvent(event, () => {
-        const shown = this.core.voltageTyped(voltage.value);
-        if (shown !== null && shown !== voltage.value) voltage.value = shown;
-        return Changed.Supply;
-      }),
-    );
+    const fields: [string, FieldCode][] = [['Edit7', Field.voltage], ['Edit2', Field.temperature]];
+    for (const [name, which] of fields) {
+      const input = c.get(name, HTMLInputElement);
+      // A rewrite goes into the field at once, so that the next key lands in the text it shows.
+      input.addEventListener('input', (event) => this.clock?.atEvent(event, () => this.showFields(this.core.fieldChanged(which, input.value, true))));
+    }
     const temperature = c.get('Edit2', HTMLInputElement);
-    temperature.addEventListener('input', (event) =>
-      this.clock?.atEvent(event, () => {
-        this.core.temperatureTyped(temperature.value);
-      }),
-    );
     const finishTemperature = (): void => {
-      temperature.value = this.core.temperatureText();
+      const changes = this.showFields(this.core.temperatureFinished());
+      this.clock?.changed(changes);
     };
     temperature.addEventListener('change', finishTemperature);
     temperature.addEventListener('blur', finishTemperature);
     temperature.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') finishTemperature();
     });
-    this.spinButtons('UpDown1', voltage, 1);
-    this.spinButtons('UpDown2', temperature, 2);
+    this.spinButtons('UpDown1', c.get('Edit7', HTMLInputElement), Field.voltage);
+    this.spinButtons('UpDown2', temperature, Field.temperature);
 
     for (const [name, axis] of [['ScrollBar1', 0], ['ScrollBar2', 1]] as const) {
       const bar = c.get(name, HTMLInputElement);
@@ -241,13 +218,8 @@ export class MainWindow {
 
   /** Spin buttons step the field's number: by their arrows, and by the Up and Down keys in the
    *  field or on an arrow. */
-  private spinButtons(name: string, field: HTMLInputElement, which: SpinField): void {
-    const spin = (event: Event, direction: 1 | -1): void =>
-      this.clock?.atEvent(event, () => {
-        const shown = this.core.spin(which, direction, field.value);
-        if (shown !== null) field.value = shown;
-        return which === 1 ? Changed.Supply : 0;
-      });
+  private spinButtons(name: string, field: HTMLInputElement, which: FieldCode): void {
+    const spin = (event: Event, direction: 1 | -1): void => this.clock?.atEvent(event, () => this.showFields(this.core.spin(which, direction)));
     const group = this.controls.element(name);
     for (const arrow of group.querySelectorAll<HTMLButtonElement>('button')) {
       const direction = arrow.dataset['direction'] === 'up' ? 1 : -1;
@@ -262,25 +234,34 @@ export class MainWindow {
     }
   }
 
-  /** The scroll bars and their readouts as the core has them. */
-  private showScrollBars(): number {
-    for (const [name, axis] of [['ScrollBar1', 0], ['ScrollBar2', 1]] as const) {
-      const bar = this.controls.get(name, HTMLInputElement);
-      bar.value = String(this.core.scrollPosition(axis));
+  /** The fields' texts as the core has them, at once; returns the changes for the next frame. */
+  private showFields(changes: number): number {
+    const fields: [number, string, FieldCode][] = [
+      [Changed.VoltageField, 'Edit7', Field.voltage],
+      [Changed.TemperatureField, 'Edit2', Field.temperature],
+    ];
+    for (const [flag, name, which] of fields) {
+      if (!(changes & flag)) continue;
+      const input = this.controls.get(name, HTMLInputElement);
+      const text = this.core.fieldText(which);
+      if (input.value !== text) input.value = text;
     }
-    return Changed.Readouts;
+    return changes;
   }
 
+  /** The scroll bars and their readouts as the core has them. */
   private showReadouts(): void {
     for (const [name, bar, axis] of [['Label1', 'ScrollBar1', 0], ['Label2', 'ScrollBar2', 1]] as const) {
       const readout = this.core.readout(axis);
       this.controls.element(name).textContent = readout;
-      this.controls.element(bar).setAttribute('aria-valuetext', readout.trim());
+      const scroll = this.controls.get(bar, HTMLInputElement);
+      scroll.value = String(this.core.scrollPosition(axis));
+      scroll.setAttribute('aria-valuetext', readout.trim());
     }
   }
 
   /** A new run: the window as created, at the identifier. */
-  begin(identifier: string, clock: SimulationClock): void {
+  begin(identifier: string, clock: SimulationClock, changes: number): void {
     this.identifier = identifier;
     this.clock = clock;
     for (const c of this.design.controls) {
@@ -288,40 +269,32 @@ export class MainWindow {
       if (element instanceof HTMLInputElement) element.value = c.kind.endsWith('ScrollBar') ? String(c.position) : c.text;
     }
     this.applyCaptions();
-    this.draw(-1);
+    this.draw(changes);
     this.controls.element('BitBtn1').focus();
   }
 
   /** The catalogue's texts on the window, as after a change of language. */
   applyCaptions(): void {
     const text = (n: number): string => this.core.catalogueText(n);
-    const title = this.core.title(this.identifier);
+    const title = this.core.title(this.design.titleCaption, this.identifier);
     this.caption.textContent = title;
     document.title = title;
     this.menu.applyCaptions();
-    for (const [name, n] of Object.entries(this.design.captions)) {
-      const element = this.controls.element(name);
-      const caption = text(n);
-      if (element instanceof HTMLButtonElement) {
-        const plain = this.design.noMnemonic.includes(name);
-        setCaption(element, plain ? parseMnemonic(caption).text.replaceAll('&', '&&') : caption);
-      } else {
-        element.textContent = parseMnemonic(caption).text;
-      }
+    applyDesignCaptions(this.controls, [...this.design.controls, ...this.bench], text);
+    for (const { name, command } of this.design.bench) {
+      this.controls.element(name).setAttribute('aria-keyshortcuts', this.command(command).key);
     }
-    for (const { name, text: n, key } of MeasuringButtons) {
-      const element = this.controls.element(name);
-      setCaption(element, parseMnemonic(text(n)).text.replaceAll('&', '&&'));
-      element.setAttribute('aria-keyshortcuts', key);
-    }
-    const names: [string, number, number][] = [['UpDown1', 604, 605], ['UpDown2', 606, 607]];
+    const names: [string, number, number][] = [
+      ['UpDown1', Text.RaiseVoltage, Text.LowerVoltage],
+      ['UpDown2', Text.RaiseTemperature, Text.LowerTemperature],
+    ];
     for (const [name, up, down] of names) {
       const arrows = this.controls.element(name).querySelectorAll('button');
       arrows[0]?.setAttribute('aria-label', text(up));
       arrows[1]?.setAttribute('aria-label', text(down));
     }
-    this.controls.element('ScrollBar1').setAttribute('aria-label', text(608));
-    this.controls.element('ScrollBar2').setAttribute('aria-label', text(609));
+    this.controls.element('ScrollBar1').setAttribute('aria-label', text(Text.ShiftViewAcross));
+    this.controls.element('ScrollBar2').setAttribute('aria-label', text(Text.ShiftViewUpDown));
     this.microscope.applyCaptions();
     this.voltmeter.applyCaptions();
     this.thermometer.applyCaptions();
@@ -348,12 +321,16 @@ export class MainWindow {
     this.thermometer.resize(scale, dpr);
   }
 
-  /** Draws what the changes touched (-1: everything). */
+  /** Draws what the changes touched (a sum of the core's Changed flags). */
   draw(changes: number): void {
     if (changes & Changed.Markers) this.microscope.drawMarkers();
+    if (changes & Changed.Description) this.microscope.describe();
     if (changes & Changed.Column) this.thermometer.drawColumn();
     if (changes & Changed.Stopwatch) this.stopwatch.draw();
     if (changes & Changed.Supply) this.voltmeter.draw();
     if (changes & Changed.Readouts) this.showReadouts();
+    this.showFields(changes);
+    if (changes & Changed.Announcement) this.announcement.textContent = this.core.announcement();
+    if (changes & Changed.Notebook) this.commands.notebookChanged();
   }
 }

@@ -1,7 +1,7 @@
 // A message for the student, as the desktop's warning box: the text and an OK button, in front of
 // everything until it is read.
 
-import type { Core } from '../core';
+import { Text, type Core } from '../core';
 import { setCaption } from '../design';
 import { dialogButton, pageDialog } from './PageDialog';
 
@@ -25,8 +25,8 @@ export class MessageDialog {
   }
 
   show(text: string): void {
-    this.caption.textContent = this.core.catalogueText(500);
-    setCaption(this.ok, this.core.catalogueText(1));
+    this.caption.textContent = this.core.catalogueText(Text.NotebookTitle);
+    setCaption(this.ok, this.core.catalogueText(Text.Ok));
     // A second message while one is up is added to it, so that none is lost.
     this.text.textContent = this.dialog.open ? `${this.text.textContent ?? ''}\n\n${text}` : text;
     if (!this.dialog.open) this.dialog.showModal();

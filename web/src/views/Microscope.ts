@@ -4,21 +4,16 @@
 // Its text alternative is the core's description of the view (at most once a second, so that a
 // screen reader is not flooded).
 
-import { Changed, type Core } from '../core';
+import { Text, type Core } from '../core';
+import type { MainDesign } from '../coreShapes';
 import { deviceSpan } from '../fit';
-import { Palette } from '../palette';
-import { followKeyOf, pickRadius, viewPoint } from '../pointing';
+import { pickRadius, viewPoint } from '../pointing';
 import { backCanvas, context2d, drawPicture, pictureCanvas } from './pictures';
 
-/** A marker is a 4 x 4 dot centred on its droplet's pixel. */
-const MarkerSize = 4;
-/** The followed droplet's ring: this far outside the dot, this thick, view pixels. */
-const RingMargin = 4;
-const RingWidth = 2;
 const DescriptionIntervalMs = 1000;
 
 /** Runs a command at an event's time (the ticks due by then first) and draws what it changed. */
-export type EventAction = (event: Event, command: () => number | void) => void;
+export type EventAction = (event: Event, command: () => number) => void;
 
 export class Microscope {
   private readonly field: HTMLCanvasElement;
@@ -30,7 +25,7 @@ export class Microscope {
   private drawn: number[] = [];
   private lastDescribed = -Infinity;
   private described = '';
-  private describedCount = -1;
+  private describedCount = '';
   private describeTimer = 0;
   private readonly hint: HTMLParagraphElement;
 
@@ -39,6 +34,7 @@ export class Microscope {
     frame: HTMLElement,
     private readonly width: number,
     private readonly height: number,
+    private readonly design: MainDesign,
     act: EventAction,
   ) {
     this.picture = pictureCanvas(core.picture('field'));
@@ -61,28 +57,28 @@ export class Microscope {
     frame.append(this.field, this.markers, this.description, this.hint);
     this.markers.addEventListener('pointerdown', (event) => {
       if (event.button !== 0) return;
-      const at = viewPoint(event.clientX, event.clientY, this.markers.getBoundingClientRect(), width, height, pickRadius(event.pointerType));
-      act(event, () => {
-        this.core.followAt(at.x, at.y, at.radius);
-        return Changed.Markers;
-      });
+      const reach = pickRadius(event.pointerType, design.microscope);
+      const at = viewPoint(event.clientX, event.clientY, this.markers.getBoundingClientRect(), width, height, reach);
+      act(event, () => this.core.followAt(at.x, at.y, at.radius));
     });
     this.markers.addEventListener('keydown', (event) => {
-      const key = followKeyOf(event.key);
-      if (key === null || event.altKey || event.ctrlKey || event.metaKey) return;
-      event.preventDefault();
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      // The core says which keys choose a droplet; the others are the browser's.
+      let chose = false;
       act(event, () => {
-        this.core.followKey(key);
-        return Changed.Markers;
+        const changes = this.core.followKey(event.key);
+        chose = changes !== null;
+        return changes ?? 0;
       });
+      if (chose) event.preventDefault();
     });
   }
 
   applyCaptions(): void {
-    this.markers.setAttribute('aria-label', this.core.catalogueText(600));
-    this.hint.textContent = this.core.catalogueText(656);
+    this.markers.setAttribute('aria-label', this.core.catalogueText(Text.PageMicroscope));
+    this.hint.textContent = this.core.catalogueText(Text.MicroscopeKeys);
     this.described = '';
-    this.describedCount = -1;
+    this.describedCount = '';
     this.describe();
   }
 
@@ -102,21 +98,22 @@ export class Microscope {
       context.clearRect(this.drawn[i] ?? 0, this.drawn[i + 1] ?? 0, this.drawn[i + 2] ?? 0, this.drawn[i + 3] ?? 0);
     }
     this.drawn = [];
-    context.fillStyle = Palette.marker;
+    const { markerSize } = this.design.microscope;
+    context.fillStyle = this.design.palette.marker;
     const places = this.core.markers();
     const followed = this.core.followed();
     const cx = Math.floor(this.width / 2);
     const cy = Math.floor(this.height / 2);
     for (let i = 0; i + 2 < places.length; i += 3) {
       if (places[i] !== 1) continue;
-      const left = cx + (places[i + 1] ?? 0) - MarkerSize / 2;
-      const top = cy + (places[i + 2] ?? 0) - MarkerSize / 2;
+      const left = cx + (places[i + 1] ?? 0) - markerSize / 2;
+      const top = cy + (places[i + 2] ?? 0) - markerSize / 2;
       if (i / 3 + 1 === followed) {
         this.drawFollowed(context, left, top);
         continue;
       }
-      const x = deviceSpan(left, MarkerSize, this.factor.x);
-      const y = deviceSpan(top, MarkerSize, this.factor.y);
+      const x = deviceSpan(left, markerSize, this.factor.x);
+      const y = deviceSpan(top, markerSize, this.factor.y);
       context.fillRect(x.start, y.start, x.length, y.length);
       this.drawn.push(x.start, y.start, x.length, y.length);
     }
@@ -125,15 +122,16 @@ export class Microscope {
 
   /** The followed droplet: a red dot with a red ring around it, told apart by shape as well. */
   private drawFollowed(context: CanvasRenderingContext2D, left: number, top: number): void {
-    const x = deviceSpan(left - RingMargin, MarkerSize + 2 * RingMargin, this.factor.x);
-    const y = deviceSpan(top - RingMargin, MarkerSize + 2 * RingMargin, this.factor.y);
-    const dotX = deviceSpan(left, MarkerSize, this.factor.x);
-    const dotY = deviceSpan(top, MarkerSize, this.factor.y);
+    const { markerSize, ringMargin, ringWidth } = this.design.microscope;
+    const x = deviceSpan(left - ringMargin, markerSize + 2 * ringMargin, this.factor.x);
+    const y = deviceSpan(top - ringMargin, markerSize + 2 * ringMargin, this.factor.y);
+    const dotX = deviceSpan(left, markerSize, this.factor.x);
+    const dotY = deviceSpan(top, markerSize, this.factor.y);
     context.save();
-    context.fillStyle = Palette.followed;
-    context.strokeStyle = Palette.followed;
+    context.fillStyle = this.design.palette.followed;
+    context.strokeStyle = this.design.palette.followed;
     context.fillRect(dotX.start, dotY.start, dotX.length, dotY.length);
-    const thickness = RingWidth * this.factor.x;
+    const thickness = ringWidth * this.factor.x;
     context.lineWidth = thickness;
     context.beginPath();
     context.ellipse(x.start + x.length / 2, y.start + y.length / 2, (x.length - thickness) / 2, (y.length - thickness) / 2, 0, 0, 2 * Math.PI);
@@ -144,7 +142,7 @@ export class Microscope {
 
   /** The core's description of the view and the count in view, brought up to date at most once a
    *  second. */
-  private describe(): void {
+  describe(): void {
     if (this.describeTimer !== 0) return;
     const wait = this.lastDescribed + DescriptionIntervalMs - performance.now();
     if (wait > 0) {
@@ -160,11 +158,11 @@ export class Microscope {
       this.described = text;
       this.markers.setAttribute('aria-description', text);
     }
-    // The count alone is announced as it changes.
-    const count = this.core.markersInView();
+    // The count alone is announced as it changes, in the core's words for none, one and more.
+    const count = this.core.dropletsInView();
     if (count !== this.describedCount) {
       this.describedCount = count;
-      this.description.textContent = this.core.catalogueTextWithNumber(601, count);
+      this.description.textContent = count;
     }
   }
 }

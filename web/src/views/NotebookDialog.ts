@@ -3,16 +3,16 @@
 // text and number comes from the core; this only shows them and forwards the buttons. It stays
 // open beside the bench (not modal), so the function keys keep timing while it is up.
 
-import type { Core, LocalMoment } from '../core';
+import { Text, type Core, type LocalMoment } from '../core';
+import type { Palette } from '../coreShapes';
 import { setCaption } from '../design';
 import { fileNameFor } from '../pointing';
-import { fillText } from '../texts';
 import { Histogram } from './Histogram';
 import { dialogButton, pageDialog } from './PageDialog';
 
 export interface NotebookEvents {
-  /** The notebook changed (a row deleted, a file opened): keep it. */
-  changed: () => void;
+  /** What a command of the window changed (a row deleted, a file opened), to be drawn and kept. */
+  changed: (changes: number) => void;
   /** A message for the student, in the catalogue's words. */
   inform: (text: string) => void;
 }
@@ -45,6 +45,7 @@ export class NotebookDialog {
 
   constructor(
     private readonly core: Core,
+    palette: Palette,
     private readonly events: NotebookEvents,
   ) {
     const { dialog, bar, caption } = pageDialog('notebook', 'guide notebook');
@@ -96,7 +97,7 @@ export class NotebookDialog {
     this.estimate.id = 'notebook-estimate';
     this.keys = document.createElement('p');
     this.keys.className = 'notebook-keys';
-    this.histogram = new Histogram(core);
+    this.histogram = new Histogram(core, palette);
     body.append(this.table, this.histogram.canvas, this.estimate, this.keys);
     this.dialog.append(bar, tools, this.picker, this.classPicker, body);
   }
@@ -117,14 +118,14 @@ export class NotebookDialog {
   /** The table and texts as the core has them now. */
   refresh(): void {
     const text = (n: number): string => this.core.catalogueText(n);
-    this.caption.textContent = `${text(500)}   /   ${this.identifier}`;
-    setCaption(this.buttons.remove, text(514));
-    setCaption(this.buttons.exportCsv, text(515));
-    setCaption(this.buttons.openCsv, text(613));
-    setCaption(this.buttons.report, text(522));
-    setCaption(this.buttons.classReport, text(623));
-    setCaption(this.buttons.close, text(610));
-    this.keys.textContent = text(516);
+    this.caption.textContent = this.core.title(Text.NotebookTitle, this.identifier);
+    setCaption(this.buttons.remove, text(Text.DeleteRows));
+    setCaption(this.buttons.exportCsv, text(Text.ExportCsv));
+    setCaption(this.buttons.openCsv, text(Text.OpenCsv));
+    setCaption(this.buttons.report, text(Text.SaveReport));
+    setCaption(this.buttons.classReport, text(Text.ClassReport));
+    setCaption(this.buttons.close, text(Text.Close));
+    this.keys.textContent = text(Text.NotebookKeys);
     const notebook = this.core.notebookTable();
     for (const index of [...this.selected]) if (index >= notebook.rows.length) this.selected.delete(index);
     const head = document.createElement('tr');
@@ -142,7 +143,7 @@ export class NotebookDialog {
       const label = document.createElement('th');
       label.scope = 'row';
       label.textContent = row.label;
-      if (row.label.includes('⚡')) label.title = text(530);
+      if (row.label.includes('⚡')) label.title = text(Text.AfterBurst);
       tr.append(label);
       for (const cell of row.cells) {
         const td = document.createElement('td');
@@ -176,29 +177,28 @@ export class NotebookDialog {
     this.estimate.textContent = notebook.estimate ?? '';
     // Without calculations there are no charges to show.
     this.histogram.canvas.hidden = notebook.estimate === undefined;
-    if (!this.histogram.canvas.hidden) this.histogram.draw(text(510));
+    if (!this.histogram.canvas.hidden) this.histogram.draw(text(Text.ChargeColumn));
   }
 
   private removeSelected(): void {
     // From the last row up, so that the numbers of the rows still to go stay as they were.
-    for (const index of [...this.selected].sort((a, b) => b - a)) this.core.deleteRow(index);
+    let changes = 0;
+    for (const index of [...this.selected].sort((a, b) => b - a)) changes |= this.core.deleteRow(index);
     this.selected.clear();
-    this.events.changed();
-    this.refresh();
+    this.events.changed(changes);
   }
 
   private async openFile(): Promise<void> {
     const file = this.picker.files?.[0];
     this.picker.value = '';
     if (!file) return;
-    const problem = this.core.readCsv(await this.core.notebookBytes(file));
-    if (problem !== null) {
-      this.events.inform(fillText(this.core.catalogueText(614), [file.name, problem]));
+    const changes = this.core.readCsv(await this.core.notebookBytes(file));
+    if (changes === 0) {
+      this.events.inform(this.core.filledText(Text.FileNotNotebook, [file.name, this.core.notebookProblem()]));
       return;
     }
     this.selected.clear();
-    this.events.changed();
-    this.refresh();
+    this.events.changed(changes);
   }
 
   private saveReport(): void {
@@ -212,7 +212,7 @@ export class NotebookDialog {
     const read = await Promise.all(files.map(async (file) => ({ name: file.name, bytes: await this.core.notebookBytes(file) })));
     const { pdf, leftOut } = this.core.classReport(read, localMoment());
     if (pdf === null) {
-      this.events.inform([this.core.catalogueText(624), ...leftOut.map(({ name, reason }) => `${name}: ${reason}`)].join('\n'));
+      this.events.inform([this.core.catalogueText(Text.NoClassNotebook), ...leftOut.map(({ name, reason }) => `${name}: ${reason}`)].join('\n'));
       return;
     }
     download('class.pdf', pdf, 'application/pdf');

@@ -1,7 +1,7 @@
 // The thermometer: its picture, and the liquid column whose top the core works out from the
 // chamber temperature.
 
-import type { Core } from '../core';
+import { Text, type Core } from '../core';
 import { drawPicture, pictureCanvas } from './pictures';
 
 export class Thermometer {
@@ -23,7 +23,7 @@ export class Thermometer {
   }
 
   applyCaptions(): void {
-    this.canvas.setAttribute('aria-label', this.core.catalogueText(603));
+    this.canvas.setAttribute('aria-label', this.core.catalogueText(Text.PageThermometer));
   }
 
   resize(scale: number, dpr: number): void {

@@ -1,30 +1,9 @@
-// The voltmeter: the dial's fixed drawing from the core, its figures as page text, the needle
-// from the core's pivot and end points, and the supply's lamp.
+// The voltmeter: the dial's drawing from the core (the strokes the desktop paints, its figures as
+// page text), the needle from the core's pivot and end points, and the supply's lamp.
 
-import type { Core } from '../core';
-import { Palette } from '../palette';
+import { Text, type Core } from '../core';
+import type { DialDrawing, Palette } from '../coreShapes';
 import { backCanvas, context2d } from './pictures';
-
-interface Box {
-  left: number;
-  top: number;
-  right: number;
-  bottom: number;
-}
-
-export interface DialDrawing {
-  width: number;
-  height: number;
-  face: string;
-  lower: string;
-  ink: string;
-  lowerTop: number;
-  lines: [number, number, number, number][];
-  textPixels: number;
-  texts: { x: number; y: number; text: string }[];
-  scale: Box;
-  hub: Box;
-}
 
 export class Voltmeter {
   private readonly canvas: HTMLCanvasElement;
@@ -35,25 +14,27 @@ export class Voltmeter {
     frame: HTMLElement,
     private readonly lamp: HTMLElement,
     private readonly dial: DialDrawing,
+    private readonly palette: Palette,
   ) {
     this.canvas = document.createElement('canvas');
     this.canvas.className = 'layer';
     this.canvas.setAttribute('role', 'img');
     frame.append(this.canvas);
-    for (const figure of dial.texts) {
+    for (const figure of dial.strokes.filter((stroke) => stroke.kind === 'figure')) {
       const text = document.createElement('span');
       text.className = 'dial-figure';
       text.textContent = figure.text;
-      text.style.left = `${figure.x}px`;
-      text.style.top = `${figure.y}px`;
-      text.style.fontSize = `${dial.textPixels}px`;
+      text.style.left = `${figure.points[0] ?? 0}px`;
+      text.style.top = `${figure.points[1] ?? 0}px`;
+      text.style.fontSize = `${dial.figurePixels}px`;
+      text.style.backgroundColor = figure.color;
       text.setAttribute('aria-hidden', 'true');
       frame.append(text);
     }
   }
 
   applyCaptions(): void {
-    this.canvas.setAttribute('aria-label', this.core.catalogueText(602));
+    this.canvas.setAttribute('aria-label', this.core.catalogueText(Text.PageVoltmeter));
   }
 
   resize(scale: number, dpr: number): void {
@@ -67,44 +48,63 @@ export class Voltmeter {
     const fx = this.factor.x;
     const fy = this.factor.y;
     c.setTransform(1, 0, 0, 1, 0, 0);
-    c.fillStyle = d.face;
-    c.fillRect(0, 0, this.canvas.width, this.canvas.height);
-    c.fillStyle = d.lower;
-    const lowerTop = Math.round(d.lowerTop * fy);
-    c.fillRect(0, lowerTop, this.canvas.width, this.canvas.height - lowerTop);
-    // Lines of one design pixel, drawn through pixel centres at the device's scale.
-    c.setTransform(fx, 0, 0, fy, 0, 0);
     c.strokeStyle = d.ink;
     c.lineWidth = 1;
     c.lineCap = 'butt';
-    c.beginPath();
-    for (const [x1, y1, x2, y2] of d.lines) {
-      c.moveTo(x1 + 0.5, y1 + 0.5);
-      c.lineTo(x2 + 0.5, y2 + 0.5);
+    for (const { kind, points, color } of d.strokes) {
+      const [x1 = 0, y1 = 0, x2 = 0, y2 = 0, x3 = 0, y3 = 0, x4 = 0, y4 = 0] = points;
+      switch (kind) {
+        case 'fill': {
+          // Whole device pixels, so that the band's edge is as sharp as the desktop's.
+          c.setTransform(1, 0, 0, 1, 0, 0);
+          c.fillStyle = color;
+          const top = Math.round(y1 * fy);
+          c.fillRect(Math.round(x1 * fx), top, Math.round(x2 * fx) - Math.round(x1 * fx), Math.round(y2 * fy) - top);
+          break;
+        }
+        case 'line':
+          // Lines of one design pixel, drawn through pixel centres at the device's scale.
+          c.setTransform(fx, 0, 0, fy, 0, 0);
+          c.beginPath();
+          c.moveTo(x1 + 0.5, y1 + 0.5);
+          c.lineTo(x2 + 0.5, y2 + 0.5);
+          c.stroke();
+          break;
+        case 'arc': {
+          c.setTransform(fx, 0, 0, fy, 0, 0);
+          const rx = (x2 - x1) / 2;
+          const ry = (y2 - y1) / 2;
+          const cx = x1 + rx;
+          const cy = y1 + ry;
+          // Counter-clockwise on the screen from the direction of the first point to that of the
+          // second, as the desktop's arc runs.
+          const start = Math.atan2(((y3 - cy) / ry) * rx, x3 - cx);
+          const end = Math.atan2(((y4 - cy) / ry) * rx, x4 - cx);
+          c.beginPath();
+          c.ellipse(cx, cy, rx - 0.5, ry - 0.5, 0, start, end, true);
+          c.stroke();
+          break;
+        }
+        case 'disc':
+          c.setTransform(fx, 0, 0, fy, 0, 0);
+          c.fillStyle = color;
+          c.beginPath();
+          c.ellipse((x1 + x2) / 2, (y1 + y2) / 2, (x2 - x1) / 2, (y2 - y1) / 2, 0, 0, 2 * Math.PI);
+          c.fill();
+          break;
+        case 'figure':
+          break; // page text over the canvas
+        default:
+          throw new Error(`the dial has a stroke the page does not know: ${kind}`);
+      }
     }
-    const s = d.scale;
-    const rx = (s.right - s.left) / 2;
-    const ry = (s.bottom - s.top) / 2;
-    const cx = s.left + rx;
-    const cy = s.top + ry;
-    // The upper part of the ellipse, from its upper right corner's direction round to its upper
-    // left's, as the desktop's arc runs.
-    const start = Math.atan2(((s.top - cy) / ry) * rx, s.right - cx);
-    const end = Math.atan2(((s.top - cy) / ry) * rx, s.left - cx);
-    c.moveTo(cx + rx * Math.cos(start), cy + ry * Math.sin(start));
-    c.ellipse(cx, cy, rx - 0.5, ry - 0.5, 0, start, end, true);
-    c.stroke();
-    const h = d.hub;
-    c.fillStyle = d.ink;
-    c.beginPath();
-    c.ellipse((h.left + h.right) / 2, (h.top + h.bottom) / 2, (h.right - h.left) / 2, (h.bottom - h.top) / 2, 0, 0, 2 * Math.PI);
-    c.fill();
+    c.setTransform(fx, 0, 0, fy, 0, 0);
     const n = this.core.needle();
     c.beginPath();
     c.moveTo(n.x0 + 0.5, n.y0 + 0.5);
     c.lineTo(n.x1 + 0.5, n.y1 + 0.5);
     c.stroke();
     c.setTransform(1, 0, 0, 1, 0, 0);
-    this.lamp.style.backgroundColor = this.core.lampOn() ? Palette.lampOn : Palette.lampOff;
+    this.lamp.style.backgroundColor = this.core.lampOn() ? this.palette.lampOn : this.palette.lampOff;
   }
 }

@@ -1,14 +1,12 @@
-// The session: the program folder's files, the catalogue, the run and what the page draws.
+// The program folder's files, the catalogue and its texts, and the stored pictures.
 #include "assets/Pictures.h"
 #include "catalogue/FolderEntries.h"
 #include "catalogue/ProgramFolder.h"
 #include "catalogue/TextCatalogue.h"
 #include "model/Data.h"
-#include "model/ViewGeometry.h"
 #include "web/core/api/Api.h"
-#include "web/core/api/RunState.h"
+#include "web/core/api/Run.h"
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,17 +16,10 @@ namespace {
 
 /// The program folder in the module's own file system, where the page puts the catalogues.
 constexpr const char* ProgramFolder = "/tessilar/";
+/// What separates the values of a text's places when the page sends them.
+constexpr char PlaceSeparator = '\x1f';
 char DecimalSeparator = '.';
-std::string TextReturned;
-std::string TitleReturned;
-std::string FoldersReturned;
-std::string FolderReturned;
-std::array<std::int32_t, 4> Needle{};
-
-const char* Returned(std::string& buffer, std::string text) {
-    buffer = std::move(text);
-    return buffer.c_str();
-}
+std::string TextReturned, FilledReturned, TitleReturned, FoldersReturned, FolderReturned;
 
 const Pictures::Picture& PictureOf(int which) {
     return which == 1 ? Pictures::Thermometer() : Pictures::MicroscopeField();
@@ -45,6 +36,19 @@ std::vector<std::uint8_t> RgbaOf(const Pictures::Picture& picture) {
         bytes.push_back(static_cast<std::uint8_t>(argb >> 24));
     }
     return bytes;
+}
+
+/// Catalogue text n with its places filled by the values of `places`.
+std::string Filled(int n, std::string_view places) {
+    std::vector<std::string_view> values;
+    if (places.empty()) return Data::GetText(n);
+    while (true) {
+        const std::size_t end = places.find(PlaceSeparator);
+        values.push_back(places.substr(0, end));
+        if (end == std::string_view::npos) break;
+        places.remove_prefix(end + 1);
+    }
+    return Data::FillPlaces(Data::GetText(n), values);
 }
 
 } // namespace
@@ -78,75 +82,25 @@ const char* tess_language_folders() {
     std::string lines;
     for (const std::string& name : Data::LanguageFolders(ProgramFolder))
         lines += name + "\n";
-    return Returned(FoldersReturned, lines);
+    return WebRun::Returned(FoldersReturned, lines);
 }
 
 const char* tess_language_folder() {
     const std::string& dir = Data::LangDir;
-    return Returned(FolderReturned, dir.empty() ? dir : dir.substr(dir.rfind('/') + 1));
+    return WebRun::Returned(FolderReturned, dir.empty() ? dir : dir.substr(dir.rfind('/') + 1));
 }
 
 const char* tess_text(int n) {
-    return Returned(TextReturned, Data::GetText(n));
+    return WebRun::Returned(TextReturned, Data::GetText(n));
 }
 
-const char* tess_text_with_number(int n, int value) {
-    std::string text = Data::GetText(n);
-    if (const std::size_t at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, std::to_string(value));
-    return Returned(TextReturned, text);
+const char* tess_text_filled(int n, const char* places) {
+    return WebRun::Returned(FilledReturned, Filled(n, places ? places : ""));
 }
 
-const char* tess_title(const char* identifier) {
-    return Returned(TitleReturned, Data::GetText(200) + "   /   " + (identifier ? identifier : ""));
-}
-
-void tess_begin_run(double nowMs, std::uint32_t seedHigh, std::uint32_t seedLow) {
-    WebRun::ResetControls();
-    WebRun::Begin(nowMs, (static_cast<std::uint64_t>(seedHigh) << 32) | seedLow, DecimalSeparator);
-}
-
-void tess_end_run() {
-    WebRun::End();
-}
-
-int tess_run_until(double nowMs) {
-    return WebRun::RunUntil(nowMs);
-}
-
-double tess_ticks_run() {
-    return WebRun::TicksRun();
-}
-
-const std::int32_t* tess_markers() {
-    return WebRun::Shown().Markers.data();
-}
-
-int tess_markers_in_view() {
-    return WebRun::Shown().MarkersInView;
-}
-
-const std::int32_t* tess_needle() {
-    const Data::PixelPoint pivot = Data::NeedlePivot(DialWidth, DialHeight);
-    const Data::PixelPoint end = Data::NeedleEnd(Data::PlateVoltage, DialWidth, DialHeight);
-    Needle = {pivot.X, pivot.Y, end.X, end.Y};
-    return Needle.data();
-}
-
-int tess_lamp_on() {
-    return Data::VoltageOn ? 1 : 0;
-}
-
-int tess_column_top() {
-    return WebRun::Shown().ColumnTop;
-}
-
-int tess_column_bottom() {
-    return Data::ThermometerColumnBottom;
-}
-
-const char* tess_stopwatch_text() {
-    return WebRun::Shown().StopwatchText.c_str();
+const char* tess_title(int n, const char* identifier) {
+    return WebRun::Returned(TitleReturned,
+                            Data::TitleWithIdentifier(n, identifier ? identifier : ""));
 }
 
 int tess_picture_width(int which) {
@@ -161,6 +115,11 @@ const std::uint8_t* tess_picture_rgba(int which) {
     static const std::vector<std::uint8_t> field = RgbaOf(Pictures::MicroscopeField());
     static const std::vector<std::uint8_t> thermometer = RgbaOf(Pictures::Thermometer());
     return which == 1 ? thermometer.data() : field.data();
+}
+
+int tess_begin_run(double nowMs, std::uint32_t seedHigh, std::uint32_t seedLow) {
+    return WebRun::Begin(nowMs, (static_cast<std::uint64_t>(seedHigh) << 32) | seedLow,
+                         DecimalSeparator);
 }
 
 } // extern "C"

@@ -1,0 +1,107 @@
+// The JSON the core writes (web/core/api), member by member: the designs, the voltmeter's
+// drawing, the notebook's table and the histogram's layout.
+
+import { nullable, optional, type Infer } from './shapes';
+
+export const ControlShape = {
+  name: 'string',
+  kind: 'string',
+  parent: 'string',
+  left: 'number',
+  top: 'number',
+  width: 'number',
+  height: 'number',
+  text: 'string',
+  color: nullable('string'),
+  fontColor: nullable('string'),
+  fontFamily: 'string',
+  fontPixels: 'number',
+  bold: 'boolean',
+  italic: 'boolean',
+  min: 'number',
+  max: 'number',
+  position: 'number',
+  increment: 'number',
+  associate: 'string',
+  circle: 'boolean',
+  penColor: nullable('string'),
+  flat: 'boolean',
+  caption: 'number',
+  keylessCaption: 'boolean',
+} as const;
+
+const WindowMembers = {
+  width: 'number',
+  height: 'number',
+  color: 'string',
+  title: 'string',
+  titleCaption: 'number',
+  fontFamily: 'string',
+  fontPixels: 'number',
+  controls: [ControlShape],
+  order: ['string'],
+} as const;
+
+export const DesignsShape = {
+  main: {
+    ...WindowMembers,
+    commands: [{ name: 'string', key: 'string', caption: 'number', checkable: 'boolean' }],
+    barCommand: 'string',
+    menus: [{ id: 'string', caption: 'number', entries: ['string'] }],
+    bench: [{ name: 'string', command: 'string', caption: 'number' }],
+    palette: {
+      marker: 'string',
+      followed: 'string',
+      lampOn: 'string',
+      lampOff: 'string',
+      bars: 'string',
+      multiples: 'string',
+      histogramGround: 'string',
+      ink: 'string',
+    },
+    microscope: { markerSize: 'number', ringMargin: 'number', ringWidth: 'number', clickReach: 'number', tapReach: 'number' },
+  },
+  prompt: WindowMembers,
+  about: WindowMembers,
+  language: { ...WindowMembers, left: 'number', top: 'number' },
+} as const;
+
+export const DialShape = {
+  width: 'number',
+  height: 'number',
+  ink: 'string',
+  figurePixels: 'number',
+  strokes: [{ kind: 'string', points: ['number'], color: 'string', text: 'string' }],
+} as const;
+
+export const NotebookTableShape = {
+  columns: ['string'],
+  rows: [{ label: 'string', cells: ['string'] }],
+  estimate: optional('string'),
+} as const;
+
+const LabelShape = { box: ['number'], text: 'string' } as const;
+
+export const HistogramShape = {
+  drawn: 'boolean',
+  plot: ['number'],
+  bars: [['number']],
+  lines: ['number'],
+  ticks: ['number'],
+  tickLength: 'number',
+  chargeLabels: [LabelShape],
+  countLabels: [LabelShape],
+  axisTitle: ['number'],
+  axisTitleText: 'string',
+} as const;
+
+export type ControlDesign = Infer<typeof ControlShape>;
+export type Designs = Infer<typeof DesignsShape>;
+export type MainDesign = Designs['main'];
+export type WindowDesign = Designs['prompt'];
+export type CommandDesign = MainDesign['commands'][number];
+export type Palette = MainDesign['palette'];
+export type MicroscopeDesign = MainDesign['microscope'];
+export type DialDrawing = Infer<typeof DialShape>;
+export type NotebookTable = Infer<typeof NotebookTableShape>;
+export type HistogramLayout = Infer<typeof HistogramShape>;
