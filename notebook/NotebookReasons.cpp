@@ -1,6 +1,7 @@
 #include "notebook/NotebookReasons.h"
 
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "model/Notebook.h"
 
 #include <array>
@@ -10,15 +11,16 @@ namespace Notebook {
 
 namespace {
 
-/// The catalogue text of "line %1: %2".
-constexpr int LineText = 700;
-
 /// The catalogue text of each fault of the text, in the order of CsvFault.
-constexpr std::array CsvFaultTexts = {701, 702, 703, 704, 705, 706, 707, 708, 709, 710, 711, 712};
+constexpr std::array CsvFaultTexts = {
+    Texts::FileTooLong, Texts::NotUtf8,      Texts::NoHeader,   Texts::WrongHeader,
+    Texts::OpenQuote,   Texts::CellCount,    Texts::BadDroplet, Texts::BadTicks,
+    Texts::BadTime,     Texts::BadDirection, Texts::BadVoltage, Texts::BadTemperature};
 static_assert(CsvFaultTexts.size() == static_cast<std::size_t>(CsvFault::BadTemperature) + 1);
 
 /// The catalogue text of each fault of the file, in the order of FileFault.
-constexpr std::array FileFaultTexts = {713, 714, 715, 716};
+constexpr std::array FileFaultTexts = {Texts::NoSuchFile, Texts::NotAllowed, Texts::Unreadable,
+                                       Texts::NoNotebooks};
 static_assert(FileFaultTexts.size() == static_cast<std::size_t>(FileFault::NoNotebooks) + 1);
 
 } // namespace
@@ -43,7 +45,7 @@ std::string Describe(const CsvProblem& problem) {
         reason = Data::GetText(text, {problem.Detail});
     }
     if (problem.Line <= 0) return reason;
-    return Data::GetText(LineText, {std::to_string(problem.Line), reason});
+    return Data::GetText(Texts::OnLine, {std::to_string(problem.Line), reason});
 }
 
 std::string Describe(FileFault fault) {

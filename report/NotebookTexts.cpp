@@ -1,15 +1,23 @@
 #include "report/NotebookTexts.h"
 
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "model/FieldParsing.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace Report {
 
 namespace {
-constexpr int FirstTitleText = 501; ///< the titles are texts 501 to 510, in column order
-constexpr int FirstDirectionText = 511;
+/// The column titles, in column order.
+constexpr int TitleTexts[] = {
+    Texts::DropletColumn,   Texts::TicksColumn,   Texts::DistanceColumn,    Texts::TimeColumn,
+    Texts::DirectionColumn, Texts::VoltageColumn, Texts::TemperatureColumn, Texts::SpeedColumn,
+    Texts::RadiusColumn,    Texts::ChargeColumn};
+static_assert(std::size(TitleTexts) == ColumnCount);
+/// The directions' names, in the order of Data::MotionDirection.
+constexpr int DirectionTexts[] = {Texts::Fall, Texts::Rise, Texts::Balanced};
 constexpr double Unit = 1e-19; ///< C per unit of the sentence's figures
 
 std::string Number(const std::optional<double>& value, int decimals) {
@@ -23,15 +31,15 @@ std::string Whole(const std::optional<int>& value) {
 
 std::vector<std::string> ColumnTitles() {
     std::vector<std::string> titles;
-    for (int c = 0; c < ColumnCount; ++c)
-        titles.push_back(Data::GetText(FirstTitleText + c));
+    for (const int text : TitleTexts)
+        titles.push_back(Data::GetText(text));
     return titles;
 }
 
 std::vector<std::string> DirectionNames() {
     std::vector<std::string> names;
-    for (int d = 0; d < 3; ++d)
-        names.push_back(Data::GetText(FirstDirectionText + d));
+    for (const int text : DirectionTexts)
+        names.push_back(Data::GetText(text));
     return names;
 }
 
@@ -89,12 +97,13 @@ std::string SignedPercent(double percent, int decimals) {
 }
 
 std::string EstimateSentence(const Data::ChargeEstimate& estimate) {
-    if (estimate.used == 0) return Data::GetText(524);
+    if (estimate.used == 0) return Data::GetText(Texts::TooFewForEstimate);
     const std::string deviation =
         SignedPercent((estimate.value - AcceptedCharge) / AcceptedCharge * 100);
-    return Data::GetText(523, {Fixed(estimate.value / Unit, 3),
-                               Fixed(estimate.uncertainty / Unit, 3), std::to_string(estimate.used),
-                               deviation, Fixed(AcceptedCharge / Unit, 3)});
+    return Data::GetText(Texts::Estimate,
+                         {Fixed(estimate.value / Unit, 3), Fixed(estimate.uncertainty / Unit, 3),
+                          std::to_string(estimate.used), deviation,
+                          Fixed(AcceptedCharge / Unit, 3)});
 }
 
 } // namespace Report

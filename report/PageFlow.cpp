@@ -1,5 +1,6 @@
 #include "report/PageFlow.h"
 
+#include "assets/Colors.h"
 #include "report/HistogramGeometry.h"
 
 #include <algorithm>
@@ -18,8 +19,12 @@ constexpr double CellPoints = 8; ///< the tables' text
 constexpr double PlotPoints = 9; ///< the histogram's text
 constexpr double HairLine = 0.5; ///< points
 constexpr int UnitsPerPoint = 4; ///< the histogram's geometry in quarter points
-constexpr Pdf::Colour Bars = {0, 128, 128};
-constexpr Pdf::Colour EstimateLines = {0, 0, 255, 90};
+constexpr Pdf::Colour ColourOf(std::uint32_t argb) {
+    return {static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
+            static_cast<int>(argb & 0xFF), static_cast<int>(argb >> 24)};
+}
+constexpr Pdf::Colour Bars = ColourOf(Palette::Bars);
+constexpr Pdf::Colour EstimateLines = ColourOf(Palette::Multiples);
 
 /// The baseline of text `size` points high set at `top`.
 double Baseline(double top, double size) {

@@ -1,6 +1,7 @@
 #include "report/Reports.h"
 
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "report/NotebookTexts.h"
 #include "report/PageFlow.h"
 
@@ -41,19 +42,21 @@ Table NotebookTable(const std::vector<Data::NotebookRow>& rows, bool calculation
 void DrawStudent(PageFlow& flow, const std::string& name,
                  const std::vector<Data::NotebookRow>& rows, bool calculations,
                  const Pdf::DateTime& made) {
-    flow.Paragraph(Data::GetText(526), Weight::Bold, TitlePoints);
-    flow.Paragraph(Data::GetText(527, {name}), Weight::Regular, HeadPoints);
-    flow.Paragraph(Data::GetText(528, {ShownDate(made)}), Weight::Regular, HeadPoints);
+    flow.Paragraph(Data::GetText(Texts::ReportTitle), Weight::Bold, TitlePoints);
+    flow.Paragraph(Data::GetText(Texts::ReportIdentifier, {name}), Weight::Regular, HeadPoints);
+    flow.Paragraph(Data::GetText(Texts::ReportMade, {ShownDate(made)}), Weight::Regular,
+                   HeadPoints);
     flow.Skip(LineHeight(HeadPoints));
 
     DrawTable(flow, NotebookTable(rows, calculations));
     if (std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.AfterBurst; }))
-        flow.Paragraph("⚡ " + Data::GetText(530), Weight::Regular, NotePoints);
+        flow.Paragraph("⚡ " + Data::GetText(Texts::AfterBurst), Weight::Regular, NotePoints);
 
     if (calculations) {
         flow.Skip(LineHeight(HeadPoints));
         const Data::ChargeEstimate estimate = Data::NotebookEstimate(rows);
-        DrawHistogram(flow, Data::NotebookCharges(rows), estimate, Data::GetText(510));
+        DrawHistogram(flow, Data::NotebookCharges(rows), estimate,
+                      Data::GetText(Texts::ChargeColumn));
         flow.Skip(LineHeight(HeadPoints));
         flow.Paragraph(EstimateSentence(estimate), Weight::Bold, EstimatePoints);
     }
@@ -62,9 +65,9 @@ void DrawStudent(PageFlow& flow, const std::string& name,
 std::string MarkText(Data::StudentMark mark) {
     switch (mark) {
     case Data::StudentMark::FarFromClass:
-        return "! " + Data::GetText(728, {Fixed(Data::FarFromClassPercent, 0)});
+        return "! " + Data::GetText(Texts::FarFromClass, {Fixed(Data::FarFromClassPercent, 0)});
     case Data::StudentMark::TooFewCharges:
-        return "! " + Data::GetText(729);
+        return "! " + Data::GetText(Texts::TooFewCharges);
     case Data::StudentMark::None:
         break;
     }
@@ -75,7 +78,8 @@ std::string MarkText(Data::StudentMark mark) {
 /// the class's and the mark.
 Table StudentTable(const Data::ClassResults& results) {
     Table table;
-    for (int text = 722; text <= 727; ++text)
+    for (const int text : {Texts::StudentColumn, Texts::DropletsColumn, Texts::ChargesColumn,
+                           Texts::EstimateColumn, Texts::FromClassColumn, Texts::NoteColumn})
         table.Titles.push_back(Data::GetText(text));
     table.Alignments = {Align::Left,  Align::Right, Align::Right,
                         Align::Right, Align::Right, Align::Left};
@@ -92,20 +96,21 @@ Table StudentTable(const Data::ClassResults& results) {
 
 void DrawClassPage(PageFlow& flow, const Data::ClassResults& results,
                    const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made) {
-    flow.Paragraph(Data::GetText(720), Weight::Bold, TitlePoints);
-    flow.Paragraph(Data::GetText(528, {ShownDate(made)}), Weight::Regular, HeadPoints);
-    flow.Paragraph(Data::GetText(721, {std::to_string(results.Students.size()),
-                                       std::to_string(results.Charges.size())}),
+    flow.Paragraph(Data::GetText(Texts::ClassReportTitle), Weight::Bold, TitlePoints);
+    flow.Paragraph(Data::GetText(Texts::ReportMade, {ShownDate(made)}), Weight::Regular,
+                   HeadPoints);
+    flow.Paragraph(Data::GetText(Texts::ClassPooled, {std::to_string(results.Students.size()),
+                                                      std::to_string(results.Charges.size())}),
                    Weight::Regular, HeadPoints);
     flow.Skip(LineHeight(HeadPoints));
-    DrawHistogram(flow, results.Charges, results.Estimate, Data::GetText(510));
+    DrawHistogram(flow, results.Charges, results.Estimate, Data::GetText(Texts::ChargeColumn));
     flow.Skip(LineHeight(HeadPoints));
     flow.Paragraph(EstimateSentence(results.Estimate), Weight::Bold, EstimatePoints);
     flow.Skip(LineHeight(HeadPoints));
     DrawTable(flow, StudentTable(results));
     if (!leftOut.empty()) {
         flow.Skip(LineHeight(HeadPoints));
-        flow.Paragraph(Data::GetText(730), Weight::Regular, HeadPoints);
+        flow.Paragraph(Data::GetText(Texts::LeftOut), Weight::Regular, HeadPoints);
         for (const LeftOut& notebook : leftOut)
             flow.Paragraph(notebook.Name + " – " + notebook.Reason, Weight::Regular, NotePoints);
     }
@@ -114,7 +119,7 @@ void DrawClassPage(PageFlow& flow, const Data::ClassResults& results,
 } // namespace
 
 std::string StudentReportTitle(const std::string& name) {
-    return Data::GetText(526) + " – " + name;
+    return Data::GetText(Texts::ReportTitle) + " – " + name;
 }
 
 std::string StudentReportPdf(const std::string& name, const std::vector<Data::NotebookRow>& rows,
@@ -128,7 +133,7 @@ std::string StudentReportPdf(const std::string& name, const std::vector<Data::No
 std::string ClassReportPdf(const Data::ClassResults& results,
                            const std::vector<Data::StudentNotebook>& notebooks,
                            const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made) {
-    Pdf::Document pdf({Data::GetText(720), "Tessilar", "Tessilar", made});
+    Pdf::Document pdf({Data::GetText(Texts::ClassReportTitle), "Tessilar", "Tessilar", made});
     PageFlow flow(pdf);
     DrawClassPage(flow, results, leftOut, made);
     for (const Data::StudentNotebook& notebook : notebooks) {

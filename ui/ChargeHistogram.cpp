@@ -1,5 +1,6 @@
 #include "ui/ChargeHistogram.h"
 
+#include "assets/Colors.h"
 #include "report/HistogramGeometry.h"
 
 #include <QPainter>
@@ -19,16 +20,16 @@ void DrawChargeHistogram(QPainter& painter, const QRect& area, const std::vector
     if (!g.Drawn) return;
     painter.save();
     const QRect plot = ToQt(g.Plot);
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, QColor(Palette::HistogramGround));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 128, 128));
+    painter.setBrush(QColor(Palette::Bars));
     for (const Report::Bar& bar : g.Bars)
         painter.drawRect(QRectF(QPointF(bar.Left, bar.Top), QPointF(bar.Right, bar.Bottom)));
     // Faint lines at the whole multiples of the estimate, seen through the bars too.
-    painter.setPen(QPen(QColor(0, 0, 255, 90), 0, Qt::DashLine));
+    painter.setPen(QPen(QColor::fromRgba(Palette::Multiples), 0, Qt::DashLine));
     for (double x : g.EstimateLines)
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    painter.setPen(Qt::black);
+    painter.setPen(QColor(Palette::Ink));
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());

@@ -2,6 +2,7 @@
 // the notebook window with its rows.
 #include "assets/Colors.h"
 #include "notebook/NotebookCsv.h"
+#include "notebook/NotebookFile.h"
 #include "notebook/NotebookStore.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/DropMarker.h"
@@ -124,6 +125,14 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     QFile file(form->Notebook()->Path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\r\n,12,120,3.4,rise,-420,20.00,35.29,,\r\n"));
+    // The burst's mark is kept beside the notebook, and comes back with it at the next start.
+    QFile marks(Notebook::MarksPathFor(form->Notebook()->Path()));
+    ASSERT_TRUE(marks.open(QIODevice::ReadOnly));
+    EXPECT_EQ(marks.readAll(), "2\r\n");
+    form->OpenNotebook();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(rows[1].AfterBurst);
+    EXPECT_EQ(rows[1].Ticks, 12);
 
     // A new spray's droplets are never taken for the earlier ones.
     form->BitBtn1Click();
