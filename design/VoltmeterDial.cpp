@@ -8,13 +8,7 @@
 namespace VoltmeterDial {
 
 namespace {
-// Integer part of a drawing coordinate, truncated towards zero and kept within a range where the
-// conversion is always defined.
-int Trunc(double v) {
-    if (!(v > -1e6)) return -1000000; // also catches NaN
-    if (v > 1e6) return 1000000;
-    return static_cast<int>(v);
-}
+constexpr auto Trunc = Data::TruncatedPixel;
 
 Stroke Line(int x1, int y1, int x2, int y2) {
     return {.Kind = StrokeKind::Line, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2};

@@ -8,14 +8,14 @@
 
 namespace Data {
 
-namespace {
-/// Integer part of a drawing coordinate, truncated towards zero and kept within a range where the
-/// conversion is always defined.
-int Trunc(double v) {
+int TruncatedPixel(double v) {
     if (!(v > -1e6)) return -1000000; // also catches NaN
     if (v > 1e6) return 1000000;
     return static_cast<int>(v);
 }
+
+namespace {
+constexpr auto Trunc = TruncatedPixel;
 
 constexpr double NeedleLength = 80;     ///< pixels
 constexpr double VoltsPerRadian = 1200; ///< 1000 V swings the needle about 47.7°

@@ -19,6 +19,10 @@ constexpr int MarkerFieldRadius = 200;
 /// number.
 MarkerPlace MarkerPlaceOf(int droplet);
 
+/// The integer part of a drawing coordinate, truncated towards zero and kept within a million
+/// pixels either way (a NaN gives the lower end), where the conversion is always defined.
+int TruncatedPixel(double v);
+
 /// A point of a drawing, in pixels from its top-left corner.
 struct PixelPoint {
     int X = 0;

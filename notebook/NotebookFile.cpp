@@ -21,6 +21,20 @@ constexpr qsizetype LongestStem = 160;
 constexpr QLatin1String NotebookEnding(".csv");
 constexpr QLatin1String MarksEnding(".bursts");
 
+/// Writes the bytes beside the file and puts them in its place, so that a crash leaves the old
+/// file or the new one; false with the reason.
+bool WriteInOneStep(const QString& path, const std::string& bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool Unsafe(QChar c) {
     return c == '/' || c == '\\' || c.category() == QChar::Other_Control || c == QChar(0x7F);
 }
@@ -114,16 +128,7 @@ bool WriteMarks(const QString& path, const std::string& marks, QString* error) {
         *error = old.errorString();
         return false;
     }
-    QSaveFile file(marksPath);
-    const std::string text = marks + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteInOneStep(marksPath, marks + "\r\n", error);
 }
 
 bool Write(const QString& path, const std::vector<Data::NotebookRow>& rows, QString* error) {
@@ -131,16 +136,7 @@ bool Write(const QString& path, const std::vector<Data::NotebookRow>& rows, QStr
         *error = QString("the folder %1 cannot be made").arg(QFileInfo(path).absolutePath());
         return false;
     }
-    QSaveFile file(path);
-    const std::string csv = ToCsv(rows);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
-        !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteInOneStep(path, ToCsv(rows), error);
 }
 
 } // namespace Notebook

@@ -21,9 +21,6 @@ namespace {
 /// The description is brought up to date at most this often, ms.
 constexpr int DescriptionPeriod = 1000;
 
-QString Spoken(int n) {
-    return WithoutMnemonics(QString::fromStdString(Data::GetText(n)));
-}
 } // namespace
 
 MicroscopeView::MicroscopeView(QWidget* client, const ControlSet& controls,
@@ -41,9 +38,9 @@ MicroscopeView::MicroscopeView(QWidget* client, const ControlSet& controls,
     Image3->SetPicture(MicroscopeFieldPicture());
     Image3->installEventFilter(this);
     MakeSpoken(Image3, {.Role = QAccessible::Canvas,
-                        .Name = [] { return Spoken(Texts::SpokenMicroscope); },
+                        .Name = [] { return SpokenText(Texts::SpokenMicroscope); },
                         .Reading = [this] { return description_; },
-                        .Help = [] { return Spoken(Texts::MicroscopeKeys); }});
+                        .Help = [] { return SpokenText(Texts::MicroscopeKeys); }});
     // The description is kept up to date only while assistive technology listens: otherwise the
     // timer would wake a program that has nothing to show once a second.
     describeTimer_->setInterval(DescriptionPeriod);
@@ -127,10 +124,9 @@ void MicroscopeView::Describe() {
 }
 
 void MicroscopeView::ApplyNames() {
-    ScrollBar1->setAccessibleName(Spoken(Texts::SpokenViewAcross));
-    ScrollBar2->setAccessibleName(Spoken(Texts::SpokenViewUpDown));
-    QAccessibleEvent event(Image3, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    ScrollBar1->setAccessibleName(SpokenText(Texts::SpokenViewAcross));
+    ScrollBar2->setAccessibleName(SpokenText(Texts::SpokenViewUpDown));
+    NamesChanged({Image3});
     Describe();
 }
 

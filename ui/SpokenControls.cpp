@@ -109,25 +109,34 @@ void MakeSpoken(QWidget* widget, SpokenControl spoken) {
         QObject::connect(widget, &QObject::destroyed, [widget] { Registry().remove(widget); });
 }
 
+QString SpokenText(int n) {
+    return WithoutMnemonics(QString::fromStdString(Data::GetText(n)));
+}
+
+void NamesChanged(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets) {
+        QAccessibleEvent event(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void MakeSpinButtonsSpoken(TUpDown* upDown, int name) {
     const auto number = [upDown]() -> std::optional<double> {
         bool ok = false;
         const double typed = upDown->Associate()->text().trimmed().toDouble(&ok);
         return ok ? typed : static_cast<double>(upDown->Position());
     };
-    MakeSpoken(
-        upDown,
-        {.Role = QAccessible::SpinBox,
-         .Name = [name] { return WithoutMnemonics(QString::fromStdString(Data::GetText(name))); },
-         .Reading = [number] { return QString::number(*number()); },
-         .Number = number,
-         .Minimum = static_cast<double>(upDown->Min()),
-         .Maximum = static_cast<double>(upDown->Max()),
-         .SetNumber =
-             [upDown](double v) {
-                 const double min = upDown->Min(), max = upDown->Max();
-                 upDown->SetPosition(static_cast<int>(std::clamp(v, min, max)));
-             }});
+    MakeSpoken(upDown, {.Role = QAccessible::SpinBox,
+                        .Name = [name] { return SpokenText(name); },
+                        .Reading = [number] { return QString::number(*number()); },
+                        .Number = number,
+                        .Minimum = static_cast<double>(upDown->Min()),
+                        .Maximum = static_cast<double>(upDown->Max()),
+                        .SetNumber =
+                            [upDown](double v) {
+                                const double min = upDown->Min(), max = upDown->Max();
+                                upDown->SetPosition(static_cast<int>(std::clamp(v, min, max)));
+                            }});
 }
 
 void ReadingChanged(QWidget* widget) {

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class QWidget;
@@ -30,6 +31,12 @@ struct SpokenControl {
 /// Makes the widget speak as described, for as long as it lives. Call before assistive
 /// technology first asks about the widget (Qt keeps the first interface it makes for a widget).
 void MakeSpoken(QWidget* widget, SpokenControl spoken);
+
+/// Catalogue text n as assistive technology says it: without mnemonic marks.
+QString SpokenText(int n);
+
+/// Tells assistive technology that the names of these widgets changed (the catalogue's language).
+void NamesChanged(std::initializer_list<QWidget*> widgets);
 
 /// Makes spin buttons speak as the number in their field, from which they step (their own position
 /// while the field holds none), named by catalogue text `name`; assistive technology may set them.

@@ -19,11 +19,7 @@ StopwatchView::StopwatchView(QWidget* client, const ControlSet& controls,
     // The display is read, not typed into: its reading in seconds.
     MakeSpoken(Edit1,
                {.Role = QAccessible::StaticText,
-                .Name =
-                    [] {
-                        return WithoutMnemonics(
-                            QString::fromStdString(Data::GetText(Texts::StopwatchPanel)));
-                    },
+                .Name = [] { return SpokenText(Texts::StopwatchPanel); },
                 .Reading = [] { return QString::fromStdString(Lab::StopwatchReadingText()); },
                 .Number = [] { return std::optional<double>(Data::StopwatchReading()); },
                 .Minimum = 0,
@@ -43,6 +39,5 @@ void StopwatchView::Announce() {
 }
 
 void StopwatchView::ApplyNames() {
-    QAccessibleEvent event(Edit1, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    NamesChanged({Edit1});
 }

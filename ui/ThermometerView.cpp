@@ -15,11 +15,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-namespace {
-QString Spoken(int n) {
-    return WithoutMnemonics(QString::fromStdString(Data::GetText(n)));
-}
-} // namespace
+namespace {} // namespace
 
 ThermometerView::ThermometerView(QWidget* client, const ControlSet& controls,
                                  const Lab::Session& session)
@@ -32,7 +28,7 @@ ThermometerView::ThermometerView(QWidget* client, const ControlSet& controls,
     Image1->SetPicture(ThermometerPicture());
     MakeSpoken(Image1,
                {.Role = QAccessible::Graphic,
-                .Name = [] { return Spoken(Texts::SpokenThermometer); },
+                .Name = [] { return SpokenText(Texts::SpokenThermometer); },
                 .Reading = [] { return QString::fromStdString(Lab::ThermometerReading()); },
                 .Number = [] { return std::optional<double>(Data::CurTemp - Data::CelsiusOffset); },
                 .Minimum = 0,
@@ -49,16 +45,12 @@ void ThermometerView::DrawColumn() {
 }
 
 void ThermometerView::DrawField() {
-    UpDown2->SetPositionQuietly(session_.SpinPosition(Lab::Field::Temperature));
-    const QString text = QString::fromStdString(session_.FieldText(Lab::Field::Temperature));
     // The rewrite runs the field's own handler, which finds the text the session wrote.
-    if (Edit2->text() != text) Edit2->setText(text);
+    UpDown2->ShowDecided(session_.SpinPosition(Lab::Field::Temperature),
+                         QString::fromStdString(session_.FieldText(Lab::Field::Temperature)));
 }
 
 void ThermometerView::ApplyNames() {
-    Edit2->setAccessibleName(Spoken(Texts::TemperaturePanel));
-    for (QWidget* spoken : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(UpDown2)}) {
-        QAccessibleEvent event(spoken, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    Edit2->setAccessibleName(SpokenText(Texts::TemperaturePanel));
+    NamesChanged({Image1, UpDown2});
 }

@@ -16,11 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QString Spoken(int n) {
-    return WithoutMnemonics(QString::fromStdString(Data::GetText(n)));
-}
-} // namespace
+namespace {} // namespace
 
 VoltageView::VoltageView(QWidget* client, const ControlSet& controls, const Lab::Session& session)
     : QObject(client), Label3(controls.Bind<QLabel>("Label3")),
@@ -32,13 +28,13 @@ VoltageView::VoltageView(QWidget* client, const ControlSet& controls, const Lab:
     UpDown1->SetForwarding(true);
     Image2->NewBitmap(Image2->width(), Image2->height());
     MakeSpoken(Image2, {.Role = QAccessible::Dial,
-                        .Name = [] { return Spoken(Texts::SpokenVoltmeter); },
+                        .Name = [] { return SpokenText(Texts::SpokenVoltmeter); },
                         .Reading = [] { return QString::fromStdString(Lab::VoltmeterReading()); },
                         .Number = [] { return std::optional<double>(Data::PlateVoltage); },
                         .Minimum = -1000,
                         .Maximum = 1000});
     MakeSpoken(Shape1, {.Role = QAccessible::Graphic,
-                        .Name = [] { return Spoken(Texts::SpokenSupplyLamp); },
+                        .Name = [] { return SpokenText(Texts::SpokenSupplyLamp); },
                         .Reading = [] { return QString::fromStdString(Lab::LampReading()); }});
     MakeSpinButtonsSpoken(UpDown1, Texts::VoltagePanel);
 }
@@ -58,17 +54,12 @@ void VoltageView::DrawVoltmeter() {
 }
 
 void VoltageView::DrawField() {
-    UpDown1->SetPositionQuietly(session_.SpinPosition(Lab::Field::Voltage));
-    const QString text = QString::fromStdString(session_.FieldText(Lab::Field::Voltage));
     // A rewrite runs the field's own handler once more, which finds the value in force.
-    if (Edit7->text() != text) Edit7->setText(text);
+    UpDown1->ShowDecided(session_.SpinPosition(Lab::Field::Voltage),
+                         QString::fromStdString(session_.FieldText(Lab::Field::Voltage)));
 }
 
 void VoltageView::ApplyNames() {
-    Edit7->setAccessibleName(Spoken(Texts::VoltagePanel));
-    for (QWidget* spoken : {static_cast<QWidget*>(Image2), static_cast<QWidget*>(Shape1),
-                            static_cast<QWidget*>(UpDown1)}) {
-        QAccessibleEvent event(spoken, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    Edit7->setAccessibleName(SpokenText(Texts::VoltagePanel));
+    NamesChanged({Image2, Shape1, UpDown1});
 }

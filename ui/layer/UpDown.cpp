@@ -54,6 +54,11 @@ void TUpDown::SetPositionQuietly(int position) {
     emit Changed(position_);
 }
 
+void TUpDown::ShowDecided(int position, const QString& fieldText) {
+    SetPositionQuietly(position);
+    if (field_ && field_->text() != fieldText) field_->setText(fieldText);
+}
+
 void TUpDown::Step(int direction) {
     if (forwarding_) {
         emit StepRequested(direction < 0 ? -1 : 1);

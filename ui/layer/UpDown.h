@@ -42,6 +42,9 @@ public:
     /// the outcome with SetPositionQuietly and the field's text. Without it the spin buttons
     /// follow their own rule.
     void SetForwarding(bool on) { forwarding_ = on; }
+    /// Shows what the owner decided: the position, and the text in the field (written only when
+    /// it differs, which runs the field's change handler once more).
+    void ShowDecided(int position, const QString& fieldText);
 
 signals:
     void Changed(int position);
