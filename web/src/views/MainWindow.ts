@@ -260,14 +260,11 @@ export class MainWindow {
     }
   }
 
-  /** A new run: the window as created, at the identifier. */
+  /** A new run at the identifier: the window drawn afresh from what the core's run begins with
+   *  (its fields, scroll bars and stopwatch as designed). */
   begin(identifier: string, clock: SimulationClock, changes: number): void {
     this.identifier = identifier;
     this.clock = clock;
-    for (const c of this.design.controls) {
-      const element = this.controls.element(c.name);
-      if (element instanceof HTMLInputElement) element.value = c.kind.endsWith('ScrollBar') ? String(c.position) : c.text;
-    }
     this.applyCaptions();
     this.draw(changes);
     this.controls.element('BitBtn1').focus();
