@@ -83,11 +83,11 @@ MarkerLayer::MarkerLayer(QWidget* client, TImage* field, int count)
 }
 
 MarkerLayer::~MarkerLayer() {
-    field_->SetOverlay({});
+    if (field_) field_->SetOverlay({});
 }
 
 void MarkerLayer::Invalidate(const QRect& rect) {
-    field_->update(rect.translated(-field_->pos()));
+    if (field_) field_->update(rect.translated(-field_->pos()));
 }
 
 void MarkerLayer::Paint(QPainter& painter, const QRect& area) const {

@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <memory>
@@ -85,7 +86,7 @@ private:
     void Paint(QPainter& painter, const QRect& area) const;
 
     QWidget* client_;
-    TImage* field_;
+    QPointer<TImage> field_; ///< goes with the window's controls, which may go first
     std::vector<std::unique_ptr<DropMarker>> markers_;
     QImage yellow_, red_, ring_;
 };
