@@ -1,6 +1,8 @@
 #include "app/ClassReportCommand.h"
 
 #include "app/HeadlessReport.h"
+#include "lab/ClassCode.h"
+#include "model/AnswerKey.h"
 #include "model/ClassResults.h"
 #include "notebook/ClassNotebooks.h"
 #include "notebook/NotebookFile.h"
@@ -55,6 +57,20 @@ std::string StudentLine(const Data::StudentResult& student) {
     return text;
 }
 
+/// "; chamber: 5 of 6 rows, charges right: 3 of 4", "; chamber: not assessed", and
+/// "; copy of bela" after either for a copy.
+std::string KeyLine(const Data::NotebookKey& key) {
+    std::string text = "; chamber: ";
+    if (key.Assessed == 0)
+        text += "not assessed";
+    else
+        text += std::to_string(key.Consistent) + " of " + Counted(key.Assessed, "row") +
+                ", charges right: " + std::to_string(key.RightCharges) + " of " +
+                std::to_string(key.Charges);
+    if (!key.CopyOf.empty()) text += "; copy of " + key.CopyOf;
+    return text;
+}
+
 } // namespace
 
 int WriteClassReportCommand(const OptionCall& call) {
@@ -65,14 +81,34 @@ int WriteClassReportCommand(const OptionCall& call) {
                  << pdf.toStdString() << "\nTry 'tessilar --help' for the options.\n";
         return UnreadableNotebook;
     }
+    // The class code of the answer key may stand anywhere among the notebooks.
+    std::optional<std::string> code;
+    std::vector<std::string_view> arguments;
+    for (std::size_t a = 1; a < call.Arguments.size(); ++a) {
+        if (call.Arguments[a] != "--class-code") {
+            arguments.push_back(call.Arguments[a]);
+            continue;
+        }
+        if (code || a + 1 >= call.Arguments.size()) {
+            call.Err << "tessilar: --class-code needs one CODE after it\n"
+                        "Try 'tessilar --help' for the options.\n";
+            return UnreadableNotebook;
+        }
+        code = std::string(call.Arguments[++a]);
+        if (const auto fault = Lab::ClassCodeFaultOf(*code)) {
+            call.Err << "tessilar: the class code cannot be used: " << Lab::Describe(*fault)
+                     << '\n';
+            return UnreadableNotebook;
+        }
+    }
     std::vector<Data::StudentNotebook> notebooks;
     std::vector<Report::LeftOut> leftOut;
     const auto leaveOut = [&](const QString& name, const QString& reason) {
         call.Err << "tessilar: " << name.toStdString() << ": " << reason.toStdString() << '\n';
         leftOut.push_back({name.toStdString(), reason.toStdString()});
     };
-    for (std::size_t a = 1; a < call.Arguments.size(); ++a) {
-        const QString argument = ArgumentPath(call.Arguments[a]);
+    for (const std::string_view name : arguments) {
+        const QString argument = ArgumentPath(name);
         const QStringList files = NotebookFiles(argument);
         if (files.isEmpty())
             leaveOut(argument,
@@ -91,8 +127,12 @@ int WriteClassReportCommand(const OptionCall& call) {
     if (notebooks.empty()) return NoNotebookRead;
 
     const Data::ClassResults results = Data::PoolClass(notebooks);
+    std::optional<Data::ClassKey> key;
+    if (code) key = Data::ClassKey{*code, Data::AssessClass(*code, notebooks)};
     QString problem;
-    if (!WriteReportFile(pdf, Report::ClassReportPdf(results, notebooks, leftOut, ReportMoment()),
+    if (!WriteReportFile(pdf,
+                         Report::ClassReportPdf(results, notebooks, leftOut, ReportMoment(),
+                                                key ? &*key : nullptr),
                          &problem)) {
         call.Err << "tessilar: " << pdf.toStdString() << ": " << problem.toStdString() << '\n';
         return UnwritableReport;
@@ -100,7 +140,8 @@ int WriteClassReportCommand(const OptionCall& call) {
     call.Out << EstimateLine(results.Estimate, results.Charges.size(),
                              " of " + Counted(results.Students.size(), "student"))
              << '\n';
-    for (const Data::StudentResult& student : results.Students)
-        call.Out << StudentLine(student) << '\n';
+    for (std::size_t s = 0; s < results.Students.size(); ++s)
+        call.Out << StudentLine(results.Students[s]) << (key ? KeyLine(key->Notebooks[s]) : "")
+                 << '\n';
     return leftOut.empty() ? 0 : UnreadableNotebook;
 }

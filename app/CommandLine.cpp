@@ -36,7 +36,8 @@ int PrintHelp(const OptionCall& call) {
     }
     call.Out << "\nQt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
                 "A NOTEBOOK may be a folder: its .csv files are read, those set aside as damaged\n"
-                "are not. Every argument after --class-report is its PDF or a notebook.\n"
+                "are not. Every argument after --class-report is its PDF or a notebook, but for\n"
+                "--class-code CODE, which adds the answer key of the class's assessed chambers.\n"
                 "\nExit status: 0 on success; 1 when a report cannot be written; 2 for a bad\n"
                 "option, or a notebook that cannot be read (--class-report leaves it out and\n"
                 "still writes the report from the others); 3 when --class-report can read no\n"
@@ -75,7 +76,7 @@ std::span<const CommandLineOption> CommandLineOptions() {
          WriteReportCommand},
         {"--class-report",
          "",
-         {"CLASS.pdf", "NOTEBOOK.csv"},
+         {"CLASS.pdf", "[--class-code CODE] NOTEBOOK.csv"},
          "pool a class's notebooks into one PDF report, print e, exit",
          WriteClassReportCommand,
          true},

@@ -139,6 +139,9 @@ inline constexpr int NoSuchFile = 713;
 inline constexpr int NotAllowed = 714;
 inline constexpr int Unreadable = 715;
 inline constexpr int NoNotebooks = 716;
+inline constexpr int BadSpray = 717;
+inline constexpr int BadBursts = 718;
+inline constexpr int BadPressure = 719;
 
 // The class's report.
 inline constexpr int ClassReportTitle = 720;
@@ -152,5 +155,27 @@ inline constexpr int NoteColumn = 727;
 inline constexpr int FarFromClass = 728;
 inline constexpr int TooFewCharges = 729;
 inline constexpr int LeftOut = 730;
+
+// The assessed chamber and the teacher's answer key.
+inline constexpr int ClassCodeEmpty = 731;
+inline constexpr int ClassCodeTooLong = 732;
+inline constexpr int ClassCodeUnsafe = 733;
+inline constexpr int ClassCodeUnusable = 734;
+inline constexpr int AnswerKey = 735;
+inline constexpr int KeyRow = 736;
+inline constexpr int TrueRadius = 737;
+inline constexpr int TrueCharge = 738;
+inline constexpr int RowCharge = 739;
+inline constexpr int Verdict = 740;
+inline constexpr int VerdictRight = 741;
+inline constexpr int VerdictMisread = 742;
+inline constexpr int VerdictNotFromChamber = 743;
+inline constexpr int VerdictFromChamber = 744;
+inline constexpr int ChamberColumn = 745;
+inline constexpr int ChargesRightColumn = 746;
+inline constexpr int SomeOfAll = 747;
+inline constexpr int NotAssessed = 748;
+inline constexpr int CopyOf = 749;
+inline constexpr int ClassCodeField = 750;
 
 } // namespace Texts

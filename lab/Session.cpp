@@ -2,7 +2,9 @@
 #include "lab/Session.h"
 
 #include "design/MainDesign.h"
+#include "lab/ClassCode.h"
 #include "lab/SpokenReadings.h"
+#include "model/AssessedChamber.h"
 #include "model/FieldEditing.h"
 #include "model/FieldParsing.h"
 
@@ -96,10 +98,16 @@ void Session::StopwatchWritten(const std::string& text) {
     if (display_.Draw) display_.Draw(ChangedStopwatch);
 }
 
+void Session::SetClassCode(std::string code) {
+    classCode_ = ClassCodeFaultOf(code) ? std::string() : std::move(code);
+}
+
 int Session::BeginRun() {
     DesignedControls();
     followed_ = 0;
     burstSinceLastRow_ = false;
+    spray_ = bursts_ = 0;
+    assessed_ = false;
     announcement_.clear();
     Data::StartRun();
     Data::SetTemperatureCelsius(Data::StartCelsius);
@@ -137,7 +145,18 @@ int Session::TakeColumn() {
 }
 
 int Session::Inject() {
-    Data::InjectAllDroplets();
+    // The student's sprays are counted on from the notebook's, so that a spray of a later lesson
+    // is a chamber of its own too.
+    int highest = spray_;
+    for (const Data::NotebookRow& row : rows_)
+        highest = std::max(highest, row.Spray.value_or(0));
+    assessed_ = !classCode_.empty() && highest < Data::LargestSpray;
+    spray_ = std::min(highest + 1, Data::LargestSpray);
+    bursts_ = 0;
+    if (assessed_)
+        Data::InjectAssessedDroplets(classCode_, student_, spray_);
+    else
+        Data::InjectAllDroplets();
     followed_ = 0;
     // New droplets get notebook numbers of their own, never those of an earlier spray's.
     sprayNumberOffset_ = Data::SprayNumberOffset(rows_);
@@ -188,7 +207,13 @@ int Session::SetBrownianMotion(bool on) {
 }
 
 int Session::Ionise() {
-    Data::IoniseDroplets();
+    // Past the last burst a spray follows, the chamber is no longer the assessed one.
+    if (assessed_ && bursts_ >= Data::LargestBursts) assessed_ = false;
+    ++bursts_;
+    if (assessed_)
+        Data::IoniseAssessedDroplets(classCode_, student_, spray_, bursts_);
+    else
+        Data::IoniseDroplets();
     // The next timing is marked, so that the rows before and after the step stand apart.
     burstSinceLastRow_ = true;
     return 0;

@@ -72,6 +72,18 @@ public:
     int TakeMarkers();
     int TakeColumn();
 
+    /// The student at work, as typed at the prompt: the rows recorded name them, and under a
+    /// class code their chamber is their own.
+    void SetStudent(std::string identifier) { student_ = std::move(identifier); }
+    const std::string& Student() const { return student_; }
+    /// The teacher's class code, "" for none: from the next spray on, each spray and each burst
+    /// follows from the code and the student (model/AssessedChamber.h). A code
+    /// Lab::ClassCodeFaultOf refuses is taken as none.
+    void SetClassCode(std::string code);
+    const std::string& ClassCode() const { return classCode_; }
+    /// The spray the chamber holds under the class code (from 1), 0 when it is not assessed.
+    int AssessedSpray() const { return assessed_ ? spray_ : 0; }
+
     // --- The chamber's controls -------------------------------------------------------------
     /// Sprays the droplets afresh: nothing followed, the view recentred with its scroll bars, the
     /// new droplets numbered above every droplet the notebook names.
@@ -216,6 +228,13 @@ private:
     bool burstSinceLastRow_ = false;
     /// What this spray's droplets add to their numbers 1 to 100 in the notebook.
     int sprayNumberOffset_ = 0;
+
+    std::string student_;
+    std::string classCode_;
+    /// The student's sprays so far and the bursts of the last one; whether it follows the code.
+    int spray_ = 0;
+    int bursts_ = 0;
+    bool assessed_ = false;
 };
 
 } // namespace Lab

@@ -68,7 +68,14 @@ int Session::NotebookChanged() {
 int Session::Record() {
     const std::optional<int> droplet =
         followed_ > 0 ? std::optional<int>(NotebookNumber(followed_)) : std::nullopt;
-    const Data::NotebookRow row = Data::RecordedRow(rows_, droplet, burstSinceLastRow_);
+    Data::NotebookRow row = Data::RecordedRow(rows_, droplet, burstSinceLastRow_);
+    // Whose droplet it was: the student as typed, and in an assessed chamber which of their
+    // sprays and how many bursts into it.
+    if (!student_.empty()) row.Student = student_;
+    if (assessed_) {
+        row.Spray = spray_;
+        row.Bursts = bursts_;
+    }
     burstSinceLastRow_ = false;
     rows_.push_back(row);
     announcement_ =

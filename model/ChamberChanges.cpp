@@ -2,6 +2,7 @@
 #include "model/Data.h"
 #include "model/FieldParsing.h"
 #include "model/Noise.h"
+#include "model/Spraying.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,8 +79,11 @@ void SetBrownianMotion(bool on) {
 }
 
 void IoniseDroplets() {
-    Noise::Generator& noise = Noise::Source();
-    for (TDroplet& d : Drops) {
+    IoniseDropletsFrom(Drops, Noise::Source());
+}
+
+void IoniseDropletsFrom(DropletArray& drops, Noise::Generator& noise) {
+    for (TDroplet& d : drops) {
         if (d.Active <= 0) continue;
         // Two draws for every droplet, changed or not, so that one droplet's luck does not
         // shift the next one's.

@@ -1,20 +1,14 @@
 // Spraying a droplet into the chamber and advancing one droplet by one sub-step.
 #include "model/Data.h"
 #include "model/DropletMotion.h"
+#include "model/Spraying.h"
 
 #include <cmath>
 
 namespace Data {
 
 void InjectDroplet(TDroplet& d) {
-    // The order of the draws is part of the experiment's reproducibility under a fixed seed.
-    d.Active = 1;
-    d.X = (Random() - 0.3) * 8e-4;
-    d.Y = (Random() - 0.5) * 8e-4;
-    d.VX = 0;
-    d.VY = 0;
-    d.Radius = Random() * 1e-6 + 5e-7;
-    d.Charge = RandomInt(4) * ElemCharge;
+    InjectDropletFrom(d, InjectionEngine());
 }
 
 void StepDroplet(TDroplet& d, double h, double t) {

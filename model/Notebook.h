@@ -8,6 +8,7 @@
 // be worked out (yet) stays empty.
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,13 @@ struct NotebookRow {
     std::optional<double> Voltage; ///< signed plate voltage, V
     std::optional<double> Celsius; ///< chamber temperature, °C
     bool AfterBurst = false;       ///< an ionising burst came before this timing
+    /// Whose droplet it was: the student's identifier as typed, the spray (1, 2, ... of the
+    /// student's under a class code) and the bursts fired in that spray before the timing; the
+    /// spray and bursts only in an assessed chamber.
+    std::optional<std::string> Student;
+    std::optional<int> Spray;
+    std::optional<int> Bursts;
+    std::optional<double> Pressure; ///< the chamber's pressure, kPa; none in the ideal chamber
     // Worked out from the cells above.
     std::optional<double> Speed;  ///< µm/s, never negative
     std::optional<double> Radius; ///< µm, the droplet's radius
@@ -40,6 +48,13 @@ constexpr int DefaultTicks = 30; ///< the first row's ticks
 constexpr int LargestDropletNumber = 999'999;
 /// The most ticks a row holds: more than the reticle has from end to end is a typing slip.
 constexpr int LargestTicks = 1000;
+/// The most sprays of a student's and bursts of a spray an assessed chamber follows; past them
+/// the chamber is sprayed at random again, and its rows carry no spray.
+constexpr int LargestSpray = 999;
+constexpr int LargestBursts = 999;
+/// The chamber's pressures, kPa.
+constexpr double LowestPressure = 1;
+constexpr double HighestPressure = 110;
 constexpr double TickLength = 10; ///< µm between two reticle ticks
 
 /// What a new spray's droplets add to their numbers 1 to 100 in the notebook, so that they are

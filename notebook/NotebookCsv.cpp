@@ -12,7 +12,17 @@ namespace Notebook {
 
 namespace {
 
-constexpr std::size_t Columns = CsvColumns;
+/// A text cell as RFC 4180 writes it: quoted, with its quotes doubled, when it holds a comma, a
+/// quote, a line end or a blank at either end.
+std::string Cell(const std::string& text) {
+    const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
+                       (text.empty() || (text.front() != ' ' && text.back() != ' '));
+    if (plain) return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
 
 std::string Fixed(const std::optional<double>& value, int decimals) {
     if (!value || !std::isfinite(*value)) return {};
@@ -101,7 +111,7 @@ std::string ToCsv(const std::vector<Data::NotebookRow>& rows) {
     std::string csv(CsvHeader);
     csv += "\r\n";
     for (const Data::NotebookRow& row : rows) {
-        const std::array<std::string, Columns> cells = {
+        const std::array<std::string, CsvColumns> cells = {
             Whole(row.Droplet),
             Whole(row.Ticks),
             Fixed(Data::Distance(row), 0),
@@ -112,10 +122,14 @@ std::string ToCsv(const std::vector<Data::NotebookRow>& rows) {
             Fixed(row.Speed, 2),
             Fixed(row.Radius, 4),
             Fixed(row.Charge, 3),
+            Cell(row.Student.value_or("")),
+            Whole(row.Spray),
+            Whole(row.Bursts),
+            Fixed(row.Pressure, 2),
         };
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i) csv += ',';
-            csv += cells[i]; // no cell ever holds a comma, a quote or a line end
+            csv += cells[i]; // only the student's cell may hold a comma or a quote: it is quoted
         }
         csv += "\r\n";
     }
@@ -130,20 +144,22 @@ std::variant<std::vector<Data::NotebookRow>, CsvProblem> FromCsv(std::string_vie
         return CsvProblem{LineOf(text, valid), CsvFault::NotUtf8, {}};
     std::size_t next = 0;
     const auto header = ReadRecord(text, next);
-    const std::string expected(CsvHeader);
     if (!header || text.empty()) return CsvProblem{1, CsvFault::NoHeader, {}};
     std::string joined;
     for (std::size_t i = 0; i < header->size(); ++i)
         joined += (i ? "," : "") + (*header)[i];
-    if (joined != expected) return CsvProblem{1, CsvFault::WrongHeader, expected};
+    // A notebook of the first kind has the first ten columns alone.
+    if (joined != CsvHeader && joined != FirstCsvHeader)
+        return CsvProblem{1, CsvFault::WrongHeader, std::string(CsvHeader)};
+    const std::size_t columns = header->size();
 
     std::vector<Data::NotebookRow> rows;
     for (int line = 2; next < text.size(); ++line) {
         const auto fields = ReadRecord(text, next);
         if (!fields) return CsvProblem{line, CsvFault::OpenQuote, {}};
         if (fields->size() == 1 && fields->front().empty()) continue; // a blank line
-        if (fields->size() != Columns)
-            return CsvProblem{line, CsvFault::CellCount, std::to_string(fields->size())};
+        if (fields->size() != columns)
+            return CsvProblem{line, CsvFault::CellCount, std::to_string(fields->size()), columns};
         const auto& f = *fields;
         Data::NotebookRow row;
         const auto direction = Data::DirectionNamed(f[4]);
@@ -163,6 +179,19 @@ std::variant<std::vector<Data::NotebookRow>, CsvProblem> FromCsv(std::string_vie
             return CsvProblem{line, CsvFault::BadVoltage, Quoted(f[5])};
         if (!ReadCell(f[6], row.Celsius))
             return CsvProblem{line, CsvFault::BadTemperature, Quoted(f[6])};
+        if (columns == CsvColumns) {
+            if (!f[10].empty()) row.Student = f[10];
+            if (!ReadCell(f[11], row.Spray) ||
+                (row.Spray && (*row.Spray < 1 || *row.Spray > Data::LargestSpray)))
+                return CsvProblem{line, CsvFault::BadSpray, Quoted(f[11])};
+            if (!ReadCell(f[12], row.Bursts) ||
+                (row.Bursts && (*row.Bursts < 0 || *row.Bursts > Data::LargestBursts)))
+                return CsvProblem{line, CsvFault::BadBursts, Quoted(f[12])};
+            if (!ReadCell(f[13], row.Pressure) ||
+                (row.Pressure &&
+                 (*row.Pressure < Data::LowestPressure || *row.Pressure > Data::HighestPressure)))
+                return CsvProblem{line, CsvFault::BadPressure, Quoted(f[13])};
+        }
         rows.push_back(row);
     }
     return rows;

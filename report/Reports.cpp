@@ -75,27 +75,85 @@ std::string MarkText(Data::StudentMark mark) {
 }
 
 /// The table of the students: identifier, droplets, charges, own estimate, its deviation from
-/// the class's and the mark.
-Table StudentTable(const Data::ClassResults& results) {
+/// the class's and the mark; with a key, the chamber and the right charges before the mark.
+Table StudentTable(const Data::ClassResults& results, const Data::ClassKey* key) {
     Table table;
     for (const int text : {Texts::StudentColumn, Texts::DropletsColumn, Texts::ChargesColumn,
-                           Texts::EstimateColumn, Texts::FromClassColumn, Texts::NoteColumn})
+                           Texts::EstimateColumn, Texts::FromClassColumn})
         table.Titles.push_back(Data::GetText(text));
-    table.Alignments = {Align::Left,  Align::Right, Align::Right,
-                        Align::Right, Align::Right, Align::Left};
-    for (const Data::StudentResult& student : results.Students) {
+    table.Alignments = {Align::Left, Align::Right, Align::Right, Align::Right, Align::Right};
+    if (key) {
+        for (const int text : {Texts::ChamberColumn, Texts::ChargesRightColumn}) {
+            table.Titles.push_back(Data::GetText(text));
+            table.Alignments.push_back(Align::Right);
+        }
+    }
+    table.Titles.push_back(Data::GetText(Texts::NoteColumn));
+    table.Alignments.push_back(Align::Left);
+    for (std::size_t s = 0; s < results.Students.size(); ++s) {
+        const Data::StudentResult& student = results.Students[s];
         const Data::ChargeEstimate& e = student.Estimate;
-        table.Rows.push_back(
-            {student.Identifier, std::to_string(student.Droplets), std::to_string(student.Charges),
-             e.used > 0 ? Fixed(e.value / Unit, 3) + " ± " + Fixed(e.uncertainty / Unit, 3) : "–",
-             student.Deviation ? SignedPercent(*student.Deviation) + " %" : "–",
-             MarkText(student.Mark)});
+        std::vector<std::string> row = {
+            student.Identifier, std::to_string(student.Droplets), std::to_string(student.Charges),
+            e.used > 0 ? Fixed(e.value / Unit, 3) + " ± " + Fixed(e.uncertainty / Unit, 3) : "–",
+            student.Deviation ? SignedPercent(*student.Deviation) + " %" : "–"};
+        std::string note = MarkText(student.Mark);
+        if (key && s < key->Notebooks.size()) {
+            const Data::NotebookKey& notebook = key->Notebooks[s];
+            row.push_back(ChamberCell(notebook));
+            row.push_back(ChargesRightCell(notebook));
+            if (!notebook.CopyOf.empty())
+                note +=
+                    (note.empty() ? "! " : "; ") + Data::GetText(Texts::CopyOf, {notebook.CopyOf});
+        }
+        row.push_back(note);
+        table.Rows.push_back(std::move(row));
     }
     return table;
 }
 
+std::string VerdictText(Data::RowVerdict verdict) {
+    switch (verdict) {
+    case Data::RowVerdict::Right:
+        return Data::GetText(Texts::VerdictRight);
+    case Data::RowVerdict::Misread:
+        return Data::GetText(Texts::VerdictMisread);
+    case Data::RowVerdict::FromChamber:
+        return Data::GetText(Texts::VerdictFromChamber);
+    case Data::RowVerdict::NotFromChamber:
+        return Data::GetText(Texts::VerdictNotFromChamber);
+    case Data::RowVerdict::NotAssessed:
+        break;
+    }
+    return Data::GetText(Texts::NotAssessed);
+}
+
+/// Every row of a student's notebook against the truth of their chamber.
+void DrawKey(PageFlow& flow, const std::string& code, const Data::NotebookKey& key,
+             const std::vector<Data::NotebookRow>& rows) {
+    flow.Skip(LineHeight(HeadPoints));
+    flow.Paragraph(Data::GetText(Texts::AnswerKey, {code}), Weight::Bold, HeadPoints);
+    Table table;
+    for (const int text :
+         {Texts::KeyRow, Texts::TrueRadius, Texts::TrueCharge, Texts::RowCharge, Texts::Verdict})
+        table.Titles.push_back(Data::GetText(text));
+    table.Alignments = {Align::Right, Align::Right, Align::Right, Align::Right, Align::Left};
+    for (std::size_t r = 0; r < key.Rows.size() && r < rows.size(); ++r) {
+        const Data::RowKey& row = key.Rows[r];
+        table.Rows.push_back({RowLabel(static_cast<int>(r), rows[r].AfterBurst),
+                              row.Truth ? Fixed(row.Truth->Radius * 1e6, 4) : "–",
+                              row.Truth ? std::to_string(row.Truth->Charges) : "–",
+                              row.Charge ? Fixed(*row.Charge, 3) : "–", VerdictText(row.Verdict)});
+    }
+    DrawTable(flow, table);
+    flow.Paragraph(Data::GetText(Texts::ChamberColumn) + ": " + ChamberCell(key) + "    " +
+                       Data::GetText(Texts::ChargesRightColumn) + ": " + ChargesRightCell(key),
+                   Weight::Regular, NotePoints);
+}
+
 void DrawClassPage(PageFlow& flow, const Data::ClassResults& results,
-                   const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made) {
+                   const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made,
+                   const Data::ClassKey* key) {
     flow.Paragraph(Data::GetText(Texts::ClassReportTitle), Weight::Bold, TitlePoints);
     flow.Paragraph(Data::GetText(Texts::ReportMade, {ShownDate(made)}), Weight::Regular,
                    HeadPoints);
@@ -107,7 +165,7 @@ void DrawClassPage(PageFlow& flow, const Data::ClassResults& results,
     flow.Skip(LineHeight(HeadPoints));
     flow.Paragraph(EstimateSentence(results.Estimate), Weight::Bold, EstimatePoints);
     flow.Skip(LineHeight(HeadPoints));
-    DrawTable(flow, StudentTable(results));
+    DrawTable(flow, StudentTable(results, key));
     if (!leftOut.empty()) {
         flow.Skip(LineHeight(HeadPoints));
         flow.Paragraph(Data::GetText(Texts::LeftOut), Weight::Regular, HeadPoints);
@@ -132,15 +190,30 @@ std::string StudentReportPdf(const std::string& name, const std::vector<Data::No
 
 std::string ClassReportPdf(const Data::ClassResults& results,
                            const std::vector<Data::StudentNotebook>& notebooks,
-                           const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made) {
+                           const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made,
+                           const Data::ClassKey* key) {
     Pdf::Document pdf({Data::GetText(Texts::ClassReportTitle), "Tessilar", "Tessilar", made});
     PageFlow flow(pdf);
-    DrawClassPage(flow, results, leftOut, made);
-    for (const Data::StudentNotebook& notebook : notebooks) {
+    DrawClassPage(flow, results, leftOut, made, key);
+    for (std::size_t n = 0; n < notebooks.size(); ++n) {
         flow.NewPage();
-        DrawStudent(flow, notebook.Identifier, notebook.Rows, true, made);
+        DrawStudent(flow, notebooks[n].Identifier, notebooks[n].Rows, true, made);
+        if (key && n < key->Notebooks.size())
+            DrawKey(flow, key->Code, key->Notebooks[n], notebooks[n].Rows);
     }
     return pdf.Bytes();
+}
+
+std::string ChamberCell(const Data::NotebookKey& key) {
+    if (key.Assessed == 0) return Data::GetText(Texts::NotAssessed);
+    return Data::GetText(Texts::SomeOfAll,
+                         {std::to_string(key.Consistent), std::to_string(key.Assessed)});
+}
+
+std::string ChargesRightCell(const Data::NotebookKey& key) {
+    if (key.Assessed == 0) return "–";
+    return Data::GetText(Texts::SomeOfAll,
+                         {std::to_string(key.RightCharges), std::to_string(key.Charges)});
 }
 
 } // namespace Report

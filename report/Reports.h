@@ -5,6 +5,7 @@
 // histogram, estimate and table of students, then each student's report). In the catalogue's
 // language; the bytes are the caller's to write in one step.
 
+#include "model/AnswerKey.h"
 #include "model/ClassResults.h"
 #include "report/PdfDocument.h"
 
@@ -27,9 +28,17 @@ struct LeftOut {
     std::string Reason;
 };
 
-/// The class's report: `results` of PoolClass over `notebooks`, and those left out.
+/// The class's report: `results` of PoolClass over `notebooks`, and those left out. With the key
+/// of a class code, the class's table tells each student's chamber and right charges, and each
+/// student's pages end with every row against the truth.
 std::string ClassReportPdf(const Data::ClassResults& results,
                            const std::vector<Data::StudentNotebook>& notebooks,
-                           const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made);
+                           const std::vector<LeftOut>& leftOut, const Pdf::DateTime& made,
+                           const Data::ClassKey* key = nullptr);
+
+/// "K of N", or "not assessed" for a notebook whose rows carry no spray.
+std::string ChamberCell(const Data::NotebookKey& key);
+/// "J of M", or "–" for a notebook whose rows carry no spray.
+std::string ChargesRightCell(const Data::NotebookKey& key);
 
 } // namespace Report

@@ -105,6 +105,7 @@ void DescriptionOpener::ShowMessage(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(GuideWindow::Title), text,
                                 QMessageBox::Ok, owner_);
     box->setObjectName("GuideMessage");
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Shown without a loop of its own, so the simulation runs on behind it.
     box->open();

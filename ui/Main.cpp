@@ -3,6 +3,7 @@
 #include "catalogue/TextCatalogue.h"
 #include "catalogue/TextNumbers.h"
 #include "design/MainDesign.h"
+#include "lab/ClassCode.h"
 #include "model/Data.h"
 #include "notebook/NotebookStore.h"
 #include "ui/AbtDlg.h"
@@ -419,11 +420,20 @@ void TForm1::ApplyTeacherSettings() {
     const int changes =
         session_.SetBrownianMotion(Data::ProgramSwitch("Settings", "BrownianMotion", false)) |
         session_.SetCalculations(Data::ProgramSwitch("Notebook", "Calculations", true));
+    // The class code that makes each student's chamber their own; one that cannot be used is
+    // said, and the chamber is sprayed at random.
+    if (const auto code = Data::ProgramSetting("Assessment", "ClassCode")) {
+        if (const auto fault = Lab::ClassCodeFaultOf(*code))
+            Inform(Text(Texts::ClassCodeUnusable, {*code, Lab::Describe(*fault)}));
+        session_.SetClassCode(*code);
+    }
     Show(changes & ~Lab::ChangedNotebook);
     if (notebookWindow_) notebookWindow_->Draw();
 }
 
 void TForm1::OpenNotebook() {
+    // The identifier's notebook, and the identifier the rows recorded from now on name.
+    session_.SetStudent(Identifier().toStdString());
     Notebook::Opened opened = notebook_->OpenFor(Identifier());
     // Opening writes nothing: the file stays as it was until the notebook changes.
     Show(session_.OpenNotebook(std::move(opened.Rows), opened.Marks) & ~Lab::ChangedNotebook);
@@ -449,6 +459,8 @@ void TForm1::UpdateThermometer() {
 void TForm1::Inform(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, Text(Texts::NotebookTitle), text,
                                 QMessageBox::Ok, this);
+    // File names and codes are shown as they are, never taken for markup.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -202,6 +202,8 @@ bool NotebookWindow::SaveReportTo(const QString& path) {
 void NotebookWindow::Warn(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, Text(Texts::NotebookTitle), text,
                                 QMessageBox::Ok, this);
+    // A file's name is shown as it is, never taken for markup.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -101,7 +101,31 @@ class_report 3 "$work/none.pdf" "$work/class/anna.csv" "$work/empty"
   fail "--class-report with nothing to read: $(cat "$work/out" "$work/err")"
 class_report 1 "$work/no/such/folder.pdf" "$work/good.csv"
 class_report 2 "$work/only.pdf"
-grep -qF -- "--class-report needs CLASS.pdf NOTEBOOK.csv..." "$work/err" || fail "$(cat "$work/err")"
+grep -qF -- "--class-report needs CLASS.pdf [--class-code CODE] NOTEBOOK.csv..." "$work/err" ||
+  fail "$(cat "$work/err")"
+# --class-code adds the answer key: rows that name a spray are checked against their student's
+# chamber (rows written by hand come from none), a notebook whose rows name another student is a
+# copy, one whose rows name no spray is not assessed; a code that cannot be used is refused.
+mkdir -p "$work/key"
+{ printf '%s\r\n' "droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa"
+  tail -n +2 "$work/good.csv" | sed 's/\r$/,eva,1,0,\r/'; } >"$work/key/eva.csv"
+cp "$work/key/eva.csv" "$work/key/fred.csv"
+cp "$work/good.csv" "$work/key/gabi.csv"
+class_report 0 "$work/key.pdf" --class-code "11.A fizika" "$work/key"
+mapfile -t printed <"$work/out"
+[[ ${#printed[@]} == 4 && ${printed[1]} == "eva: "*"; chamber: "*" of 8 rows, charges right: "*" of 4" &&
+  ${printed[2]} == "fred: "*"; copy of eva" && ${printed[3]} == "gabi: "*"; chamber: not assessed" ]] ||
+  fail "--class-report --class-code printed: $(cat "$work/out")"
+pdftotext -layout "$work/key.pdf" "$work/key.txt"
+for text in "Megoldókulcs, osztálykód: 11.A fizika" "nem ebből a kamrából" "Kamra" \
+  "eva másolata" "nincs értékelve"; do
+  grep -qF -- "$text" "$work/key.txt" || fail "the answer key lacks '$text'"
+done
+for code in "" "<b>x</b>" "$(printf 'x%.0s' {1..65})"; do
+  class_report 2 "$work/refused.pdf" --class-code "$code" "$work/key"
+  [[ ! -e $work/refused.pdf ]] && grep -qF "osztálykód" "$work/err" ||
+    fail "--class-code '$code': $(cat "$work/err")"
+done
 # A forgotten CLASS.pdf: the first notebook is not written over.
 class_report 2 "$work/class/bea.csv" "$work/class/cili.csv"
 cmp -s "$work/class/bea.csv" "$work/good.csv" || fail "--class-report wrote over a notebook"

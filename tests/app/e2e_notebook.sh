@@ -45,7 +45,7 @@ done
 [[ -s $notebook ]] || fail "no notebook file at $notebook"
 cat "$notebook"
 header=$(sed -n 1p "$notebook" | tr -d '\r')
-[[ $header == "droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C" ]] ||
+[[ $header == "droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa" ]] ||
   fail "unexpected header: $header"
 row=$(sed -n 2p "$notebook" | tr -d '\r')
 IFS=, read -r droplet ticks distance time direction volts celsius rest <<<"$row"

@@ -1,6 +1,7 @@
 // The student's session command by command, without a window: the state before, the command,
 // what it says must be drawn again, and the state after; then what the ticks draw, and when.
 #include "catalogue/TextCatalogue.h"
+#include "lab/ClassCode.h"
 #include "lab/Session.h"
 #include "model/FieldParsing.h"
 #include "report/NotebookTexts.h"
@@ -188,6 +189,34 @@ TEST_F(SessionTest, EachCommandChangesItsStateAndSaysWhatToDraw) {
              EXPECT_EQ(s.BurstMarks(), "2");
              EXPECT_EQ(s.Announcement(), "Row 2 recorded: droplet 105, 12,3 s");
          }},
+        {"under a class code a row says whose droplet it was: the spray and the bursts into it",
+         [&](Session& s) {
+             s.SetStudent("Kiss, Anna");
+             s.SetClassCode("11.A");
+             s.OpenNotebook({RowOf(3)});
+             s.Inject();
+             s.Inject();
+             s.Ionise();
+             followFirst(s);
+         },
+         [](Session& s) { return s.Record(); }, ChangedNotebook | ChangedAnnouncement,
+         [](const Session& s) {
+             EXPECT_EQ(s.Rows()[1].Student, "Kiss, Anna");
+             EXPECT_EQ(s.Rows()[1].Spray, 2);
+             EXPECT_EQ(s.Rows()[1].Bursts, 1);
+         }},
+        {"a class code that cannot be used leaves the chamber unassessed",
+         [&](Session& s) {
+             s.SetClassCode(std::string(65, 'x'));
+             s.Inject();
+             followFirst(s);
+         },
+         [](Session& s) { return s.Record(); }, ChangedNotebook | ChangedAnnouncement,
+         [](const Session& s) {
+             EXPECT_EQ(s.ClassCode(), "");
+             EXPECT_FALSE(s.Rows()[0].Spray);
+             EXPECT_FALSE(s.Rows()[0].Student) << "no identifier given";
+         }},
         {"deleting rows passes over indexes that name none",
          [](Session& s) {
              s.OpenNotebook({RowOf(1), RowOf(2), RowOf(3)});
@@ -284,4 +313,19 @@ TEST_F(SessionTest, TicksUnseenAreDrawnAtTheFirstRefreshSeen) {
     EXPECT_EQ(session.StopwatchText(), Data::FormatStopwatch(Data::StopwatchShown));
     session.Detach();
     EXPECT_FALSE(Data::ViewRefreshHook);
+}
+
+TEST(ClassCode, OnlyAShortPlainTextIsAClassCode) {
+    const std::pair<std::string, std::optional<Lab::ClassCodeFault>> codes[] = {
+        {"11.A fizika", std::nullopt},
+        {std::string(64, 'x'), std::nullopt},
+        {"Ő" + std::string(63, 'x'), std::nullopt}, // characters, not bytes
+        {"", Lab::ClassCodeFault::Empty},
+        {std::string(65, 'x'), Lab::ClassCodeFault::TooLong},
+        {"<b>x</b>", Lab::ClassCodeFault::Unsafe},
+        {"a\tb", Lab::ClassCodeFault::Unsafe},
+        {"\xff", Lab::ClassCodeFault::Unsafe},
+    };
+    for (const auto& [code, fault] : codes)
+        EXPECT_EQ(Lab::ClassCodeFaultOf(code), fault) << code;
 }

@@ -37,7 +37,9 @@ Data::NotebookRow Timing(int droplet, double time, Data::MotionDirection directi
     return row;
 }
 
-const std::string Header = std::string(CsvHeader) + "\r\n";
+/// The header of a notebook written before the student's, the spray's, the bursts' and the
+/// pressure's columns, which still opens.
+const std::string Header = std::string(FirstCsvHeader) + "\r\n";
 
 } // namespace
 
@@ -74,13 +76,18 @@ TEST(NotebookFile, EveryIdentifierGetsAFileOfItsOwnInsideTheFolder) {
 TEST(NotebookFile, CsvKeepsTheStudentsCellsAndNamesTheLineOfAnyProblem) {
     std::vector<Data::NotebookRow> rows = {Timing(7, 5.9, Data::MotionDirection::Fall, 0),
                                            Timing(7, 12.3, Data::MotionDirection::Rise, -480)};
+    // Whose droplet it was, in an identifier that holds the CSV's own marks.
+    rows[1].Student = "Kiss, \"Anna\" ";
+    rows[1].Spray = 2;
+    rows[1].Bursts = 1;
     rows.push_back({}); // a row that knows almost nothing
     rows.back().Direction = Data::MotionDirection::Balanced;
     Data::RecomputeNotebook(rows);
     const std::string csv = ToCsv(rows);
-    EXPECT_EQ(csv.substr(0, Header.size()), Header);
+    EXPECT_EQ(csv.substr(0, CsvHeader.size() + 2), std::string(CsvHeader) + "\r\n");
     EXPECT_NE(csv.find("\r\n7,30,300,5.9,fall,0,21.25,50.85,"), std::string::npos) << csv;
-    EXPECT_NE(csv.find("\r\n,,,,balanced,,,0.00,,\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",\"Kiss, \"\"Anna\"\" \",2,1,\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n,,,,balanced,,,0.00,,,,,,\r\n"), std::string::npos) << csv;
 
     auto back = std::get<std::vector<Data::NotebookRow>>(FromCsv(csv));
     ASSERT_EQ(back.size(), rows.size());
@@ -91,10 +98,13 @@ TEST(NotebookFile, CsvKeepsTheStudentsCellsAndNamesTheLineOfAnyProblem) {
         EXPECT_EQ(back[i].Direction, rows[i].Direction);
         EXPECT_EQ(back[i].Voltage, rows[i].Voltage);
         EXPECT_EQ(back[i].Celsius, rows[i].Celsius);
+        EXPECT_EQ(back[i].Student, rows[i].Student);
+        EXPECT_EQ(back[i].Spray, rows[i].Spray);
+        EXPECT_EQ(back[i].Bursts, rows[i].Bursts);
         EXPECT_FALSE(back[i].Speed) << "worked-out cells are worked out again, not read";
     }
     // Other writers: LF line ends, quoted cells, a byte-order mark, a missing last line end.
-    const auto other = FromCsv("\xEF\xBB\xBF" + std::string(CsvHeader) +
+    const auto other = FromCsv("\xEF\xBB\xBF" + std::string(FirstCsvHeader) +
                                "\n\"3\",30,,\"6.0\",fall,0,20,,,\n4,10,,2,\"rise\",-500,20,1,2,3");
     ASSERT_TRUE(std::holds_alternative<std::vector<Data::NotebookRow>>(other));
     EXPECT_EQ(std::get<0>(other).size(), 2u);

@@ -11,8 +11,9 @@
 
 namespace {
 
-const std::string Header = std::string(Notebook::CsvHeader) + "\r\n";
+const std::string Header = std::string(Notebook::FirstCsvHeader) + "\r\n";
 const std::string Row = "1,30,300,5.0,fall,0,20,,,\r\n";
+const std::string NewHeader = std::string(Notebook::CsvHeader) + "\r\n";
 
 struct Reason {
     std::string text; ///< the file's bytes; empty for no file at all
@@ -56,6 +57,17 @@ TEST(NotebookReasons, EveryReasonAndItsLineAreInTheCataloguesLanguage) {
          "2. sor: a feszültség nem szám"},
         {Header + "1,30,300,5.0,fall,0,warm,,,\r\n", "line 2: the temperature is not a number",
          "2. sor: a hőmérséklet nem szám"},
+        {NewHeader + "1,30,300,5.0,fall,0,20,,,,anna,0,,\r\n",
+         "line 2: the spray is not a whole number from 1 to 999: \"0\"",
+         "2. sor: a befecskendezés sorszáma nem 1 és 999 közötti egész szám: \"0\""},
+        {NewHeader + "1,30,300,5.0,fall,0,20,,,,anna,1,-1,\r\n",
+         "line 2: the bursts are not a whole number from 0 to 999: \"-1\"",
+         "2. sor: az ionizálások száma nem 0 és 999 közötti egész szám: \"-1\""},
+        {NewHeader + "1,30,300,5.0,fall,0,20,,,,,,,120\r\n",
+         "line 2: the pressure is not a number from 1 to 110 kPa: \"120\"",
+         "2. sor: a nyomás nem 1 és 110 kPa közötti szám: \"120\""},
+        {NewHeader + Row, "line 2: the row has 10 cells instead of 14",
+         "2. sor: a sorban 14 helyett 10 cella van"},
         {{}, "there is no such file or folder", "nincs ilyen fájl vagy mappa"},
     };
     TempFolder folder;

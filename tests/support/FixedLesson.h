@@ -2,6 +2,7 @@
 // A fixed-seed lesson and the digest of the chamber after it: the same run gives the same bits on
 // every build of the model, the desktop's and the browser's alike.
 
+#include "model/AssessedChamber.h"
 #include "model/Data.h"
 #include "tests/support/ModelDigest.h"
 
@@ -32,6 +33,23 @@ inline std::uint64_t Run() {
         }
         SimulationTick();
     }
+    return TestSupport::ModelDigest();
+}
+
+/// The digest AssessedSpray gives, on both builds alike.
+constexpr std::uint64_t StoredAssessedDigest = 0xcb5a5daa6069b69cull;
+
+/// A student's third spray under a class code and two bursts of the ionising source into it:
+/// the digest of the chamber's droplets, which follow from the code and the identifier alone.
+inline std::uint64_t AssessedSpray() {
+    using namespace Data;
+    ResetChamber();
+    StartRun();
+    constexpr const char* Code = "7.B fizika 2026";
+    constexpr const char* Student = "Kovács Anna";
+    InjectAssessedDroplets(Code, Student, 3);
+    IoniseAssessedDroplets(Code, Student, 3, 1);
+    IoniseAssessedDroplets(Code, Student, 3, 2);
     return TestSupport::ModelDigest();
 }
 

@@ -124,7 +124,8 @@ TEST_F(NotebookWindowTest, FunctionKeysTimeAndRecordFromTheNotebookWindowToo) {
     EXPECT_EQ(rows[1].Ticks, 12);
     QFile file(form->Notebook()->Path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("\r\n,12,120,3.4,rise,-420,20.00,35.29,,\r\n"));
+    EXPECT_TRUE(
+        file.readAll().contains("\r\n,12,120,3.4,rise,-420,20.00,35.29,,,Kiss Péter,,,\r\n"));
     // The burst's mark is kept beside the notebook, and comes back with it at the next start.
     QFile marks(Notebook::MarksPathFor(form->Notebook()->Path()));
     ASSERT_TRUE(marks.open(QIODevice::ReadOnly));
@@ -178,7 +179,7 @@ TEST_F(MainWindowTest, ADamagedNotebookIsExplainedWhollyInTheProgramFoldersLangu
         const auto notebooks = folder_ / "data/tessilar/notebooks";
         std::filesystem::create_directories(notebooks);
         std::ofstream(notebooks / "anna.csv", std::ios::binary)
-            << Notebook::CsvHeader
+            << Notebook::FirstCsvHeader
             << "\r\n1,30,300,5.0,fall,0,20,,,\r\n1,30,300,five,rise,-500,20,,,\r\n";
         form->OpenNotebook();
         const QList<QMessageBox*> boxes = form->findChildren<QMessageBox*>();

@@ -23,7 +23,7 @@ const scratch = mkdtempSync(path.join(tmpdir(), 'tessilar-measure-'));
 const notebookText = {
   title: 500, droplet: 501, radius: 509, charge: 510, deleteRows: 514, exportCsv: 515,
   saveReport: 522, reportTitle: 526, identifierLine: 527, lineReason: 700, tooLong: 701, badDirection: 710,
-  classTitle: 720, classLine: 721,
+  classTitle: 720, classLine: 721, codeUnsafe: 733, answerKey: 735, chamber: 745, classCode: 750,
 };
 const measuringButton = { menu: 20, record: 625, notebook: 21, ionise: 22, brownian: 23 };
 /// The rows the second group of tests records.
@@ -245,6 +245,48 @@ describe('the desktop notebook in the page', () => {
     // The class's line, and the pooled estimate the desktop gave for the same files.
     assert.match(said, textPattern(notebookText.classLine, { 1: files.length, 2: 28 }));
     assert.match(said, /e = 1[.,]607/);
+    assertSelfContained(session);
+    await session.context.close();
+  });
+});
+
+describe('the assessed chamber', () => {
+  it('?class=CODE: the rows name the student, the spray and the bursts; the class report checks them', async () => {
+    const code = '11.A fizika';
+    const student = 'Kovács, "Anna"';
+    const session = await startExperiment(browser, { language, query: `?lang=en&class=${encodeURIComponent(code)}`, identifier: student });
+    await collectDownloads(session);
+    await injectAndSettle(session);
+    const { handle } = await microscopeBox(session);
+    await handle.focus();
+    await key(session, 'Space');
+    await waitForFollowed(session);
+    await timeAndRecord(session, 1);
+    await key(session, 'F9');
+    await timeAndRecord(session, 1);
+    await notebookWith(session, 2);
+    const csv = readFileSync(await downloaded(session, () => press(session, en(notebookText.exportCsv))), 'utf8');
+    const lines = csv.split('\r\n');
+    assert.match(lines[1], /,"Kovács, ""Anna""",1,0,$/, csv);
+    assert.match(lines[2], /,"Kovács, ""Anna""",1,1,$/, csv);
+    const notebook = path.join(scratch, 'anna (1).csv');
+    writeFileSync(notebook, csv);
+    // The class report with the code is the answer key.
+    const field = await control(session.page, en(notebookText.classCode), ['textbox']);
+    await field.type(code);
+    const pdf = await downloaded(session, () => chooseFiles(session, captionMatching(language, /^Class report/), [notebook]));
+    const said = pdfText(pdf);
+    assert.ok(said.includes(en(notebookText.answerKey).replace('%1', code)), said);
+    assert.ok(said.includes(en(notebookText.chamber)), said);
+    assertSelfContained(session);
+    await session.context.close();
+  });
+
+  it('a class code that cannot be used is said, and the chamber is sprayed at random', async () => {
+    const session = await startExperiment(browser, { language, query: '?lang=en&class=%3Cb%3Ex%3C%2Fb%3E', identifier: 'Béla' });
+    await session.page.waitForFunction((said) => document.body.innerText.includes(said),
+      { timeout: 30_000, polling: 100 }, en(notebookText.codeUnsafe));
+    assert.equal(await session.page.$$eval('b', (found) => found.length), 0, 'the code is shown as text');
     assertSelfContained(session);
     await session.context.close();
   });

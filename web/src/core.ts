@@ -132,6 +132,24 @@ export class Core {
     return readJson(this.text(this.m._tess_dial_json()), DialShape, 'dial');
   }
 
+  /** The student at work, as typed at the prompt. */
+  setStudent(identifier: string): void {
+    this.withString(identifier, (p) => this.m._tess_set_student(p));
+  }
+
+  /** The teacher's class code from the next spray on; null when it is in force, else why not, as
+   *  a message for the student. */
+  setClassCode(code: string): string | null {
+    const problem = this.withString(code, (p) => this.text(this.m._tess_set_class_code(p)));
+    return problem === '' ? null : problem;
+  }
+
+  /** Why a class code cannot be used for the answer key; null when it can. */
+  classCodeFault(code: string): string | null {
+    const fault = this.withString(code, (p) => this.text(this.m._tess_class_code_fault(p)));
+    return fault === '' ? null : fault;
+  }
+
   beginRun(nowMs: number, seedHigh: number, seedLow: number): number {
     return this.m._tess_begin_run(nowMs, seedHigh >>> 0, seedLow >>> 0);
   }
@@ -352,16 +370,16 @@ export class Core {
     return readJson(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth)), HistogramShape, 'histogram');
   }
 
-  /** The class's report from notebook files: the PDF, or null when none could be read; and the
-   *  files left out. */
-  classReport(files: { name: string; bytes: Uint8Array }[], made: LocalMoment): { pdf: Uint8Array<ArrayBuffer> | null; leftOut: LeftOutFile[] } {
+  /** The class's report from notebook files, with the answer key of a class code ("" for none):
+   *  the PDF, or null when none could be read; and the files left out. */
+  classReport(files: { name: string; bytes: Uint8Array }[], made: LocalMoment, code = ''): { pdf: Uint8Array<ArrayBuffer> | null; leftOut: LeftOutFile[] } {
     this.m._tess_class_begin();
     const leftOut: LeftOutFile[] = [];
     for (const file of files) {
       const added = this.withBytes(file.bytes, (pointer) => this.withString(file.name, (p) => this.m._tess_class_add(p, pointer, file.bytes.length)));
       if (added !== 1) leftOut.push({ name: file.name, reason: this.text(this.m._tess_class_reason()) });
     }
-    const at = this.m._tess_class_report(made.year, made.month, made.day, made.hour, made.minute);
+    const at = this.withString(code, (p) => this.m._tess_class_report(p, made.year, made.month, made.day, made.hour, made.minute));
     const size = this.m._tess_class_report_size();
     if (size === 0) return { pdf: null, leftOut };
     const pdf = new Uint8Array(size);

@@ -136,6 +136,11 @@ async function start(): Promise<void> {
       const seeds = crypto.getRandomValues(new Uint32Array(2));
       let changes = core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
       changes |= core.setBrownian(parameters.brownian);
+      core.setStudent(typed);
+      if (parameters.classCode !== null) {
+        const problem = core.setClassCode(parameters.classCode);
+        if (problem !== null) message.show(problem);
+      }
       changes |= openNotebook();
       clock = new SimulationClock(core, (drawn) => main.draw(drawn));
       main.element.hidden = false;

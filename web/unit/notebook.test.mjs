@@ -104,15 +104,15 @@ test('rows recorded, marked after a burst, written as CSV and read back; a damag
 
   const csv = text(m._tess_notebook_csv());
   const lines = csv.split('\r\n');
-  assert.equal(lines[0], 'droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C');
+  assert.equal(lines[0], 'droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa');
   assert.equal(lines.length, 5, 'header, three rows, and the last line ended');
 
   // Damaged texts: the reason names the line, and the notebook keeps its three rows.
   const damaged = [
     ['', /header/],
-    [`${lines[0]}\r\n1,30,300,abc,fall,0,20,,,\r\n`, /line 2.*time.*abc/],
-    [`${lines[0]}\r\n1,30,300,2.0,sideways,0,20,,,\r\n`, /line 2.*direction/],
-    [Buffer.concat([Buffer.from(`${lines[0]}\r\n1,30,300,2.0,fall,0,20`), Buffer.from([0xff, 0x00]), Buffer.from(',,,\r\n')]), /UTF-8/],
+    [`${lines[0]}\r\n1,30,300,abc,fall,0,20,,,,,,,\r\n`, /line 2.*time.*abc/],
+    [`${lines[0]}\r\n1,30,300,2.0,sideways,0,20,,,,,,,\r\n`, /line 2.*direction/],
+    [Buffer.concat([Buffer.from(`${lines[0]}\r\n1,30,300,2.0,fall,0,20`), Buffer.from([0xff, 0x00]), Buffer.from(',,,,,,,\r\n')]), /UTF-8/],
   ];
   for (const [bad, reason] of damaged) {
     assert.equal(readCsv(bad), 0);
@@ -168,11 +168,20 @@ test("the histogram's layout and the class's report from several files, the unre
   });
   assert.deepEqual(added, [1, 1, 0]);
   assert.match(text(m._tess_class_reason()), /header/);
-  const at = m._tess_class_report(2026, 12, 9, 10, 5);
-  const pdf = Buffer.from(m.HEAPU8.subarray(at, at + m._tess_class_report_size()));
-  assert.equal(pdf.subarray(0, 5).toString('latin1'), '%PDF-');
+  const report = (code) => {
+    const at = withString(code, (p) => m._tess_class_report(p, 2026, 12, 9, 10, 5));
+    return Buffer.from(m.HEAPU8.subarray(at, at + m._tess_class_report_size()));
+  };
+  const plain = report('');
+  assert.equal(plain.subarray(0, 5).toString('latin1'), '%PDF-');
+  // With a class code, the answer key makes the report longer; a code that cannot be used makes
+  // none, and says why.
+  assert.ok(report('11.A').length > plain.length);
+  assert.equal(report('<b>').length, 0);
+  assert.match(withString('<b>', (p) => text(m._tess_class_code_fault(p))), /markup/);
+  assert.equal(withString('11.A', (p) => text(m._tess_class_code_fault(p))), '');
 
   m._tess_class_begin();
-  m._tess_class_report(2026, 12, 9, 10, 5);
+  report('');
   assert.equal(m._tess_class_report_size(), 0, 'no report without a notebook');
 });

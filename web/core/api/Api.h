@@ -52,6 +52,12 @@ const std::uint8_t* tess_picture_rgba(int which);
 int tess_begin_run(double nowMs, std::uint32_t seedHigh, std::uint32_t seedLow);
 /// Ends the run: no more ticks until the next tess_begin_run.
 void tess_end_run();
+/// The student at work, as typed at the prompt: the rows name them, and under a class code
+/// their chamber is their own.
+void tess_set_student(const char* identifier);
+/// The teacher's class code from the next spray on; "" when it is in force, else why it cannot
+/// be used, as a message for the student (the chamber is then sprayed at random).
+const char* tess_set_class_code(const char* code);
 /// Runs the ticks due by `nowMs` (one every TickWallMilliseconds since the run began).
 int tess_run_until(double nowMs);
 /// Simulated ticks run so far in this run.
@@ -153,9 +159,12 @@ void tess_class_begin();
 /// then left out of the report, and tess_class_reason says why).
 int tess_class_add(const char* fileName, const std::uint8_t* bytes, int size);
 const char* tess_class_reason();
+/// Why a class code cannot be used for the answer key, in the catalogue's words; "" when it can.
+const char* tess_class_code_fault(const char* code);
 /// The class's report as PDF bytes (tess_class_report_size of them; none when no notebook was
-/// read).
-const std::uint8_t* tess_class_report(int year, int month, int day, int hour, int minute);
+/// read, or the code cannot be used); with a class code ("" for none), the answer key.
+const std::uint8_t* tess_class_report(const char* code, int year, int month, int day, int hour,
+                                      int minute);
 int tess_class_report_size();
 }
 

@@ -1,5 +1,7 @@
 // The class's report in the browser: the teacher gives several notebook files at once; those
 // that cannot be read are left out with their reason, the rest pooled into one PDF.
+#include "lab/ClassCode.h"
+#include "model/AnswerKey.h"
 #include "model/ClassResults.h"
 #include "notebook/ClassNotebooks.h"
 #include "notebook/NotebookReasons.h"
@@ -7,6 +9,7 @@
 #include "report/Reports.h"
 #include "web/core/api/Api.h"
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -20,6 +23,7 @@ struct ClassFiles {
 ClassFiles Class;
 std::string ReportBytes;
 std::string Reason;
+std::string FaultReturned;
 
 } // namespace
 
@@ -47,13 +51,24 @@ const char* tess_class_reason() {
     return Reason.c_str();
 }
 
-const std::uint8_t* tess_class_report(int year, int month, int day, int hour, int minute) {
+const char* tess_class_code_fault(const char* code) {
+    const auto fault = Lab::ClassCodeFaultOf(code ? code : "");
+    FaultReturned = fault ? Lab::Describe(*fault) : std::string();
+    return FaultReturned.c_str();
+}
+
+const std::uint8_t* tess_class_report(const char* code, int year, int month, int day, int hour,
+                                      int minute) {
     const Pdf::DateTime made{
         .Year = year, .Month = month, .Day = day, .Hour = hour, .Minute = minute};
-    ReportBytes = Class.Notebooks.empty()
+    const std::string given = code ? code : "";
+    std::optional<Data::ClassKey> key;
+    if (!given.empty() && !Lab::ClassCodeFaultOf(given))
+        key = Data::ClassKey{given, Data::AssessClass(given, Class.Notebooks)};
+    ReportBytes = Class.Notebooks.empty() || (!given.empty() && Lab::ClassCodeFaultOf(given))
                       ? std::string()
                       : Report::ClassReportPdf(Data::PoolClass(Class.Notebooks), Class.Notebooks,
-                                               Class.LeftOut, made);
+                                               Class.LeftOut, made, key ? &*key : nullptr);
     return reinterpret_cast<const std::uint8_t*>(ReportBytes.data());
 }
 

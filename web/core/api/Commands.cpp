@@ -1,6 +1,9 @@
 // The run and the commands of the main window's controls, each forwarded to the session, and what
 // the page draws from it.
+#include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "design/MainDesign.h"
+#include "lab/ClassCode.h"
 #include "lab/Session.h"
 #include "model/Data.h"
 #include "model/ViewGeometry.h"
@@ -22,14 +25,27 @@ Lab::Axis AxisOf(int axis) {
     return axis == 1 ? Lab::Axis::UpDown : Lab::Axis::Across;
 }
 
-std::string FieldReturned, ReadoutReturned, StopwatchReturned, DescriptionReturned, InViewReturned,
-    AnnouncementReturned;
+std::string CodeReturned, FieldReturned, ReadoutReturned, StopwatchReturned, DescriptionReturned,
+    InViewReturned, AnnouncementReturned;
 std::array<std::int32_t, 3 * Data::DropletCount> Markers{};
 std::array<std::int32_t, 4> Needle{};
 
 } // namespace
 
 extern "C" {
+
+void tess_set_student(const char* identifier) {
+    Session().SetStudent(identifier ? identifier : "");
+}
+
+const char* tess_set_class_code(const char* code) {
+    const std::string given = code ? code : "";
+    Session().SetClassCode(given);
+    const auto fault = Lab::ClassCodeFaultOf(given);
+    return WebRun::Returned(CodeReturned, fault ? Data::GetText(Texts::ClassCodeUnusable,
+                                                                {given, Lab::Describe(*fault)})
+                                                : std::string());
+}
 
 void tess_end_run() {
     WebRun::End();

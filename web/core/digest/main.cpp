@@ -1,14 +1,23 @@
-// Runs the fixed-seed lesson on this build of the model and prints the chamber's digest; the exit
-// status tells whether it is the stored one that the desktop build gives.
+// Runs the fixed-seed lesson and an assessed student's spray on this build of the model and prints
+// the chamber's digests; the exit status tells whether they are the stored ones that the desktop
+// build gives.
 #include "tests/support/FixedLesson.h"
 
 #include <cinttypes>
 #include <cstdio>
 
+namespace {
+bool Check(const char* what, std::uint64_t digest, std::uint64_t stored) {
+    std::printf("%s: 0x%016" PRIx64 "\n", what, digest);
+    if (digest == stored) return true;
+    std::fprintf(stderr, "%s: expected 0x%016" PRIx64 "\n", what, stored);
+    return false;
+}
+} // namespace
+
 int main() {
-    const std::uint64_t digest = FixedLesson::Run();
-    std::printf("0x%016" PRIx64 "\n", digest);
-    if (digest == FixedLesson::StoredDigest) return 0;
-    std::fprintf(stderr, "expected 0x%016" PRIx64 "\n", FixedLesson::StoredDigest);
-    return 1;
+    const bool lesson = Check("lesson", FixedLesson::Run(), FixedLesson::StoredDigest);
+    const bool assessed =
+        Check("assessed spray", FixedLesson::AssessedSpray(), FixedLesson::StoredAssessedDigest);
+    return lesson && assessed ? 0 : 1;
 }

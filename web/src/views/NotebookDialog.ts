@@ -39,6 +39,9 @@ export class NotebookDialog {
   private readonly buttons: Record<'remove' | 'exportCsv' | 'openCsv' | 'report' | 'classReport' | 'close', HTMLButtonElement>;
   private readonly picker: HTMLInputElement;
   private readonly classPicker: HTMLInputElement;
+  /** The class code of the answer key the class's report adds; empty for none. */
+  private readonly classCode: HTMLInputElement;
+  private readonly classCodeLabel: HTMLLabelElement;
   private readonly histogram: Histogram;
   private readonly selected = new Set<number>();
   private identifier = '';
@@ -63,7 +66,16 @@ export class NotebookDialog {
     bar.append(this.buttons.close);
     const tools = document.createElement('div');
     tools.className = 'notebook-tools';
-    tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report, this.buttons.classReport);
+    this.classCode = document.createElement('input');
+    this.classCode.type = 'text';
+    this.classCode.id = 'notebook-class-code';
+    this.classCode.className = 'edit class-code';
+    this.classCode.autocomplete = 'off';
+    this.classCode.spellcheck = false;
+    this.classCodeLabel = document.createElement('label');
+    this.classCodeLabel.htmlFor = this.classCode.id;
+    this.classCodeLabel.className = 'class-code-label';
+    tools.append(this.buttons.remove, this.buttons.exportCsv, this.buttons.openCsv, this.buttons.report, this.classCodeLabel, this.classCode, this.buttons.classReport);
     this.picker = document.createElement('input');
     this.picker.type = 'file';
     this.picker.accept = '.csv,text/csv';
@@ -124,6 +136,7 @@ export class NotebookDialog {
     setCaption(this.buttons.openCsv, text(Text.OpenCsv));
     setCaption(this.buttons.report, text(Text.SaveReport));
     setCaption(this.buttons.classReport, text(Text.ClassReport));
+    this.classCodeLabel.textContent = text(Text.ClassCodeField);
     setCaption(this.buttons.close, text(Text.Close));
     this.keys.textContent = text(Text.NotebookKeys);
     const notebook = this.core.notebookTable();
@@ -209,8 +222,14 @@ export class NotebookDialog {
    *  told when none could be read. */
   private async classReport(files: File[]): Promise<void> {
     if (files.length === 0) return;
+    const code = this.classCode.value;
+    const fault = code === '' ? null : this.core.classCodeFault(code);
+    if (fault !== null) {
+      this.events.inform(this.core.filledText(Text.ClassCodeUnusable, [code, fault]));
+      return;
+    }
     const read = await Promise.all(files.map(async (file) => ({ name: file.name, bytes: await this.core.notebookBytes(file) })));
-    const { pdf, leftOut } = this.core.classReport(read, localMoment());
+    const { pdf, leftOut } = this.core.classReport(read, localMoment(), code);
     if (pdf === null) {
       this.events.inform([this.core.catalogueText(Text.NoClassNotebook), ...leftOut.map(({ name, reason }) => `${name}: ${reason}`)].join('\n'));
       return;
