@@ -440,11 +440,15 @@ def write(d, F):
     d.p("The file is a CSV table (UTF-8, with “.” as the decimal point) that spreadsheet programs "
         "open. Its first line is")
     d.formula("droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,"
-              "radius_um,charge_1e-19C")
+              "radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa")
     d.p("and every further line is a row of the table, with the direction written as fall, rise or "
-        "balanced. When the program reads a notebook back, it takes the droplet, ticks, time, "
-        "direction, voltage and temperature and works out the rest again. The ⚡ mark of section 10 "
-        "is not kept in the file.")
+        "balanced. The last four cells say whose droplet it was: your identifier as you typed it, "
+        "and in a chamber a teacher's class code makes your own (section 8.5) which of your sprays "
+        "it came from and how many ionising bursts had gone into that spray; the pressure is left "
+        "empty. When the program reads a notebook back, it takes the droplet, ticks, time, "
+        "direction, voltage, temperature and those four cells and works out the rest again; a "
+        "notebook of the first ten columns alone, as earlier versions wrote it, still opens. The ⚡ "
+        "mark of section 10 is kept beside the notebook, in the file <identifier>.bursts.")
 
     d.h2("8.5. For teachers")
     d.p("Two settings in the Tessilar.ini file of the program folder (not of a language folder) "
@@ -454,10 +458,33 @@ def write(d, F):
              "the notebook file and the report then leave those columns empty.")
     d.bullet("**BrownianMotion=1** in the **[Settings]** section switches Brownian motion on from the "
              "start (section 11.2); it can still be switched off in the Measurement menu.")
+    d.bullet("**ClassCode=//code//** in the **[Assessment]** section gives every student a chamber "
+             "of their own: the droplets of a student's sprays and the change each ionising burst "
+             "makes follow from the code and the identifier alone, the same in the browser edition "
+             "(there the address's **?class=//code//**), whatever else the student does. The code "
+             "is any text of up to 64 characters without markup or control characters; a code that "
+             "cannot be used is said, and the chamber is then sprayed at random.")
+    d.p("The code gives honest students distinct chambers, and with it the answer key shows which "
+        "rows were copied, invented or misread. It is no lock: a student who takes the program "
+        "apart could work a chamber out.")
     d.p("The command **tessilar --report NOTEBOOK.csv REPORT.pdf** writes the report of a student's "
         "notebook file as a PDF without opening a window (the identifier in it is the file's name) "
         "and prints the estimate of //e//. For a notebook that cannot be read it names the file and "
         "the line and writes no PDF.")
+    d.p("**tessilar --class-report CLASS.pdf --class-code //code// NOTEBOOK.csv …** pools a class's "
+        "notebooks into one report and adds the **answer key**: every row is checked against what "
+        "its student's chamber truly held at that moment. Each student's pages end with a table "
+        "of the rows, the droplet's true radius and charge and the charge the row gives, with a "
+        "verdict: //right// (the row's charge is nearest the true whole multiple), //misread// "
+        "(the row comes from that droplet, but its charge is nearest another multiple), //from "
+        "this chamber// (no charge to judge) or //not from this chamber// (its speed is more than "
+        "25~% from the speed the droplet truly had, as with a copied or an invented row). The "
+        "class's table tells, for each student, how many rows fit their chamber and how many "
+        "charges are right, and marks a notebook whose rows name another student, or share rows "
+        "with another student's notebook that fit the other's chamber better, as a copy. Since "
+        "the rows name their student, a notebook renamed on its way (“anna (1).csv”) is still "
+        "checked against its student's chamber. In the browser edition the notebook window's "
+        "“Class code” field does the same for its “Class report…”.")
 
     d.h1("9. Estimating the elementary charge")
     d.p("The notebook estimates //e// from all the charges in its table, as you would from the "

@@ -441,11 +441,16 @@ def write(d, F):
     d.p("A fájl CSV-táblázat (UTF-8 kódolással, tizedespontként „.” jellel), amelyet a "
         "táblázatkezelők is megnyitnak. Az első sora:")
     d.formula("droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,"
-              "radius_um,charge_1e-19C")
+              "radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa")
     d.p("a további sorok pedig a táblázat sorai; az irány angolul áll benne: fall (esés), rise "
-        "(emelkedés) vagy balanced (lebegés). Visszaolvasáskor a program a cseppszámot, az "
-        "osztásokat, az időt, az irányt, a feszültséget és a hőmérsékletet veszi át, a többit újra "
-        "kiszámítja. A 10. fejezetben leírt ⚡ jel nem kerül a fájlba.")
+        "(emelkedés) vagy balanced (lebegés). Az utolsó négy cella azt mondja meg, kinek a cseppje "
+        "volt: az azonosítódat úgy, ahogyan beírtad, és ha a tanár osztálykódja saját kamrát ad "
+        "neked (8.5. szakasz), azt is, hányadik befecskendezésedből való a csepp, és hány "
+        "ionizálás érte addig azt a befecskendezést; a nyomás üresen marad. Visszaolvasáskor a "
+        "program a cseppszámot, az osztásokat, az időt, az irányt, a feszültséget, a hőmérsékletet "
+        "és ezt a négy cellát veszi át, a többit újra kiszámítja; a korábbi változatok tízoszlopos "
+        "jegyzőfüzete is megnyílik. A 10. fejezetben leírt ⚡ jelet a program a jegyzőfüzet "
+        "mellett, az <azonosító>.bursts fájlban őrzi.")
 
     d.h2("8.5. Tanároknak")
     d.p("A program mappájában (nem a nyelvi mappákban) lévő Tessilar.ini fájl két beállítása a "
@@ -455,10 +460,34 @@ def write(d, F):
              "jegyzőfüzet fájlja és a jelentés ilyenkor ezeket az oszlopokat üresen hagyja.")
     d.bullet("A **[Settings]** szakaszban a **BrownianMotion=1** a Brown-mozgást már induláskor "
              "bekapcsolja (11.2. szakasz); a Mérés menüben ezután is kikapcsolható.")
+    d.bullet("Az **[Assessment]** szakaszban a **ClassCode=//kód//** minden tanulónak saját kamrát "
+             "ad: a tanuló befecskendezéseinek cseppjei és az egyes ionizálások változásai csak a "
+             "kódtól és az azonosítótól függnek, a böngészős változatban is ugyanígy (ott a cím "
+             "**?class=//kód//** paramétere adja), bármi mást tesz is közben a tanuló. A kód "
+             "legfeljebb 64 karakteres szöveg, jelölés és vezérlőkarakter nélkül; a nem használható "
+             "kódot a program jelzi, és ilyenkor véletlenszerűen tölti meg a kamrát.")
+    d.p("A kód a becsületes tanulóknak külön kamrát ad, és vele a megoldókulcs megmutatja, mely "
+        "sorok másoltak, kitaláltak vagy hibásan leolvasottak. Zárnak nem zár: aki szétszedi a "
+        "programot, kiszámíthat egy kamrát.")
     d.p("A **tessilar --report NOTEBOOK.csv REPORT.pdf** parancs ablak nélkül elkészíti egy tanuló "
         "jegyzőfüzet-fájljának (NOTEBOOK.csv) PDF-jelentését (REPORT.pdf; az azonosító helyén a "
         "fájl neve áll), és kiírja //e// becslését. Ha a jegyzőfüzet nem olvasható, megnevezi a "
         "fájlt és a hibás sort, PDF-et pedig nem készít.")
+    d.p("A **tessilar --class-report CLASS.pdf --class-code //kód// NOTEBOOK.csv …** parancs egy "
+        "osztály jegyzőfüzeteit egy jelentésbe gyűjti, és hozzáteszi a **megoldókulcsot**: minden "
+        "sort összevet azzal, ami a tanuló kamrájában abban a pillanatban valóban volt. A tanulók "
+        "oldalai egy táblázattal zárulnak: a sor, a csepp valódi sugara és töltése, a sorból adódó "
+        "töltés és az értékelés: //helyes// (a sor töltése a valódi egész számú többszöröshöz esik "
+        "a legközelebb), //hibásan leolvasott// (a sor abból a cseppből való, de a töltése egy "
+        "másik többszöröshöz esik közelebb), //ebből a kamrából// (nincs megítélhető töltés) vagy "
+        "//nem ebből a kamrából// (a sebessége több mint 25~%-kal eltér attól, amivel a csepp "
+        "valóban mozgott, ahogy egy másolt vagy kitalált sornál). Az osztály táblázata tanulónként "
+        "megadja, hány sor illik a kamrájához és hány töltés helyes, és másolatnak jelöli azt a "
+        "jegyzőfüzetet, amelynek sorai más tanulót neveznek meg, vagy amely egy másik tanuló "
+        "füzetével közös sorokat tartalmaz, és azok a másik kamrájához illenek jobban. Mivel a "
+        "sorok megnevezik a tanulójukat, az útközben átnevezett füzet („anna (1).csv”) is a saját "
+        "tanulója kamrájával vetődik össze. A böngészős változatban a jegyzőfüzet ablakának "
+        "„Osztálykód” mezője ugyanezt teszi az „Osztályjelentés…” gombhoz.")
 
     d.h1("9. Az elemi töltés becslése")
     d.p("A jegyzőfüzet a táblázat összes töltéséből becsli meg //e//-t, úgy, ahogyan te is tennéd a "
