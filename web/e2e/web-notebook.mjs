@@ -5,7 +5,9 @@
 // and times it sinking back over the same 30 ticks. Then it exports the notebook (Export CSV…) and
 // saves the report (Save report…). Everything goes through the page's keys, clicks and screen.
 //
-//     node web/e2e/web-notebook.mjs OUTPUT_FOLDER [DROPLETS [IDENTIFIER]]
+//     node web/e2e/web-notebook.mjs OUTPUT_FOLDER [DROPLETS [IDENTIFIER [PARAMETERS]]]
+//
+// PARAMETERS are the address's teacher's settings besides the language, such as "class=11.A".
 import { copyFileSync, mkdirSync } from 'node:fs';
 import path from 'node:path';
 import { launchChromium } from './browser.mjs';
@@ -14,7 +16,7 @@ import { collectDownloads, downloaded, followedRed, markerCentres, microscopeBox
 import { colours } from './screen.mjs';
 import { control, press, startExperiment, text, typeInto } from './session.mjs';
 
-const [folder = 'docs/web-notebook', wanted = '8', identifier = 'web-student'] = process.argv.slice(2);
+const [folder = 'docs/web-notebook', wanted = '8', identifier = 'web-student', parameters = ''] = process.argv.slice(2);
 const language = 'en';
 const Field = 450;              // the microscope field in design pixels (1 µm each)
 const Centre = Field / 2;
@@ -189,7 +191,8 @@ async function main() {
   mkdirSync(folder, { recursive: true });
   const browser = await launchChromium();
   try {
-    session = await startExperiment(browser, { language, identifier, width: 1366, height: 768 });
+    const query = `?lang=${language}${parameters ? `&${parameters}` : ''}`;
+    session = await startExperiment(browser, { language, query, identifier, width: 1366, height: 768 });
     await collectDownloads(session);
     ({ box } = await microscopeBox(session));
     scale = box.width / Field;
