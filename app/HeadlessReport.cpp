@@ -22,3 +22,12 @@ std::string EstimateLine(const Data::ChargeEstimate& estimate, std::size_t charg
                       Counted(charges, "charge").c_str(), tail.c_str());
     return line;
 }
+
+std::string ExtrapolationLine(const Data::ChargeExtrapolation& line) {
+    if (!line.Found) return "extrapolated: too few droplets";
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "extrapolated: e = %.4g C +- %.2g C, b = %.3g Pa m +- %.2g Pa m from %d droplets",
+                  line.E, line.EUncertainty, line.Slip, line.SlipUncertainty, line.Droplets);
+    return text;
+}

@@ -3,6 +3,7 @@
 // that prints an estimate of e.
 
 #include "model/Analysis.h"
+#include "model/Extrapolation.h"
 
 #include <QString>
 #include <string>
@@ -22,3 +23,7 @@ std::string Counted(std::size_t count, std::string_view noun);
 /// (2 charges" `more` ")" without an estimate; `charges` counts all the charges.
 std::string EstimateLine(const Data::ChargeEstimate& estimate, std::size_t charges,
                          std::string_view more = {});
+
+/// "extrapolated: e = 1.602e-19 C +- 1.2e-21 C, b = 0.00821 Pa m +- 0.00041 Pa m from 9
+/// droplets", or "extrapolated: too few droplets".
+std::string ExtrapolationLine(const Data::ChargeExtrapolation& line);

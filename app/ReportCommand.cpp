@@ -31,5 +31,9 @@ int WriteReportCommand(const OptionCall& call) {
     }
     call.Out << EstimateLine(Data::NotebookEstimate(*rows), Data::NotebookCharges(*rows).size())
              << '\n';
+    // A notebook timed in real air: the estimate above is corrected for the slip; the
+    // extrapolation finds e without the slip constant.
+    if (Data::TimedInRealAir(*rows))
+        call.Out << ExtrapolationLine(Data::ExtrapolateCharge(*rows)) << '\n';
     return 0;
 }

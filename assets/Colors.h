@@ -29,5 +29,7 @@ constexpr std::uint32_t LampOff = Colors::Teal;  ///< and while it is off
 constexpr std::uint32_t Bars = Colors::Teal;     ///< the charge histogram's bars
 constexpr std::uint32_t Multiples = 0x5A0000FF;  ///< its faint lines at the estimate's multiples
 constexpr std::uint32_t HistogramGround = Colors::White;
-constexpr std::uint32_t Ink = Colors::Black; ///< axes, figures and the dial's lines
+constexpr std::uint32_t Ink = Colors::Black;       ///< axes, figures and the dial's lines
+constexpr std::uint32_t PlotPoints = Colors::Teal; ///< the extrapolation plot's charges
+constexpr std::uint32_t FittedLine = Colors::Red;  ///< and the line fitted through them
 } // namespace Palette

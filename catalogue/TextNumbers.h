@@ -178,4 +178,17 @@ inline constexpr int NotAssessed = 748;
 inline constexpr int CopyOf = 749;
 inline constexpr int ClassCodeField = 750;
 
+// Real air: the pressure control and the two analyses of the slip.
+inline constexpr int RealAirItem = 751;
+inline constexpr int PressurePanel = 752;
+inline constexpr int RaisePressure = 753;
+inline constexpr int LowerPressure = 754;
+inline constexpr int PressureColumn = 755;
+inline constexpr int CorrectedAnalysis = 756;
+inline constexpr int ExtrapolatedEstimate = 757;
+inline constexpr int ExtrapolationTooFew = 758;
+inline constexpr int ExtrapolationXAxis = 759;
+inline constexpr int ExtrapolationYAxis = 760;
+inline constexpr int ExtrapolationPlot = 761;
+
 } // namespace Texts

@@ -20,6 +20,7 @@ constexpr CommandSpec Table[] = {
     {Command::Record,         "record",   "F8", Texts::RecordItem,         "",             ""},
     {Command::Ionise,         "ionise",   "F9", Texts::IoniseItem,         "Ionizálás",    "Ionizls1"},
     {Command::BrownianMotion, "brownian", "",   Texts::BrownianItem,       "Brown-mozgás", "Brownmozgs1", true},
+    {Command::RealAir,        "realair",  "",   Texts::RealAirItem,        "Valódi levegő", "Valdilevego1", true},
 };
 // clang-format on
 
@@ -34,6 +35,7 @@ constexpr MenuEntry Measurement[] = {
     {std::nullopt, Edition::Desktop},
     {Command::Ionise},
     {Command::BrownianMotion},
+    {Command::RealAir},
 };
 
 constexpr MenuEntry Help[] = {

@@ -18,6 +18,7 @@ enum class Command {
     Record,
     Ionise,
     BrownianMotion,
+    RealAir,
 };
 
 struct CommandSpec {

@@ -50,6 +50,9 @@ struct ControlSpec {
     int Caption = 0;
     /// The caption is shown without its mnemonic, which another control of the window has.
     bool KeylessCaption = false;
+    /// Created hidden, with its children: shown only while the program needs it (the real air's
+    /// pressure control).
+    bool Hidden = false;
 };
 
 /// The windows' default font: "MS Sans Serif", 8 points (11 pixels).

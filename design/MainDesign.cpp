@@ -63,6 +63,13 @@ const ControlSpec Table[] = {
     // Exit.
     {.Name = "Panel4",  .Kind = K::Panel,       .Left = 602, .Top = 429, .Width = 161, .Height = 65, .Color = Silver},
     {.Name = "BitBtn6", .Kind = K::CloseButton, .Parent = "Panel4", .Left = 24, .Top = 16, .Width = 121, .Height = 25, .Text = "Vége, kilépés", .Caption = Texts::End, .KeylessCaption = true},
+
+    // The real air's pressure, under the microscope beside its readout; shown only with real air.
+    {.Name = "Panel6",  .Kind = K::Panel,  .Left =   8, .Top = 491, .Width = 200, .Height = 35, .Color = Silver, .Hidden = true},
+    {.Name = "Label8",  .Kind = K::Label,  .Parent = "Panel6", .Left =   8, .Top = 11, .Text = "Nyomás", .Style = Bold, .Caption = Texts::PressurePanel},
+    {.Name = "Edit3",   .Kind = K::Edit,   .Parent = "Panel6", .Left =  96, .Top =  7, .Width = 49, .Height = 21, .Text = "101.3", .Flat = true},
+    {.Name = "UpDown3", .Kind = K::UpDown, .Parent = "Panel6", .Left = 145, .Top =  7, .Width = 16, .Height = 21, .Min = 1, .Max = 110, .Position = 101, .Associate = "Edit3"},
+    {.Name = "Label9",  .Kind = K::Label,  .Parent = "Panel6", .Left = 166, .Top = 11, .Text = "kPa", .Style = Bold},
 };
 // clang-format on
 } // namespace

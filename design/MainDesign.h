@@ -31,9 +31,10 @@ constexpr std::uint32_t ClientColor = Colors::Teal;
 
 /// Keyboard order of the controls.
 /// The microscope follows the injection button: a student sprays droplets, then picks one.
-constexpr const char* TabOrder[] = {"BitBtn1", "Image3",     "BitBtn2",    "BitBtn3", "Edit7",
-                                    "UpDown1", "ScrollBar1", "ScrollBar2", "Edit1",   "BitBtn4",
-                                    "BitBtn5", "BitBtn6",    "Edit2",      "UpDown2"};
+/// The pressure comes last: it is there only with real air.
+constexpr const char* TabOrder[] = {
+    "BitBtn1", "Image3",  "BitBtn2", "BitBtn3", "Edit7", "UpDown1", "ScrollBar1", "ScrollBar2",
+    "Edit1",   "BitBtn4", "BitBtn5", "BitBtn6", "Edit2", "UpDown2", "Edit3",      "UpDown3"};
 
 constexpr const char* DesignTitle = "Tessilar-kísérlet";
 /// The catalogue text of the title, which names the identifier after it.

@@ -17,6 +17,8 @@ enum Change : int {
     ChangedNotebook = 256,        ///< the notebook's rows: to be drawn and kept
     ChangedAnnouncement = 512,    ///< something to say: the stopwatch stopped, a row recorded
     ChangedBrownian = 1024,       ///< the Brownian motion switch
+    ChangedRealAir = 2048,        ///< the real air switch, and with it the pressure control
+    ChangedPressureField = 4096,  ///< the pressure field's text, or its spin buttons
 };
 
 } // namespace Lab

@@ -44,7 +44,7 @@ void Session::DesignedControls() {
                           .Max = buttons.Max,
                           .Increment = std::max(buttons.Increment, 1)};
     };
-    fields_ = {field("Edit7", "UpDown1"), field("Edit2", "UpDown2")};
+    fields_ = {field("Edit7", "UpDown1"), field("Edit2", "UpDown2"), field("Edit3", "UpDown3")};
     stopwatchText_ = MainDesign::Control("Edit1").Text;
 }
 
@@ -113,7 +113,8 @@ int Session::BeginRun() {
     Data::SetTemperatureCelsius(Data::StartCelsius);
     TakeView();
     return ChangedMarkers | ChangedColumn | ChangedStopwatch | ChangedSupply | ChangedReadouts |
-           ChangedVoltageField | ChangedTemperatureField | ChangedDescription | ChangedBrownian;
+           ChangedVoltageField | ChangedTemperatureField | ChangedDescription | ChangedBrownian |
+           ChangedRealAir | ChangedPressureField;
 }
 
 int Session::TakeView() {
@@ -204,6 +205,11 @@ int Session::StopStopwatch() {
 int Session::SetBrownianMotion(bool on) {
     Data::SetBrownianMotion(on);
     return ChangedBrownian;
+}
+
+int Session::SetRealAir(bool on) {
+    Data::SetRealAir(on);
+    return ChangedRealAir;
 }
 
 int Session::Ionise() {

@@ -26,8 +26,8 @@
 
 namespace Lab {
 
-/// The window's two number fields, each with its spin buttons.
-enum class Field { Voltage, Temperature };
+/// The window's number fields, each with its spin buttons; the pressure's is shown with real air.
+enum class Field { Voltage, Temperature, Pressure };
 /// The view's two scroll bars.
 enum class Axis { Across, UpDown };
 /// How a field's text changed: typed by the student, or written by the program.
@@ -92,11 +92,12 @@ public:
     int ReversePolarity();
     /// The field's text changed. The voltage field applies every whole number at once and shows
     /// it clamped; the temperature field applies every number, shown as typed while the student
-    /// types and at once in the field's format when written by the program.
+    /// types and at once in the field's format when written by the program. The pressure field
+    /// is the temperature's, except that a number out of its range keeps the last good value.
     int FieldChanged(Field field, std::string_view text, Edit how);
-    /// Editing the temperature field ended (Enter, the focus leaving it): it shows the value in
-    /// force.
-    int TemperatureEditingFinished();
+    /// Editing the temperature or the pressure field ended (Enter, the focus leaving it): it
+    /// shows the value in force.
+    int EditingFinished(Field field);
     /// One step of the field's spin buttons up (+1) or down (-1), from the whole number in the
     /// field when there is one, else from their own position; the new position is written into
     /// the field, which takes it as any text the program writes.
@@ -110,6 +111,8 @@ public:
     /// Stops the stopwatch; what it keeps is announced.
     int StopStopwatch();
     int SetBrownianMotion(bool on);
+    /// Fills the chamber with real air at the pressure its field shows, or with the ideal fluid.
+    int SetRealAir(bool on);
     /// One burst of the ionising source; the next row recorded is marked.
     int Ionise();
 
@@ -195,7 +198,7 @@ private:
     };
 
     static std::size_t Index(Axis axis) { return axis == Axis::UpDown ? 1 : 0; }
-    static std::size_t Index(Field field) { return field == Field::Temperature ? 1 : 0; }
+    static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
     void DesignedControls();
     void ViewRefreshed();
     void StopwatchWritten(const std::string& text);
@@ -204,7 +207,8 @@ private:
     int NotebookChanged();
     int ApplyVoltageText(const std::string& text);
     int ApplyTemperatureText(const std::string& text, Edit how);
-    int ShowTemperatureInForce();
+    int ApplyPressureText(const std::string& text, Edit how);
+    int ShowInForce(Field field);
 
     Display display_;
     bool attached_ = false;
@@ -219,7 +223,7 @@ private:
     std::string stopwatchText_;
     std::array<int, 2> scroll_{};
     std::array<std::string, 2> readouts_;
-    std::array<FieldState, 2> fields_;
+    std::array<FieldState, 3> fields_;
     std::string announcement_;
 
     std::vector<Data::NotebookRow> rows_;

@@ -1,4 +1,4 @@
-// The window's two number fields and their spin buttons: what a text does to the chamber, and
+// The window's number fields and their spin buttons: what a text does to the chamber, and
 // what the field and its spin buttons show afterwards.
 #include "design/SpinStep.h"
 #include "lab/Session.h"
@@ -11,11 +11,12 @@ namespace Lab {
 
 int Session::FieldChanged(Field field, std::string_view text, Edit how) {
     if (field == Field::Voltage) return ApplyVoltageText(std::string(text));
-    if (how == Edit::Written && text == FieldText(Field::Temperature)) {
+    if (how == Edit::Written && text == FieldText(field)) {
         // The field shows what the session wrote into it: the value is in force already.
-        Data::TemperatureFieldRewritten();
+        if (field == Field::Temperature) Data::TemperatureFieldRewritten();
         return 0;
     }
+    if (field == Field::Pressure) return ApplyPressureText(std::string(text), how);
     return ApplyTemperatureText(std::string(text), how);
 }
 
@@ -49,19 +50,36 @@ int Session::ApplyTemperatureText(const std::string& text, Edit how) {
     // While the student types, the text stays as typed: rewriting it under the cursor would turn
     // "40" into " 4.00" at the first key. A text the program writes is shown at once the way the
     // value is in force.
-    if (how == Edit::Written) changes |= ShowTemperatureInForce();
+    if (how == Edit::Written) changes |= ShowInForce(Field::Temperature);
     return changes;
 }
 
-int Session::TemperatureEditingFinished() {
-    return ShowTemperatureInForce();
+int Session::ApplyPressureText(const std::string& text, Edit how) {
+    FieldState& pressure = fields_[Index(Field::Pressure)];
+    pressure.Text = text;
+    const auto kilopascals = Data::PressureFieldChanged(text);
+    if (!kilopascals) return 0; // the last good pressure stays in force
+    int changes = 0;
+    const int position = std::clamp(static_cast<int>(*kilopascals), pressure.Min, pressure.Max);
+    if (position != pressure.Position) {
+        pressure.Position = position;
+        changes |= ChangedPressureField;
+    }
+    if (how == Edit::Written) changes |= ShowInForce(Field::Pressure);
+    return changes;
 }
 
-int Session::ShowTemperatureInForce() {
-    FieldState& temperature = fields_[Index(Field::Temperature)];
-    const std::string shown = Data::TemperatureFieldText();
-    if (shown == temperature.Text) return 0;
-    temperature.Text = shown;
+int Session::EditingFinished(Field field) {
+    return field == Field::Voltage ? 0 : ShowInForce(field);
+}
+
+int Session::ShowInForce(Field field) {
+    FieldState& f = fields_[Index(field)];
+    const bool pressure = field == Field::Pressure;
+    const std::string shown = pressure ? Data::PressureFieldText() : Data::TemperatureFieldText();
+    if (shown == f.Text) return 0;
+    f.Text = shown;
+    if (pressure) return ChangedPressureField;
     // Like any change of the field, from then on numbers are written with a decimal point.
     Data::TemperatureFieldRewritten();
     return ChangedTemperatureField;
@@ -83,6 +101,8 @@ int Session::SpinTo(Field field, int position) {
     // The new position is written into the field, which takes it as any text the program writes.
     const std::string written = std::to_string(position);
     if (field == Field::Voltage) return ChangedVoltageField | ApplyVoltageText(written);
+    if (field == Field::Pressure)
+        return ChangedPressureField | ApplyPressureText(written, Edit::Written);
     return ChangedTemperatureField | ApplyTemperatureText(written, Edit::Written);
 }
 

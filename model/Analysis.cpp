@@ -17,6 +17,11 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 double ApparentWeightDensity(double kelvin) {
     return (OilDensity - AirDensity(kelvin)) * Gravity;
 }
+
+/// The same in real air at a pressure (Pa).
+double ApparentWeightDensity(double kelvin, double pressure) {
+    return (OilDensity - AirDensity(kelvin) * (pressure / StandardPressure)) * Gravity;
+}
 } // namespace
 
 double RadiusFromFallSpeed(double fallSpeed, double celsius) {
@@ -31,6 +36,28 @@ double ChargeFromMotion(double radius, double velocity, double plateVoltage, dou
     const double eta = AirViscosity(kelvin);
     const double fallSpeed = 2 * radius * radius * ApparentWeightDensity(kelvin) / (9 * eta);
     return (velocity - fallSpeed) * Motion::SixPi * eta * radius * PlateGap / plateVoltage;
+}
+
+double RadiusFromFallSpeed(double fallSpeed, double celsius, const SlippingAir& air) {
+    if (!(fallSpeed > 0) || !(air.Pressure > 0)) return NaN;
+    const double kelvin = celsius + CelsiusOffset;
+    const double a = air.Slip / air.Pressure;
+    const double c =
+        9 * AirViscosity(kelvin) * fallSpeed / (2 * ApparentWeightDensity(kelvin, air.Pressure));
+    // The positive root of r² + a·r − c = 0, written so that thin air (a ≫ r) loses no digits to
+    // the difference of two nearly equal numbers.
+    return 2 * c / (a + std::sqrt(a * a + 4 * c));
+}
+
+double ChargeFromMotion(double radius, double velocity, double plateVoltage, double celsius,
+                        const SlippingAir& air) {
+    if (!(radius > 0) || plateVoltage == 0 || !(air.Pressure > 0)) return NaN;
+    const double kelvin = celsius + CelsiusOffset;
+    const double eta = AirViscosity(kelvin);
+    const double slip = 1 + air.Slip / (air.Pressure * radius);
+    const double fallSpeed =
+        2 * radius * radius * ApparentWeightDensity(kelvin, air.Pressure) / (9 * eta) * slip;
+    return (velocity - fallSpeed) * Motion::SixPi * eta * radius * PlateGap / plateVoltage / slip;
 }
 
 namespace {

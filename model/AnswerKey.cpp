@@ -16,13 +16,21 @@ constexpr double ChargeUnit = 1e-19; ///< C, the notebook's unit of charge
 
 /// The velocity (m/s, positive with gravity) a droplet truly has under a signed plate voltage at
 /// a temperature, and its fall speed with the supply off: the terminal velocities of the model's
-/// motion, gravity, buoyancy and the field against Stokes' drag.
-std::pair<double, double> TrueVelocity(const TrueDroplet& truth, double volts, double celsius) {
+/// motion, gravity, buoyancy and the field against Stokes' drag, which real air at the row's
+/// pressure (kPa) divides by the slip factor.
+std::pair<double, double> TrueVelocity(const TrueDroplet& truth, double volts, double celsius,
+                                       std::optional<double> kilopascals) {
     const double kelvin = celsius + CelsiusOffset;
     const double eta = AirViscosity(kelvin);
     const double r = truth.Radius;
-    const double fall = 2 * r * r * (OilDensity - AirDensity(kelvin)) * Gravity / (9 * eta);
-    const double field = truth.Charges * ElemCharge * volts / PlateGap / (Motion::SixPi * eta * r);
+    double density = AirDensity(kelvin), slip = 1;
+    if (kilopascals && *kilopascals > 0) {
+        density = density * (*kilopascals * 1000 / StandardPressure);
+        slip = 1 + SlipConstant / (*kilopascals * 1000 * r);
+    }
+    const double fall = 2 * r * r * (OilDensity - density) * Gravity / (9 * eta) * slip;
+    const double field =
+        truth.Charges * ElemCharge * volts / PlateGap / (Motion::SixPi * eta * r) * slip;
     return {fall + field, fall};
 }
 
@@ -42,7 +50,7 @@ double RowVelocity(const NotebookRow& row) {
 /// The cells a student records, which two honest notebooks hardly ever share all of.
 auto Timing(const NotebookRow& row) {
     return std::tie(row.Droplet, row.Ticks, row.Time, row.Direction, row.Voltage, row.Celsius,
-                    row.Spray, row.Bursts);
+                    row.Spray, row.Bursts, row.Pressure);
 }
 
 /// Rows of `a` that stand in `b` as well.
@@ -101,7 +109,8 @@ RowKey AssessRow(std::string_view code, std::string_view student, const Notebook
     // Each spray numbers its droplets from the next hundred up.
     const int droplet = (*row.Droplet - 1) % DropletCount + 1;
     key.Truth = TrueDropletOf(code, student, *row.Spray, droplet, row.Bursts.value_or(0));
-    const auto [velocity, fall] = TrueVelocity(*key.Truth, *row.Voltage, *row.Celsius);
+    const auto [velocity, fall] =
+        TrueVelocity(*key.Truth, *row.Voltage, *row.Celsius, row.Pressure);
     // A droplet held nearly still has hardly any speed to be a share of: a quarter of its fall
     // speed stands in for it then.
     const double scale = std::max(std::fabs(velocity), fall / 4);

@@ -21,6 +21,8 @@ double StopwatchStart = 0;
 double StopwatchShown = 0;
 DropletArray Drops;
 bool BrownianMotion = false;
+bool RealAir = false;
+double ChamberPressure = StartPressure;
 
 std::function<void()> ViewRefreshHook;
 std::function<void(const std::string&)> StopwatchDisplayHook;
@@ -35,6 +37,8 @@ void ResetChamber() {
     StopwatchStart = 0;
     StopwatchShown = 0;
     BrownianMotion = false;
+    RealAir = false;
+    ChamberPressure = StartPressure;
     for (TDroplet& d : Drops) {
         DropMarker* marker = d.Marker;
         d = TDroplet{};

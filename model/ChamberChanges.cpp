@@ -24,6 +24,7 @@ void StartRun() {
     PrevTemp = AmbientTemp = CurTemp = StartCelsius + CelsiusOffset;
     VoltageOn = false;
     PolarityPositive = true;
+    ChamberPressure = StartPressure;
 }
 
 void ClearDroplets() {
@@ -76,6 +77,17 @@ void InjectAllDroplets() {
 
 void SetBrownianMotion(bool on) {
     BrownianMotion = on;
+}
+
+void SetRealAir(bool on) {
+    RealAir = on;
+}
+
+bool SetChamberPressure(double pascals) {
+    // Written so that a value that is not a number is refused too.
+    if (!(pascals >= LowestChamberPressure && pascals <= HighestChamberPressure)) return false;
+    ChamberPressure = pascals;
+    return true;
 }
 
 void IoniseDroplets() {

@@ -33,6 +33,13 @@ constexpr double CelsiusOffset = 273.0;    ///< kelvin = degrees Celsius + 273 t
 constexpr double Boltzmann = 1.380649e-23; ///< Boltzmann's constant, J/K
 constexpr int DropletCount = 100;
 constexpr double StartCelsius = 20; ///< set temperature at the start of a run, °C
+/// Real air: a droplet not much larger than the mean free path of the air's molecules slips
+/// through it, and Stokes' drag is divided by the slip factor 1 + SlipConstant / (p·r).
+constexpr double SlipConstant = 8.2e-3;     ///< Pa·m
+constexpr double StandardPressure = 101325; ///< the pressure of the density law, Pa
+constexpr double StartPressure = 101300;    ///< the real air's pressure at the start of a run, Pa
+constexpr double LowestChamberPressure = 1000;    ///< Pa
+constexpr double HighestChamberPressure = 110000; ///< Pa
 
 /// One oil droplet between the plates.
 struct TDroplet {
@@ -85,6 +92,11 @@ extern DropletArray Drops;
 /// moves by independent normal displacements in X and Y of standard deviation √(2·D·h), where
 /// D = k_B·T / (6π·η·r) at the temperature and viscosity of that moment.
 extern bool BrownianMotion;
+/// The chamber holds real air at ChamberPressure (Pa): its density follows the pressure, and the
+/// drag and the thermal jitter of each droplet follow its slip factor. Off, the air is the ideal
+/// fluid of Stokes' law at the standard pressure, and ChamberPressure plays no part.
+extern bool RealAir;
+extern double ChamberPressure;
 
 /// Puts every chamber variable and droplet back to its program-start value (markers are kept).
 void ResetChamber();
@@ -115,6 +127,11 @@ void SetAmbientTemperature(double celsius);
 void InjectAllDroplets();
 /// Switches the Brownian jitter on or off.
 void SetBrownianMotion(bool on);
+/// Fills the chamber with real air, or with the ideal fluid again.
+void SetRealAir(bool on);
+/// Sets the real air's pressure (Pa); a value outside the chamber's range, or no number at all,
+/// changes nothing. Returns whether it was taken.
+bool SetChamberPressure(double pascals);
 /// One burst of the ionising source: each droplet in the chamber, with a probability of 1/3,
 /// gains or loses one elementary charge (either with equal chance); nothing else changes.
 void IoniseDroplets();
@@ -141,8 +158,14 @@ double AirViscosityAt(double t);   ///< Pa·s
 double AirDensityAt(double t);     ///< kg/m³
 /// The viscosity of the air (Pa·s) at a temperature in kelvin.
 double AirViscosity(double kelvin);
-/// The density of the air (kg/m³) at a temperature in kelvin.
+/// The density of the air (kg/m³) at a temperature in kelvin, at the standard pressure.
 double AirDensity(double kelvin);
+/// The density of the chamber's air (kg/m³) at a temperature in kelvin: AirDensity in the ideal
+/// chamber, scaled to the pressure with real air.
+double ChamberAirDensity(double kelvin);
+/// The factor by which the chamber's air lets a droplet of this radius (m) move faster than
+/// Stokes' law says: 1 + SlipConstant/(p·r) with real air, exactly 1 in the ideal chamber.
+double SlipFactor(double radius);
 AirDrift AirDriftAt(double t); ///< m/s
 
 /// Sprays droplet d into the chamber: new position, radius and charge, at rest.

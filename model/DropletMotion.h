@@ -17,6 +17,12 @@ inline double RelaxationTime(double radius, double density, double eta) {
     return 2.0 / 9.0 * radius * radius * density / eta;
 }
 
+/// τ of a droplet that slips through real air: the mobility, and with it τ, grows by the slip
+/// factor. The factor stands beside r² as the tick's cache multiplies it in.
+inline double RelaxationTime(double radius, double density, double eta, double slip) {
+    return 2.0 / 9.0 * radius * radius * slip * density / eta;
+}
+
 /// (τ − τa) g: the settling speed from gravity less buoyancy, m/s.
 inline double SettlingTerm(double tau, double tauAir) {
     return (tau - tauAir) * Gravity;
@@ -25,6 +31,12 @@ inline double SettlingTerm(double tau, double tauAir) {
 /// (q U / d) / (6π r η): the speed from the plate field, m/s.
 inline double ElectricTerm(double charge, double plateVoltage, double radius, double eta) {
     return (charge * plateVoltage / PlateGap) / (SixPi * radius * eta);
+}
+
+/// The speed from the plate field in real air: Stokes' drag 6π r η divided by the slip factor.
+inline double ElectricTerm(double charge, double plateVoltage, double radius, double eta,
+                           double slip) {
+    return (charge * plateVoltage / PlateGap) / (SixPi * radius / slip * eta);
 }
 
 /// The negated target velocity (wx, wy) from the settling and electric terms and the air drift.

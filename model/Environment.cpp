@@ -1,4 +1,5 @@
-// The laws of the chamber air: temperature relaxation, viscosity, density and injection drift.
+// The laws of the chamber air: temperature relaxation, viscosity, density, slip and injection
+// drift.
 #include "model/Data.h"
 
 #include <cmath>
@@ -20,12 +21,22 @@ double AirDensity(double kelvin) {
     return (AirDensity0 * RefTemp) / kelvin;
 }
 
+double ChamberAirDensity(double kelvin) {
+    if (!RealAir) return AirDensity(kelvin);
+    return AirDensity(kelvin) * (ChamberPressure / StandardPressure);
+}
+
+double SlipFactor(double radius) {
+    if (!RealAir || !(radius > 0)) return 1;
+    return 1 + SlipConstant / (ChamberPressure * radius);
+}
+
 double AirViscosityAt(double t) {
     return AirViscosity(AirTemperatureAt(t));
 }
 
 double AirDensityAt(double t) {
-    return AirDensity(AirTemperatureAt(t));
+    return ChamberAirDensity(AirTemperatureAt(t));
 }
 
 AirDrift AirDriftAt(double t) {

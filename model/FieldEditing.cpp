@@ -1,4 +1,4 @@
-// Typing into the voltage and temperature fields.
+// Typing into the voltage, temperature and pressure fields.
 #include "model/FieldEditing.h"
 
 #include "model/Data.h"
@@ -53,6 +53,16 @@ double SetTemperatureCelsius() {
 void SetTemperatureCelsius(double celsius) {
     SetCelsius = std::clamp(celsius, LowestSetCelsius, HighestSetCelsius) + 0.0;
     SetAmbientTemperature(SetCelsius);
+}
+
+std::optional<double> PressureFieldChanged(const std::string& text) {
+    const auto kilopascals = ParseReal(text);
+    if (!kilopascals || !SetChamberPressure(*kilopascals * 1000)) return std::nullopt;
+    return ChamberPressure / 1000;
+}
+
+std::string PressureFieldText() {
+    return FormatFixed(ChamberPressure / 1000, 5, 1, '.');
 }
 
 } // namespace Data

@@ -1,5 +1,5 @@
 #pragma once
-// Typing into the window's two number fields, one set of rules for both editions: what a text
+// Typing into the window's number fields, one set of rules for both editions: what a text
 // typed into the field does to the chamber, and what the field shows afterwards.
 
 #include <optional>
@@ -33,5 +33,14 @@ double SetTemperatureCelsius();
 
 /// Sets the temperature in force, °C (clamped to 0–100), as the spin buttons do.
 void SetTemperatureCelsius(double celsius);
+
+/// The pressure field's text changed (real air): a valid number (see ParseReal) from 1 to
+/// 110 kPa is set as the chamber's pressure; anything else, a number outside the range too,
+/// keeps the last good value. Returns the kPa now in force when the text was taken.
+std::optional<double> PressureFieldChanged(const std::string& text);
+
+/// What the pressure field shows when editing ends or after a spin: the pressure in force, kPa,
+/// with one decimal and a decimal point (the field reads what it writes).
+std::string PressureFieldText();
 
 } // namespace Data

@@ -96,6 +96,10 @@ std::optional<double> ParseReal(std::string_view text) {
 }
 
 std::string FormatFixed(double value, int width, int decimals) {
+    return FormatFixed(value, width, decimals, DecimalSeparator);
+}
+
+std::string FormatFixed(double value, int width, int decimals, char separator) {
     constexpr int MaxWidth = 1024;
     constexpr int MaxDecimals = 400;
     width = std::clamp(width, 0, MaxWidth);
@@ -141,7 +145,7 @@ std::string FormatFixed(double value, int width, int decimals) {
     if (value < 0 && !readsAsZero) text.push_back('-');
     text.append(digits, 0, integerDigits + carryDigits);
     if (decimals > 0) {
-        text.push_back(DecimalSeparator);
+        text.push_back(separator);
         text.append(digits, integerDigits + carryDigits);
     }
     return padded(std::move(text));

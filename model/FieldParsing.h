@@ -29,5 +29,7 @@ extern char DecimalSeparator;
 /// never with a sign when it reads as zero; NaN and infinities print as "NAN", "INF" and "-INF".
 /// Widths beyond 1024 and decimals beyond 400 are treated as those limits, negatives as 0.
 std::string FormatFixed(double value, int width, int decimals);
+/// The same with this decimal separator.
+std::string FormatFixed(double value, int width, int decimals, char separator);
 
 } // namespace Data

@@ -19,11 +19,12 @@ int TicksUntilStopwatchChanges(int most) {
 
 bool DropletsStayOutOfView(int ticks, double radius) {
     // A few pixels of margin for the marker's own size and rounding; Brownian jitter stays within
-    // a few µm over a few ticks, far inside ten pixels.
-    const double margin = BrownianMotion ? 12 : 4;
+    // a few µm over a few ticks, far inside ten pixels, and grows with the root of the slip
+    // factor in thin air.
     const double seconds = ticks * TickPeriod;
     for (const TDroplet& d : Drops) {
         if (d.Active <= 0) continue;
+        const double margin = BrownianMotion ? 12 * std::sqrt(SlipFactor(d.Radius)) : 4;
         const double dx = (d.X - ViewOffsetX) / PixelSize, dy = (d.Y - ViewOffsetY) / PixelSize;
         const double reach = seconds * (std::fabs(d.VX) + std::fabs(d.VY)) / PixelSize + margin;
         // Written so that a position or speed that is not a number keeps the droplet out, as the

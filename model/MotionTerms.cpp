@@ -35,17 +35,30 @@ void MotionTerms::Update(double h, double eta, double rhoAir, bool dropletsMayHa
     eta_ = eta;
     rhoAir_ = rhoAir;
     plateVoltage_ = PlateVoltage;
+    // Another air (real or ideal, another pressure) changes every droplet's slip factor.
+    const bool slipChanged = realAir_ != RealAir || (RealAir && !Same(pressure_, ChamberPressure));
+    realAir_ = RealAir;
+    pressure_ = ChamberPressure;
     bool anyDroplet = false;
-    for (std::size_t i = 0; dropletsMayHaveChanged && i < DropletCount; ++i) {
+    for (std::size_t i = 0; (dropletsMayHaveChanged || slipChanged) && i < DropletCount; ++i) {
         const TDroplet& d = Drops[static_cast<int>(i) + 1];
-        if (d.Active <= 0 || (Same(radius_[i], d.Radius) && Same(charge_[i], d.Charge))) continue;
-        // A new droplet (an injection) or a new charge: its own constants first.
+        if (d.Active <= 0 ||
+            (!slipChanged && Same(radius_[i], d.Radius) && Same(charge_[i], d.Charge)))
+            continue;
+        // A new droplet (an injection), a new charge or new air: its own constants first. The
+        // ideal chamber's stay as they are, not multiplied by a slip factor of 1.
         radius_[i] = d.Radius;
         charge_[i] = d.Charge;
         radiusFactor_[i] = 2.0 / 9.0 * d.Radius * d.Radius;
-        oilFactor_[i] = radiusFactor_[i] * OilDensity;
         dragFactor_[i] = SixPi * d.Radius;
         inverseSqrtRadius_[i] = 1 / std::sqrt(d.Radius);
+        if (RealAir) {
+            const double slip = SlipFactor(d.Radius);
+            radiusFactor_[i] = radiusFactor_[i] * slip;
+            dragFactor_[i] = dragFactor_[i] / slip;
+            inverseSqrtRadius_[i] = std::sqrt(slip / d.Radius);
+        }
+        oilFactor_[i] = radiusFactor_[i] * OilDensity;
         fresh_[i] = true;
         anyDroplet = true;
     }

@@ -2,14 +2,14 @@
 // The tick's cache of the droplets' motion coefficients.
 //
 // A droplet's relaxation time and its settling and field speeds depend only on its radius and
-// charge, the air's viscosity and density and the plate voltage; while those stay bit for bit the
-// same (no temperature change under way, the supply untouched), the values of the previous
-// sub-step are reused, and when they change they are recomputed over plain arrays, where the
-// compiler pairs up the divisions. The velocity relaxes within about 10 µs, a hundredth of a
-// sub-step, so C = e^(−h/τ) is below 1e-16 and the terms it multiplies are usually far below the
-// last bit of the results they are added to. Where that is proven (AxisTermVanishes), C = 0 gives
-// the same bits and the exponential is not computed at all. Every result is bit-identical to
-// StepDroplet's.
+// charge (and in real air its slip factor), the air's viscosity and density and the plate voltage;
+// while those stay bit for bit the same (no temperature change under way, the supply untouched),
+// the values of the previous sub-step are reused, and when they change they are recomputed over
+// plain arrays, where the compiler pairs up the divisions. The velocity relaxes within about 10 µs,
+// a hundredth of a sub-step, so C = e^(−h/τ) is below 1e-16 and the terms it multiplies are usually
+// far below the last bit of the results they are added to. Where that is proven (AxisTermVanishes),
+// C = 0 gives the same bits and the exponential is not computed at all. Every result is
+// bit-identical to StepDroplet's.
 
 #include "model/Data.h"
 #include "model/DropletMotion.h"
@@ -73,7 +73,7 @@ public:
         d.VY = dy * C - wy;
     }
 
-    /// 1/√r of droplet i, m^-1/2, for the Brownian jitter.
+    /// 1/√r of droplet i, m^-1/2, for the Brownian jitter (√(slip/r) in real air).
     double InverseSqrtRadius(std::size_t i) const { return inverseSqrtRadius_[i]; }
 
 private:
@@ -86,6 +86,9 @@ private:
     }
 
     double h_ = std::nan(""), eta_ = 0, rhoAir_ = 0, plateVoltage_ = 0;
+    /// The air the droplets' own constants were worked out for: their slip factors.
+    bool realAir_ = false;
+    double pressure_ = 0;
     std::array<double, DropletCount> radius_ = Filled(std::nan(""));
     std::array<double, DropletCount> charge_{}, radiusFactor_{}, oilFactor_{}, dragFactor_{};
     std::array<double, DropletCount> fieldForce_{}, tau_{}, settling_{}, electric_{};

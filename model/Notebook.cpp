@@ -28,6 +28,19 @@ bool SupplyOff(const NotebookRow& row) {
     return row.Voltage && *row.Voltage == 0;
 }
 
+/// The real air of a row with a pressure, the slip corrected with the usual constant.
+std::optional<SlippingAir> AirOf(const NotebookRow& row) {
+    if (!row.Pressure) return std::nullopt;
+    return SlippingAir{*row.Pressure * 1000, SlipConstant};
+}
+
+double FallRadius(const NotebookRow& row) {
+    const double speed = *row.Speed * Micro;
+    const auto air = AirOf(row);
+    return air ? RadiusFromFallSpeed(speed, *row.Celsius, *air)
+               : RadiusFromFallSpeed(speed, *row.Celsius);
+}
+
 /// The mean radius (m) of each droplet from its falls with the supply off.
 std::map<int, double> DropletRadii(const std::vector<NotebookRow>& rows) {
     std::map<int, std::pair<double, int>> sums;
@@ -35,7 +48,7 @@ std::map<int, double> DropletRadii(const std::vector<NotebookRow>& rows) {
         if (!row.Droplet || row.Direction != MotionDirection::Fall || !SupplyOff(row) ||
             !row.Speed || !row.Celsius)
             continue;
-        const double r = RadiusFromFallSpeed(*row.Speed * Micro, *row.Celsius);
+        const double r = FallRadius(row);
         if (!std::isfinite(r)) continue;
         auto& [sum, count] = sums[*row.Droplet];
         sum += r;
@@ -66,6 +79,7 @@ NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, std::optional<int>
     row.Voltage = PlateVoltage;
     row.Celsius = std::round((CurTemp - CelsiusOffset) * 100) / 100;
     row.AfterBurst = afterBurst;
+    if (RealAir) row.Pressure = ChamberPressure / 1000;
     return row;
 }
 
@@ -88,10 +102,13 @@ void RecomputeNotebook(std::vector<NotebookRow>& rows, bool calculations) {
         if (radius == radii.end()) continue;
         row.Radius = radius->second / Micro;
         if (SupplyOff(row) || !row.Voltage || !row.Speed || !row.Celsius) continue;
-        const double velocity = row.Direction == MotionDirection::Rise ? -*row.Speed : *row.Speed;
-        row.Charge =
-            Finite(ChargeFromMotion(radius->second, velocity * Micro, *row.Voltage, *row.Celsius) /
-                   ChargeUnit);
+        const double velocity =
+            (row.Direction == MotionDirection::Rise ? -*row.Speed : *row.Speed) * Micro;
+        const auto air = AirOf(row);
+        const double charge =
+            air ? ChargeFromMotion(radius->second, velocity, *row.Voltage, *row.Celsius, *air)
+                : ChargeFromMotion(radius->second, velocity, *row.Voltage, *row.Celsius);
+        row.Charge = Finite(charge / ChargeUnit);
     }
 }
 

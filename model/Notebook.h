@@ -7,6 +7,8 @@
 // comes from that radius and the row's own motion, voltage and temperature. A cell that cannot
 // be worked out (yet) stays empty.
 
+#include "model/Data.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,8 +55,8 @@ constexpr int LargestTicks = 1000;
 constexpr int LargestSpray = 999;
 constexpr int LargestBursts = 999;
 /// The chamber's pressures, kPa.
-constexpr double LowestPressure = 1;
-constexpr double HighestPressure = 110;
+constexpr double LowestPressure = LowestChamberPressure / 1000;
+constexpr double HighestPressure = HighestChamberPressure / 1000;
 constexpr double TickLength = 10; ///< µm between two reticle ticks
 
 /// What a new spray's droplets add to their numbers 1 to 100 in the notebook, so that they are
@@ -64,7 +66,7 @@ int SprayNumberOffset(const std::vector<NotebookRow>& rows);
 /// The row a recording adds to `rows` now: the droplet's notebook number (none when no droplet
 /// is followed), the ticks of the row before (the first row's default), the stopwatch reading, the
 /// direction the supply makes a timed droplet move, the plate voltage and the chamber temperature
-/// to hundredths of a degree.
+/// to hundredths of a degree, and in real air its pressure.
 NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, std::optional<int> droplet,
                         bool afterBurst);
 
@@ -72,7 +74,9 @@ NotebookRow RecordedRow(const std::vector<NotebookRow>& rows, std::optional<int>
 std::optional<double> Distance(const NotebookRow& row);
 
 /// Works out the speed, radius and charge of every row; without `calculations` (a teacher's
-/// choice) only the speeds, leaving radius and charge to the students.
+/// choice) only the speeds, leaving radius and charge to the students. A row with a pressure was
+/// timed in real air: its radius and charge are corrected for the slip with the usual constant.
+/// A droplet's rows at different pressures give one radius.
 void RecomputeNotebook(std::vector<NotebookRow>& rows, bool calculations = true);
 
 /// The direction's name in the notebook file: "fall", "rise" or "balanced".

@@ -27,7 +27,7 @@ void SimulationTick() {
         const double kelvin = AirTemperatureAt(SimTime);
         const double eta = AirViscosity(kelvin);
         const AirDrift drift = AirDriftAt(SimTime);
-        const double rhoAir = AirDensity(kelvin);
+        const double rhoAir = ChamberAirDensity(kelvin);
         Terms.Update(h, eta, rhoAir, dropletsMayHaveChanged);
         dropletsMayHaveChanged = false;
         if (BrownianMotion) {

@@ -2,6 +2,7 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "catalogue/TextNumbers.h"
+#include "model/ClassResults.h"
 #include "model/FieldParsing.h"
 
 #include <cmath>
@@ -13,12 +14,13 @@ namespace {
 /// The column titles, in column order.
 constexpr int TitleTexts[] = {
     Texts::DropletColumn,   Texts::TicksColumn,   Texts::DistanceColumn,    Texts::TimeColumn,
-    Texts::DirectionColumn, Texts::VoltageColumn, Texts::TemperatureColumn, Texts::SpeedColumn,
-    Texts::RadiusColumn,    Texts::ChargeColumn};
+    Texts::DirectionColumn, Texts::VoltageColumn, Texts::TemperatureColumn, Texts::PressureColumn,
+    Texts::SpeedColumn,     Texts::RadiusColumn,  Texts::ChargeColumn};
 static_assert(std::size(TitleTexts) == ColumnCount);
 /// The directions' names, in the order of Data::MotionDirection.
 constexpr int DirectionTexts[] = {Texts::Fall, Texts::Rise, Texts::Balanced};
-constexpr double Unit = 1e-19; ///< C per unit of the sentence's figures
+constexpr double Unit = 1e-19;    ///< C per unit of the sentence's figures
+constexpr double SlipUnit = 1e-3; ///< Pa·m per unit of the slip constant's figures
 
 std::string Number(const std::optional<double>& value, int decimals) {
     return value ? Fixed(*value, decimals) : std::string();
@@ -62,6 +64,8 @@ std::string CellText(const Data::NotebookRow& row, int column,
         return Number(row.Voltage, 0);
     case TemperatureColumn:
         return Number(row.Celsius, 2);
+    case PressureColumn:
+        return Number(row.Pressure, 1);
     case SpeedColumn:
         return Number(row.Speed, 2);
     case RadiusColumn:
@@ -77,10 +81,12 @@ std::string RowLabel(int index, bool afterBurst) {
     return std::to_string(index + 1) + (afterBurst ? " ⚡" : "");
 }
 
-std::vector<int> ReportColumns(bool calculations) {
+std::vector<int> ReportColumns(bool calculations, bool realAir) {
     std::vector<int> columns;
     for (int c = 0; c < ColumnCount; ++c)
-        if (calculations || (c != RadiusColumn && c != ChargeColumn)) columns.push_back(c);
+        if ((calculations || (c != RadiusColumn && c != ChargeColumn)) &&
+            (realAir || c != PressureColumn))
+            columns.push_back(c);
     return columns;
 }
 
@@ -104,6 +110,26 @@ std::string EstimateSentence(const Data::ChargeEstimate& estimate) {
                          {Fixed(estimate.value / Unit, 3), Fixed(estimate.uncertainty / Unit, 3),
                           std::to_string(estimate.used), deviation,
                           Fixed(AcceptedCharge / Unit, 3)});
+}
+
+std::string CorrectedSentence(const Data::ChargeEstimate& estimate) {
+    return Data::GetText(Texts::CorrectedAnalysis, {Fixed(Data::SlipConstant / SlipUnit, 1)}) +
+           " " + EstimateSentence(estimate);
+}
+
+std::string ExtrapolationSentence(const Data::ChargeExtrapolation& line) {
+    if (!line.Found)
+        return Data::GetText(Texts::ExtrapolationTooFew,
+                             {std::to_string(Data::FewestExtrapolatedDroplets)});
+    return Data::GetText(Texts::ExtrapolatedEstimate,
+                         {Fixed(line.E / Unit, 3), Fixed(line.EUncertainty / Unit, 3),
+                          Fixed(line.Slip / SlipUnit, 2), Fixed(line.SlipUncertainty / SlipUnit, 2),
+                          std::to_string(line.Droplets)});
+}
+
+std::string NotebookEstimateSentence(const std::vector<Data::NotebookRow>& rows) {
+    const Data::ChargeEstimate estimate = Data::NotebookEstimate(rows);
+    return Data::TimedInRealAir(rows) ? CorrectedSentence(estimate) : EstimateSentence(estimate);
 }
 
 } // namespace Report

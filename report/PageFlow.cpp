@@ -1,6 +1,7 @@
 #include "report/PageFlow.h"
 
 #include "assets/Colors.h"
+#include "report/ExtrapolationGeometry.h"
 #include "report/HistogramGeometry.h"
 
 #include <algorithm>
@@ -14,17 +15,19 @@ constexpr double MillimetrePoints = 72 / 25.4;
 constexpr double SideMargin = 18 * MillimetrePoints;
 constexpr double TopMargin = 15 * MillimetrePoints;
 constexpr double BottomMargin = 15 * MillimetrePoints;
-constexpr double Ascent = 0.905; ///< of the font size, Liberation Sans and Helvetica alike
-constexpr double CellPoints = 8; ///< the tables' text
-constexpr double PlotPoints = 9; ///< the histogram's text
-constexpr double HairLine = 0.5; ///< points
-constexpr int UnitsPerPoint = 4; ///< the histogram's geometry in quarter points
+constexpr double Ascent = 0.905;     ///< of the font size, Liberation Sans and Helvetica alike
+constexpr double CellPoints = 8;     ///< the tables' text
+constexpr double PlotTextPoints = 9; ///< the plots' text
+constexpr double HairLine = 0.5;     ///< points
+constexpr int UnitsPerPoint = 4;     ///< the histogram's geometry in quarter points
 constexpr Pdf::Colour ColourOf(std::uint32_t argb) {
     return {static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
             static_cast<int>(argb & 0xFF), static_cast<int>(argb >> 24)};
 }
 constexpr Pdf::Colour Bars = ColourOf(Palette::Bars);
 constexpr Pdf::Colour EstimateLines = ColourOf(Palette::Multiples);
+constexpr Pdf::Colour PointColour = ColourOf(Palette::PlotPoints);
+constexpr Pdf::Colour LineColour = ColourOf(Palette::FittedLine);
 
 /// The baseline of text `size` points high set at `top`.
 double Baseline(double top, double size) {
@@ -169,44 +172,89 @@ void DrawTable(PageFlow& flow, const Table& table) {
     }
 }
 
-void DrawHistogram(PageFlow& flow, const std::vector<double>& charges,
-                   const Data::ChargeEstimate& estimate, const std::string& axisTitle) {
-    using Pdf::Weight;
-    Pdf::Document& pdf = flow.Document();
+namespace {
+
+/// The plots' geometry is laid out in whole units of a quarter point.
+int Units(double points) {
+    return static_cast<int>(std::lround(points * UnitsPerPoint));
+}
+
+double Points(double units) {
+    return units / UnitsPerPoint;
+}
+
+/// A plot's band across the page, two fifths of its width high, in the plots' units.
+UnitRect PlotBand(PageFlow& flow) {
     const double height = flow.Width() * 2 / 5;
     const double top = flow.Take(height);
-    const auto units = [](double points) {
-        return static_cast<int>(std::lround(points * UnitsPerPoint));
-    };
-    const auto points = [](double u) { return u / UnitsPerPoint; };
+    return {Units(flow.Left()), Units(top), Units(flow.Width()), Units(height)};
+}
+
+/// The text of the plots set in a box: at its top, or (`middle`) centred on its height.
+void PlotText(Pdf::Document& pdf, const UnitRect& box, const std::string& text, Align align,
+              bool middle = false) {
+    const double baseline = middle
+                                ? Points(box.Top) + Points(box.Height) / 2 + 0.35 * PlotTextPoints
+                                : Baseline(Points(box.Top), PlotTextPoints);
+    Aligned(pdf, Points(box.Left), Points(box.Width), baseline, text, Pdf::Weight::Regular,
+            PlotTextPoints, align);
+}
+
+/// The axes along the plot's bottom and left edges, with the ticks below the one across.
+void PlotAxes(Pdf::Document& pdf, const UnitRect& plot, const std::vector<int>& ticks,
+              int tickLength) {
+    const double bottom = Points(plot.Bottom()), left = Points(plot.Left);
+    pdf.Line(left, bottom, Points(plot.Right()), bottom, HairLine);
+    pdf.Line(left, bottom, left, Points(plot.Top), HairLine);
+    for (int x : ticks)
+        pdf.Line(Points(x), bottom, Points(x), bottom + Points(tickLength), HairLine);
+}
+
+} // namespace
+
+void DrawHistogram(PageFlow& flow, const std::vector<double>& charges,
+                   const Data::ChargeEstimate& estimate, const std::string& axisTitle) {
+    Pdf::Document& pdf = flow.Document();
     const HistogramGeometry g = LayOutHistogram(
-        {units(flow.Left()), units(top), units(flow.Width()), units(height)},
-        units(LineHeight(PlotPoints)), units(Pdf::TextWidth("000", Weight::Regular, PlotPoints)),
-        charges, estimate);
+        PlotBand(flow), Units(LineHeight(PlotTextPoints)),
+        Units(Pdf::TextWidth("000", Pdf::Weight::Regular, PlotTextPoints)), charges, estimate);
     if (!g.Drawn) return;
     for (const Bar& bar : g.Bars)
-        pdf.FillRectangle(points(bar.Left), points(bar.Top), points(bar.Right - bar.Left),
-                          points(bar.Bottom - bar.Top), Bars);
-    const double plotTop = points(g.Plot.Top), plotBottom = points(g.Plot.Bottom());
-    const double plotLeft = points(g.Plot.Left), plotRight = points(g.Plot.Right());
+        pdf.FillRectangle(Points(bar.Left), Points(bar.Top), Points(bar.Right - bar.Left),
+                          Points(bar.Bottom - bar.Top), Bars);
     for (double x : g.EstimateLines)
-        pdf.Line(points(x), plotTop, points(x), plotBottom, HairLine, EstimateLines, true);
-    pdf.Line(plotLeft, plotBottom, plotRight, plotBottom, HairLine);
-    pdf.Line(plotLeft, plotBottom, plotLeft, plotTop, HairLine);
-    for (int x : g.TickXs)
-        pdf.Line(points(x), plotBottom, points(x), plotBottom + points(g.TickLength), HairLine);
+        pdf.Line(Points(x), Points(g.Plot.Top), Points(x), Points(g.Plot.Bottom()), HairLine,
+                 EstimateLines, true);
+    PlotAxes(pdf, g.Plot, g.TickXs, g.TickLength);
     for (const Label& label : g.ChargeLabels)
-        Aligned(pdf, points(label.Box.Left), points(label.Box.Width),
-                Baseline(points(label.Box.Top), PlotPoints), label.Text, Weight::Regular,
-                PlotPoints, Align::Centre);
-    for (const Label& label : g.CountLabels) {
-        const double middle = points(label.Box.Top) + points(label.Box.Height) / 2;
-        Aligned(pdf, points(label.Box.Left), points(label.Box.Width), middle + 0.35 * PlotPoints,
-                label.Text, Weight::Regular, PlotPoints, Align::Right);
-    }
-    Aligned(pdf, points(g.AxisTitle.Left), points(g.AxisTitle.Width),
-            Baseline(points(g.AxisTitle.Top), PlotPoints), axisTitle, Weight::Regular, PlotPoints,
-            Align::Centre);
+        PlotText(pdf, label.Box, label.Text, Align::Centre);
+    for (const Label& label : g.CountLabels)
+        PlotText(pdf, label.Box, label.Text, Align::Right, true);
+    PlotText(pdf, g.AxisTitle, axisTitle, Align::Centre);
+}
+
+void DrawExtrapolation(PageFlow& flow, const Data::ChargeExtrapolation& line,
+                       const std::string& xTitle, const std::string& yTitle) {
+    Pdf::Document& pdf = flow.Document();
+    const ExtrapolationGeometry g = LayOutExtrapolation(
+        PlotBand(flow), Units(LineHeight(PlotTextPoints)),
+        Units(Pdf::TextWidth("0.00", Pdf::Weight::Regular, PlotTextPoints)), line);
+    if (!g.Drawn) return;
+    PlotAxes(pdf, g.Plot, g.TickXs, g.TickLength);
+    const double left = Points(g.Plot.Left);
+    for (int y : g.TickYs)
+        pdf.Line(left - Points(g.TickLength), Points(y), left, Points(y), HairLine);
+    pdf.Line(Points(g.LineFrom.X), Points(g.LineFrom.Y), Points(g.LineTo.X), Points(g.LineTo.Y),
+             2 * HairLine, LineColour);
+    const double size = Points(g.PointSize);
+    for (const PlotPlace& p : g.Points)
+        pdf.FillRectangle(Points(p.X) - size / 2, Points(p.Y) - size / 2, size, size, PointColour);
+    for (const Label& label : g.XLabels)
+        PlotText(pdf, label.Box, label.Text, Align::Centre);
+    for (const Label& label : g.YLabels)
+        PlotText(pdf, label.Box, label.Text, Align::Right, true);
+    PlotText(pdf, g.XTitle, xTitle, Align::Centre);
+    PlotText(pdf, g.YTitle, yTitle, Align::Left);
 }
 
 std::string ShownDate(const Pdf::DateTime& t) {

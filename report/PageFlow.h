@@ -3,6 +3,7 @@
 // paragraphs, the table and the histogram every report shares. Lengths in points, y down.
 
 #include "model/Analysis.h"
+#include "model/Extrapolation.h"
 #include "report/PdfDocument.h"
 
 #include <string>
@@ -59,6 +60,10 @@ void DrawTable(PageFlow& flow, const Table& table);
 /// width high, its axis named `axisTitle`.
 void DrawHistogram(PageFlow& flow, const std::vector<double>& charges,
                    const Data::ChargeEstimate& estimate, const std::string& axisTitle);
+
+/// The extrapolation plot of `line`, two fifths of the page's width high, its axes named.
+void DrawExtrapolation(PageFlow& flow, const Data::ChargeExtrapolation& line,
+                       const std::string& xTitle, const std::string& yTitle);
 
 /// "2026-12-08 14:05"
 std::string ShownDate(const Pdf::DateTime& moment);

@@ -2,6 +2,7 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "catalogue/TextNumbers.h"
+#include "model/Extrapolation.h"
 #include "report/NotebookTexts.h"
 #include "report/PageFlow.h"
 
@@ -20,7 +21,7 @@ constexpr double EstimatePoints = 11;
 
 /// The notebook's table: the row labels, then every column the report shows.
 Table NotebookTable(const std::vector<Data::NotebookRow>& rows, bool calculations) {
-    const std::vector<int> columns = ReportColumns(calculations);
+    const std::vector<int> columns = ReportColumns(calculations, Data::TimedInRealAir(rows));
     const std::vector<std::string> titles = ColumnTitles();
     const std::vector<std::string> directions = DirectionNames();
     Table table;
@@ -58,7 +59,16 @@ void DrawStudent(PageFlow& flow, const std::string& name,
         DrawHistogram(flow, Data::NotebookCharges(rows), estimate,
                       Data::GetText(Texts::ChargeColumn));
         flow.Skip(LineHeight(HeadPoints));
-        flow.Paragraph(EstimateSentence(estimate), Weight::Bold, EstimatePoints);
+        flow.Paragraph(NotebookEstimateSentence(rows), Weight::Bold, EstimatePoints);
+        if (Data::TimedInRealAir(rows)) {
+            // Real air: the extrapolation that needs no slip constant, beside the correction.
+            const Data::ChargeExtrapolation line = Data::ExtrapolateCharge(rows);
+            flow.Skip(LineHeight(HeadPoints));
+            DrawExtrapolation(flow, line, Data::GetText(Texts::ExtrapolationXAxis),
+                              Data::GetText(Texts::ExtrapolationYAxis));
+            flow.Skip(LineHeight(HeadPoints));
+            flow.Paragraph(ExtrapolationSentence(line), Weight::Bold, EstimatePoints);
+        }
     }
 }
 

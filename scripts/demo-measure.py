@@ -6,6 +6,10 @@ Optionally it fires the ionising source at one droplet until its speed changes, 
 
     scripts/demo-measure.py PROGRAM OUTPUT_FOLDER [DROPLETS [IDENTIFIER [NO_IONISING]]]
 
+With PRESSURES set (kPa, comma-separated: PRESSURES=101.3,20) it switches real air on in the
+Measurement menu and measures DROPLETS droplets at each pressure in turn, typed into the
+pressure field.
+
 It starts its own virtual X server; the notebook lands in OUTPUT_FOLDER/data/tessilar/notebooks/,
 screenshots in OUTPUT_FOLDER. The identifier is "demo-student" unless one is given; any fifth argument
 leaves the ionising source alone. Needs Xvfb, xdotool and ImageMagick (scripts/lib/common.sh installs
@@ -102,6 +106,21 @@ class Program:
     def key(self, name):
         run("xdotool", "windowfocus", "--sync", self.main)
         run("xdotool", "key", name)
+
+    def real_air(self):
+        """The Measurement menu's Real air item, by its keys."""
+        self.key("alt+m")
+        time.sleep(0.5)
+        run("xdotool", "key", "v")
+        time.sleep(0.5)
+
+    def pressure(self, kilopascals):
+        """Types the pressure into its field under the microscope and ends the editing."""
+        self.client(8 + 96 + 24, 502 + 7 + 10)
+        self.key("ctrl+a")
+        run("xdotool", "type", kilopascals)
+        run("xdotool", "key", "Return")
+        time.sleep(0.5)
 
     def supply_switch(self):
         self.client(602 + 104 + 24, 240 + 152 + 12)
@@ -299,7 +318,16 @@ def main():
         program.client(602 + 8 + 44, 240 + 152 + 12)
         program.client(601 + 24 + 60, 24 + 16 + 12)
         time.sleep(2.5)
-        measure(program, count, ionise=len(sys.argv) <= 5)
+        pressures = [p for p in os.environ.get("PRESSURES", "").split(",") if p]
+        if pressures:
+            program.real_air()
+            for kilopascals in pressures:
+                say(f"at {kilopascals} kPa")
+                program.pressure(kilopascals)
+                program.screenshot(f"at-{kilopascals}-kPa.png")
+                measure(program, count, ionise=False)
+        else:
+            measure(program, count, ionise=len(sys.argv) <= 5)
         program.key("F7")
         time.sleep(1)
         program.screenshot("notebook.png")

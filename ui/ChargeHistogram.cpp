@@ -2,14 +2,9 @@
 
 #include "assets/Colors.h"
 #include "report/HistogramGeometry.h"
+#include "ui/PlotPainting.h"
 
 #include <QPainter>
-
-namespace {
-QRect ToQt(const Report::UnitRect& r) {
-    return QRect(r.Left, r.Top, r.Width, r.Height);
-}
-} // namespace
 
 void DrawChargeHistogram(QPainter& painter, const QRect& area, const std::vector<double>& charges,
                          const Data::ChargeEstimate& estimate, const QString& axisTitle) {
@@ -31,16 +26,8 @@ void DrawChargeHistogram(QPainter& painter, const QRect& area, const std::vector
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     painter.setPen(QColor(Palette::Ink));
     painter.setBrush(Qt::NoBrush);
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    for (int at : g.TickXs)
-        painter.drawLine(at, plot.bottom(), at, plot.bottom() + g.TickLength);
-    for (const Report::Label& label : g.ChargeLabels)
-        painter.drawText(ToQt(label.Box), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromStdString(label.Text));
-    for (const Report::Label& label : g.CountLabels)
-        painter.drawText(ToQt(label.Box), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(label.Text));
+    PaintAxes(painter, plot, g.TickXs, g.TickLength);
+    PaintFigures(painter, g.ChargeLabels, g.CountLabels);
     painter.drawText(ToQt(g.AxisTitle), Qt::AlignHCenter | Qt::AlignTop, axisTitle);
     painter.restore();
 }

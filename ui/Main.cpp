@@ -11,6 +11,7 @@
 #include "ui/Language.h"
 #include "ui/MicroscopeView.h"
 #include "ui/NotebookWindow.h"
+#include "ui/PressureView.h"
 #include "ui/PswdDlg.h"
 #include "ui/StopwatchView.h"
 #include "ui/ThermometerView.h"
@@ -58,6 +59,7 @@ TForm1::TForm1(QWidget* parent)
     voltage_ = new VoltageView(client_, controls_, session_);
     thermometer_ = new ThermometerView(client_, controls_, session_);
     stopwatch_ = new StopwatchView(client_, controls_, session_);
+    pressure_ = new PressureView(client_, controls_, session_);
     BitBtn6 = controls_.Bind<QPushButton>("BitBtn6");
     SetTabOrder(controls_, MainDesign::KeyboardOrder());
     BuildMenu();
@@ -94,6 +96,7 @@ void TForm1::BuildMenu() {
     Jegyzfzet1 = menus_.Items.at(Command::Notebook);
     Ionizls1 = menus_.Items.at(Command::Ionise);
     Brownmozgs1 = menus_.Items.at(Command::BrownianMotion);
+    Valdilevego1 = menus_.Items.at(Command::RealAir);
     Sg1 = menus_.Menus.at("Sg1");
     Nvjegy1 = menus_.Items.at(Command::About);
     Lers1 = menus_.Items.at(Command::Guide);
@@ -122,6 +125,8 @@ void TForm1::Run(Command command) {
         return Ionizls1Click();
     case Command::BrownianMotion:
         return Brownmozgs1Click();
+    case Command::RealAir:
+        return Valdilevego1Click();
     }
 }
 
@@ -136,12 +141,16 @@ void TForm1::ConnectHandlers() {
     connect(voltage_->Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
     connect(thermometer_->Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
     connect(thermometer_->Edit2, &QLineEdit::editingFinished, this, &TForm1::Edit2EditingFinished);
+    connect(pressure_->Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
+    connect(pressure_->Edit3, &QLineEdit::editingFinished, this, &TForm1::Edit3EditingFinished);
     connect(microscope_->ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
     connect(microscope_->ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ScrollBar2Change);
     connect(microscope_, &MicroscopeView::Clicked, this, &TForm1::SelectDropletAt);
     connect(microscope_, &MicroscopeView::KeyPressed, this, &TForm1::MicroscopeKey);
     const std::pair<TUpDown*, Lab::Field> spinButtons[] = {
-        {voltage_->UpDown1, Lab::Field::Voltage}, {thermometer_->UpDown2, Lab::Field::Temperature}};
+        {voltage_->UpDown1, Lab::Field::Voltage},
+        {thermometer_->UpDown2, Lab::Field::Temperature},
+        {pressure_->UpDown3, Lab::Field::Pressure}};
     for (const auto& [upDown, field] : spinButtons) {
         connect(upDown, &TUpDown::StepRequested, this,
                 [this, field](int direction) { Show(session_.Spin(field, direction)); });
@@ -264,6 +273,7 @@ void TForm1::ApplyCaptions() {
     voltage_->ApplyNames();
     thermometer_->ApplyNames();
     stopwatch_->ApplyNames();
+    pressure_->ApplyNames();
     if (notebookWindow_) notebookWindow_->ApplyCaptions(Identifier());
 }
 
@@ -295,6 +305,13 @@ void TForm1::Show(int changes) {
     if (changes & ChangedStopwatch) stopwatch_->Draw();
     if (changes & ChangedAnnouncement) stopwatch_->Announce();
     if (changes & ChangedBrownian) Brownmozgs1->setChecked(Data::BrownianMotion);
+    if (changes & ChangedRealAir) {
+        Valdilevego1->setChecked(Data::RealAir);
+        pressure_->DrawShown();
+        // The notebook's pressure column is shown while the chamber holds real air.
+        if (notebookWindow_) notebookWindow_->Draw();
+    }
+    if (changes & ChangedPressureField) pressure_->DrawField();
     if (changes & ChangedNotebook) {
         notebook_->Keep(session_.Rows(), session_.BurstMarks());
         if (notebookWindow_) notebookWindow_->Draw();
@@ -413,12 +430,17 @@ void TForm1::Brownmozgs1Click() {
     Show(session_.SetBrownianMotion(Brownmozgs1->isChecked()));
 }
 
+void TForm1::Valdilevego1Click() {
+    Show(session_.SetRealAir(Valdilevego1->isChecked()));
+}
+
 void TForm1::ApplyTeacherSettings() {
-    // A teacher may switch the jitter on from the start, and leave radius and charge to the
-    // students, in the program folder's catalogue. Nothing the student wrote changes, so the
-    // notebook is only drawn again.
+    // A teacher may switch the jitter and real air on from the start, and leave radius and charge
+    // to the students, in the program folder's catalogue. Nothing the student wrote changes, so
+    // the notebook is only drawn again.
     const int changes =
         session_.SetBrownianMotion(Data::ProgramSwitch("Settings", "BrownianMotion", false)) |
+        session_.SetRealAir(Data::ProgramSwitch("Settings", "RealAir", false)) |
         session_.SetCalculations(Data::ProgramSwitch("Notebook", "Calculations", true));
     // The class code that makes each student's chamber their own; one that cannot be used is
     // said, and the chamber is sprayed at random.
@@ -448,7 +470,17 @@ void TForm1::Edit2Change() {
 
 void TForm1::Edit2EditingFinished() {
     // Enter or leaving the field: the field shows the value in force, whatever was left in it.
-    Show(session_.TemperatureEditingFinished());
+    Show(session_.EditingFinished(Lab::Field::Temperature));
+}
+
+void TForm1::Edit3Change() {
+    QLineEdit* field = pressure_->Edit3;
+    Show(session_.FieldChanged(Lab::Field::Pressure, field->text().toStdString(),
+                               field->isModified() ? Lab::Edit::Typed : Lab::Edit::Written));
+}
+
+void TForm1::Edit3EditingFinished() {
+    Show(session_.EditingFinished(Lab::Field::Pressure));
 }
 
 void TForm1::UpdateThermometer() {

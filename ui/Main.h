@@ -21,6 +21,7 @@ class DescriptionOpener;
 class MicroscopeView;
 class NotebookStore;
 class NotebookWindow;
+class PressureView;
 class StopwatchView;
 class TAboutDlg;
 class TLanguageDlg;
@@ -99,10 +100,12 @@ public:
     void Ionizls1Click();
     /// The Brownian motion menu item: switches the droplets' thermal jitter on or off.
     void Brownmozgs1Click();
+    /// The Real air menu item: fills the chamber with real air, or with the ideal fluid again.
+    void Valdilevego1Click();
     /// Opens the notebook kept for the identifier.
     void OpenNotebook();
-    /// A teacher's choices in the program folder's catalogue: Brownian motion from the start,
-    /// and whether the notebook works out radius and charge.
+    /// A teacher's choices in the program folder's catalogue: Brownian motion and real air from
+    /// the start, and whether the notebook works out radius and charge.
     void ApplyTeacherSettings();
 
     // Temperature.
@@ -110,6 +113,11 @@ public:
     /// Enter in the temperature field, or the focus leaving it.
     void Edit2EditingFinished();
     void UpdateThermometer();
+
+    // Pressure (real air).
+    void Edit3Change();
+    /// Enter in the pressure field, or the focus leaving it.
+    void Edit3EditingFinished();
 
     /// Draws what a command or a tick changed (a sum of Lab::Change flags), and keeps the
     /// notebook when it changed.
@@ -120,6 +128,7 @@ public:
     VoltageView* Voltage() const { return voltage_; }
     ThermometerView* Thermometer() const { return thermometer_; }
     StopwatchView* Stopwatch() const { return stopwatch_; }
+    PressureView* Pressure() const { return pressure_; }
     NotebookStore* Notebook() const { return notebook_; }
     NotebookWindow* NotebookView() const { return notebookWindow_; }
     const ControlSet& Controls() const { return controls_; }
@@ -133,6 +142,7 @@ public:
     QAction* Jegyzfzet1 = nullptr;
     QAction* Ionizls1 = nullptr;
     QAction* Brownmozgs1 = nullptr;
+    QAction* Valdilevego1 = nullptr;
     QMenu* Sg1 = nullptr;
     QAction* Nvjegy1 = nullptr;
     QAction* Lers1 = nullptr;
@@ -165,6 +175,7 @@ private:
     VoltageView* voltage_ = nullptr;
     ThermometerView* thermometer_ = nullptr;
     StopwatchView* stopwatch_ = nullptr;
+    PressureView* pressure_ = nullptr;
     CommandMenus menus_;
     bool startupPending_ = false;
     bool activationRequested_ = false;

@@ -24,6 +24,7 @@ public:
         DirectionColumn = Report::DirectionColumn,
         VoltageColumn = Report::VoltageColumn,
         TemperatureColumn = Report::TemperatureColumn,
+        PressureColumn = Report::PressureColumn,
         SpeedColumn = Report::SpeedColumn,
         RadiusColumn = Report::RadiusColumn,
         ChargeColumn = Report::ChargeColumn,

@@ -4,10 +4,12 @@
 #include "catalogue/TextNumbers.h"
 #include "lab/Session.h"
 #include "model/ClassResults.h"
+#include "model/Extrapolation.h"
 #include "notebook/NotebookFile.h"
 #include "report/NotebookTexts.h"
 #include "report/Reports.h"
 #include "ui/ChargeHistogram.h"
+#include "ui/ExtrapolationPlot.h"
 #include "ui/NotebookTableModel.h"
 #include "ui/ReportFile.h"
 #include "ui/layer/FocusRing.h"
@@ -90,6 +92,10 @@ NotebookWindow::NotebookWindow(Lab::Session& session, QWidget* parent)
     QFont bold = EstimateLabel->font();
     bold.setBold(true);
     EstimateLabel->setFont(bold);
+    Extrapolation = new ExtrapolationPlot(this);
+    ExtrapolationLabel = new QLabel(this);
+    ExtrapolationLabel->setWordWrap(true);
+    ExtrapolationLabel->setFont(bold);
     KeysLabel = new QLabel(this);
     KeysLabel->setWordWrap(true);
     connect(DeleteButton, &QPushButton::clicked, this, &NotebookWindow::DeleteSelectedRows);
@@ -109,12 +115,14 @@ NotebookWindow::NotebookWindow(Lab::Session& session, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(Histogram, 2);
     layout->addWidget(EstimateLabel);
+    layout->addWidget(Extrapolation, 2);
+    layout->addWidget(ExtrapolationLabel);
     layout->addWidget(KeysLabel);
 
     connect(model_, &NotebookTableModel::Commanded, this, &NotebookWindow::Commanded);
     rowsSeen_ = static_cast<int>(session_.Rows().size());
     ShowCalculatedColumns();
-    resize(860, 640);
+    resize(860, 720);
 }
 
 void NotebookWindow::Draw() {
@@ -132,6 +140,7 @@ void NotebookWindow::ApplyCaptions(const QString& identifier) {
     ReportButton->setText(Text(Texts::SaveReport));
     KeysLabel->setText(Text(Texts::NotebookKeys));
     Histogram->SetAxisTitle(Text(Texts::ChargeColumn));
+    Extrapolation->SetAxisTitles(Text(Texts::ExtrapolationXAxis), Text(Texts::ExtrapolationYAxis));
     identifier_ = identifier;
     model_->ApplyCaptions();
     ShowEstimate();
@@ -145,16 +154,31 @@ void NotebookWindow::ShowAndRaise() {
 
 void NotebookWindow::ShowCalculatedColumns() {
     // A teacher may leave the radius and the charge for the students to work out by hand.
+    const bool calculations = session_.Calculations();
     for (int column : {NotebookTableModel::RadiusColumn, NotebookTableModel::ChargeColumn})
-        Table->setColumnHidden(column, !session_.Calculations());
-    Histogram->setVisible(session_.Calculations());
-    EstimateLabel->setVisible(session_.Calculations());
+        Table->setColumnHidden(column, !calculations);
+    // The pressure, and the extrapolation from it, only in real air.
+    const bool realAir = Data::TimedInRealAir(session_.Rows());
+    Table->setColumnHidden(NotebookTableModel::PressureColumn, !realAir && !Data::RealAir);
+    Histogram->setVisible(calculations);
+    EstimateLabel->setVisible(calculations);
+    Extrapolation->setVisible(calculations && realAir);
+    ExtrapolationLabel->setVisible(calculations && realAir);
 }
 
 void NotebookWindow::ShowEstimate() {
-    const Data::ChargeEstimate estimate = Data::NotebookEstimate(session_.Rows());
-    Histogram->SetCharges(Data::NotebookCharges(session_.Rows()), estimate);
-    EstimateLabel->setText(QString::fromStdString(Report::EstimateSentence(estimate)));
+    const std::vector<Data::NotebookRow>& rows = session_.Rows();
+    Histogram->SetCharges(Data::NotebookCharges(rows), Data::NotebookEstimate(rows));
+    EstimateLabel->setText(QString::fromStdString(Report::NotebookEstimateSentence(rows)));
+    if (!Data::TimedInRealAir(rows)) return;
+    Data::ChargeExtrapolation line = Data::ExtrapolateCharge(rows);
+    const QString sentence = QString::fromStdString(Report::ExtrapolationSentence(line));
+    ExtrapolationLabel->setText(sentence);
+    // What the plot shows, for a screen reader: its points and the line's figures.
+    Extrapolation->setAccessibleName(QString::fromStdString(
+        Data::GetText(Texts::ExtrapolationPlot, {std::to_string(line.Points.size())})));
+    Extrapolation->setAccessibleDescription(sentence);
+    Extrapolation->SetLine(std::move(line));
 }
 
 void NotebookWindow::FollowNewRows() {

@@ -10,6 +10,7 @@ namespace Lab {
 class Session;
 }
 class ChargeHistogram;
+class ExtrapolationPlot;
 class NotebookTableModel;
 class QLabel;
 class QPushButton;
@@ -44,6 +45,9 @@ public:
     QPushButton* ReportButton = nullptr;
     ChargeHistogram* Histogram = nullptr;
     QLabel* EstimateLabel = nullptr;
+    /// A notebook timed in real air also shows the extrapolation that needs no slip constant.
+    ExtrapolationPlot* Extrapolation = nullptr;
+    QLabel* ExtrapolationLabel = nullptr;
     QLabel* KeysLabel = nullptr;
 
 signals:

@@ -145,8 +145,11 @@ def write(d, F):
     d.bullet("The **Measurement** menu (“Mérés”): **Notebook…** (“Jegyzőfüzet…”, F7) opens the "
              "notebook window or brings it to the front (section 8); **Ionise** (“Ionizálás”, F9) "
              "fires one burst of the ionising source (section 10); **Brownian motion** "
-             "(“Brown-mozgás”) switches the thermal jitter of the droplets on and off (section 11.2). "
-             "A tick beside it shows that it is on; at start it is off.")
+             "(“Brown-mozgás”) switches the thermal jitter of the droplets on and off (section 11.2); "
+             "**Real air** (“Valódi levegő”) fills the chamber with real air, in which small "
+             "droplets slip through the air and fall faster than Stokes' law says, and shows the "
+             "pressure field under the microscope (section 11.3). A tick beside these two shows that "
+             "they are on; at start they are off.")
     d.bullet("The **Help** menu (“Súgó”): **About** (“Névjegy”) shows the program's details (the "
              "simulation stands still while it is open); **Description** (“Leírás”) opens this guide with "
              "the system's viewer for RTF documents or, where the system has none, in a window of the "
@@ -234,8 +237,9 @@ def write(d, F):
         f"at most {F('shortfall_largest')}% for the largest droplets, about as much as the reading "
         "error of the stopwatch.")
     d.p("In the real experiment Stokes' law needs a correction for droplets this small, because their "
-        "size is comparable with the mean free path of the air molecules. The program does not apply "
-        "this correction, so the formulas above may be used here without it.")
+        "size is comparable with the mean free path of the air molecules. In the program's ideal "
+        "chamber, as it starts, there is no such effect, so the formulas above hold as they stand; "
+        "with real air (section 11.3) the droplets slip as in the real apparatus.")
 
     d.h1("6. Measuring methods")
     d.p("In both methods you find the droplet's radius from its speed **with the supply off** "
@@ -444,8 +448,8 @@ def write(d, F):
     d.p("and every further line is a row of the table, with the direction written as fall, rise or "
         "balanced. The last four cells say whose droplet it was: your identifier as you typed it, "
         "and in a chamber a teacher's class code makes your own (section 8.5) which of your sprays "
-        "it came from and how many ionising bursts had gone into that spray; the pressure is left "
-        "empty. When the program reads a notebook back, it takes the droplet, ticks, time, "
+        "it came from and how many ionising bursts had gone into that spray; the pressure, in kPa, "
+        "is filled in for rows timed in real air only (section 11.3). When the program reads a notebook back, it takes the droplet, ticks, time, "
         "direction, voltage, temperature and those four cells and works out the rest again; a "
         "notebook of the first ten columns alone, as earlier versions wrote it, still opens. The ⚡ "
         "mark of section 10 is kept beside the notebook, in the file <identifier>.bursts.")
@@ -458,6 +462,9 @@ def write(d, F):
              "the notebook file and the report then leave those columns empty.")
     d.bullet("**BrownianMotion=1** in the **[Settings]** section switches Brownian motion on from the "
              "start (section 11.2); it can still be switched off in the Measurement menu.")
+    d.bullet("**RealAir=1** in the **[Settings]** section fills the chamber with real air from the "
+             "start (section 11.3), as **?realair=1** does in the browser edition's address; it can "
+             "still be switched off in the Measurement menu.")
     d.bullet("**ClassCode=//code//** in the **[Assessment]** section gives every student a chamber "
              "of their own: the droplets of a student's sprays and the change each ionising burst "
              "makes follow from the code and the identifier alone, the same in the browser edition "
@@ -600,6 +607,54 @@ def write(d, F):
         "in 25~s. With Brownian motion on, judge the balance by whether the droplet drifts steadily "
         "one way, not by whether it stays on a tick.")
 
+    d.h2("11.3. Real air: the slip of small droplets")
+    d.p("Stokes' law describes a sphere in a continuous fluid. A droplet of 0.5 to 1.5~µm is not much "
+        "larger than the mean free path of the air molecules (about 0.07~µm at room pressure): it "
+        "slips between them and falls faster than Stokes' law says, and the more so the thinner the "
+        "air. With **Measurement → Real air** the chamber holds real air at a pressure //p//, and the "
+        "drag on a droplet of radius //r// is Stokes' divided by the slip factor")
+    d.formula(f"//C//~=~1~+~//b//~/~(//p r//),~~~~~//b//~=~{F('constant_SlipConstant')}×10^{{−3}}~Pa·m")
+    d.p("so that the fall with the supply off and the speed the field adds both grow by //C//, and "
+        "with Brownian motion on the jitter's //D// grows by the same factor. The air's density "
+        "follows the pressure as well as the temperature: ρ_{air} above is multiplied by "
+        "//p//~/~101.325~kPa. The slip factor:")
+    d.table([["//r// (µm)", "101.3~kPa", "20~kPa", "1~kPa"]] + [
+        [F.num(r, 1), F(f"slip_{k}_1013"), F(f"slip_{k}_20"), F(f"slip_{k}_1")]
+        for r, k in ((0.5, "05"), (1.0, "10"), (1.5, "15"))
+    ], [1500, 1800, 1800, 1800], align=["c"] * 4)
+    d.p("**The pressure field.** While real air is on, a field under the microscope shows the "
+        f"chamber's pressure in kPa, {F('constant_StartPressure')} at the start of a run. Type a "
+        "pressure from 1 to 110~kPa, or step it by 1~kPa with the spin buttons (or the Up and Down "
+        "keys). As with the temperature, every number typed is in force at once; a number outside the "
+        "range, or no number, leaves the last good pressure in force, and Enter or leaving the field "
+        "shows the pressure in force. Every row the notebook records keeps the pressure of that "
+        "moment (its Pressure column, pressure_kPa in the file).")
+    d.p("**Two analyses.** For a notebook timed in real air the notebook window and the report give "
+        "two results, each saying which analysis it is:")
+    d.bullet(f"**Corrected for the slip** with //b//~=~{F('constant_SlipConstant')}×10^{{−3}}~Pa·m: "
+             "the radius from the fall speed //v//_{0} solves "
+             "//r//^{2}~+~(//b/////p//)~//r//~=~9~η~//v//_{0}~/~(2~(ρ_{oil}~−~ρ_{air})~//g//) exactly, "
+             "and every charge is worked out with the same factor, "
+             "//q//~=~6~π~η~//r d//~(//v//~−~//v//_{0})~/~(//U C//). The histogram and the estimate "
+             "of //e// (section 9) use these charges.")
+    d.bullet("**Extrapolated to 1/(//p r//)~=~0**, which assumes no value of //b//. Worked out with "
+             "Stokes' law alone, every charge comes out too large by //C//^{3/2}: its apparent charge "
+             "//q//_{a} obeys (//q//_{a}~/~//n//)^{2/3}~=~//e//^{2/3}~(1~+~//b//~/~(//p r//)), a "
+             "straight line against 1/(//p r//). The notebook plots (//q//_{a}~/~//n//)^{2/3} of every "
+             "charge against 1/(//p r//) (//n// is its whole number of //e//, counted from the "
+             "corrected charges first and then from the line itself), fits a straight line by least "
+             "squares, and gives //e// as the intercept to the power 3/2 and //b// as the slope over "
+             "the intercept, each with its uncertainty. Since //r// itself depends on //b//, it starts "
+             "from Stokes' radii and works the radii out again with the line's //b// until //b// "
+             "settles. A charge counts when its droplet also fell with the supply off at the same "
+             "pressure; the line needs at least 4 droplets and two or more values of 1/(//p r//).")
+    d.p("**How to measure.** Time droplets at room pressure, then lower the pressure (to 20~kPa, say) "
+        "and time more: the points of the thin air lie far out to the right and fix the slope. In "
+        "thin air the droplets fall much faster, so time them over long paths. For such a notebook "
+        "**tessilar --report** prints a second line after the estimate, "
+        "“extrapolated: e = … C +- … C, b = … Pa m +- … Pa m from //N// droplets”, or "
+        "“extrapolated: too few droplets”.")
+
     d.h1("12. Practical hints")
     d.bullet("After an injection wait for the drift to stop: measure only when the droplets move "
              "straight up or down, parallel to the vertical line of the reticle.")
@@ -653,6 +708,12 @@ def write(d, F):
           "droplet's radius (for a droplet of 0.5~µm it is about "
           f"{F('brownian_relative_05')}%). Then time it ten times over 10~ticks: how does the spread "
           "change?")
+
+    d.num("8.", "**Real air.** Switch real air on. Time at least four droplets at 101.3~kPa and four "
+          "at 20~kPa, each falling with the supply off and sinking in a reversed field. Work one "
+          "droplet's charge out by hand with Stokes' law alone (section 6) and compare it with the "
+          "notebook's corrected charge. How far are the extrapolation's //e// and //b// from "
+          f"{F('constant_ElemCharge')}~C and {F('constant_SlipConstant')}×10^{{−3}}~Pa·m?")
 
     d.h2("Record sheet")
     d.p("For working by hand, for example when the notebook's calculations are switched off:")

@@ -26,6 +26,8 @@ CELSIUS_OFFSET = 273.0  # K
 DROPLET_COUNT = 100
 SIX_PI = 18.849555921538759
 BOLTZMANN = 1.380649e-23  # J/K
+SLIP_CONSTANT = 8.2e-3  # Pa·m, real air's slip
+START_PRESSURE = 101300  # Pa, real air at the start of a run
 
 CONSTANTS = {
     "ElemCharge": ELEM_CHARGE, "Gravity": GRAVITY, "OilDensity": OIL_DENSITY,
@@ -33,6 +35,7 @@ CONSTANTS = {
     "ViscOffset": VISC_OFFSET, "ViscSlope": VISC_SLOPE, "DriftVX": DRIFT_VX,
     "DriftTau": DRIFT_TAU, "PlateGap": PLATE_GAP, "PixelSize": PIXEL_SIZE,
     "CelsiusOffset": CELSIUS_OFFSET, "DropletCount": DROPLET_COUNT, "Boltzmann": BOLTZMANN,
+    "SlipConstant": SLIP_CONSTANT, "StartPressure": START_PRESSURE,
 }
 
 # Units as the figure file names them, with their size in SI units.
@@ -40,7 +43,7 @@ UNITS = {
     "": 1.0, "K": 1.0, "Pa*s": 1.0, "kg/m3": 1.0, "m/s2": 1.0, "m": 1.0, "cm": 1e-2, "mm": 1e-3,
     "um": 1e-6, "us": 1e-6, "s": 1.0, "m/s": 1.0, "mm/s": 1e-3, "um/s": 1e-6,
     "um/min": 1e-6 / 60, "V": 1.0, "V/m": 1.0, "C": 1.0, "e": ELEM_CHARGE, "N": 1.0,
-    "N*s/m": 1.0, "%": 1e-2, "1e-19C": 1e-19,
+    "N*s/m": 1.0, "%": 1e-2, "1e-19C": 1e-19, "mPa*m": 1e-3, "kPa": 1e3,
 }
 
 
@@ -419,10 +422,30 @@ def build():
           dict(one, charges=-1, volts=-500), droplet_speed(ROOM, UM, -1, -500), "um/s", decimals=1)
 
     brownian_motion(f)
+    real_air(f)
     worked_example(f)
     f.add("stopwatch_example", "stopwatch_text", {"seconds": 75.35}, stopwatch_text(75.35),
           relation="text")
     return f
+
+
+SLIP_PRESSURES = (101.3, 20, 1)  # kPa
+
+
+def slip_factor(radius, kilopascals):
+    """Real air's slip factor 1 + b/(p·r) (model/Environment.cpp)."""
+    return 1 + SLIP_CONSTANT / (kilopascals * 1e3 * radius)
+
+
+def real_air(f):
+    f.add("constant_SlipConstant", "constant", {"name": "SlipConstant"}, SLIP_CONSTANT, "mPa*m",
+          decimals=1)
+    f.add("constant_StartPressure", "constant", {"name": "StartPressure"}, START_PRESSURE, "kPa",
+          decimals=1)
+    for r in SPEED_RADII:
+        for p in SLIP_PRESSURES:
+            f.add("slip_%s_%s" % (key(r), ("%g" % p).replace(".", "")), "slip_factor",
+                  {"radius_um": r, "kpa": p}, slip_factor(r * UM, p), decimals=2)
 
 
 def brownian_motion(f):

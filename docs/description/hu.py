@@ -144,8 +144,11 @@ def write(d, F):
     d.bullet("**„Mérés”** menü: **„Jegyzőfüzet…”** (F7) – megnyitja a jegyzőfüzet ablakát, vagy "
              "előtérbe hozza (8. fejezet); **„Ionizálás”** (F9) – az ionizáló forrás egy "
              "sugárlökése (10. fejezet); **„Brown-mozgás”** – a cseppek hőmozgásból eredő "
-             "remegésének be- és kikapcsolása (11.2. szakasz). Bekapcsolt állapotát pipa jelzi; "
-             "induláskor ki van kapcsolva.")
+             "remegésének be- és kikapcsolása (11.2. szakasz); **„Valódi levegő”** – valódi "
+             "levegővel tölti meg a kamrát, amelyben a kis cseppek „megcsúsznak” a levegőben, és "
+             "gyorsabban esnek, mint ahogy a Stokes-törvény mondja, a mikroszkóp alatt pedig "
+             "megjelenik a nyomás mezője (11.3. szakasz). E kettő bekapcsolt állapotát pipa jelzi; "
+             "induláskor ki vannak kapcsolva.")
     d.bullet("**„Súgó”** menü: **„Névjegy”** – a program adatai (amíg az ablak nyitva van, a szimuláció "
              "áll); **„Leírás”** – ezt a leírást nyitja meg a rendszer RTF-megjelenítőjével, vagy ha a "
              "rendszerben nincs ilyen, a program saját ablakában; **„Nyelv…”** – a feliratok nyelvének "
@@ -232,8 +235,9 @@ def write(d, F):
         f"legnagyobb cseppeknél legfeljebb {F('shortfall_largest')}%-kal, ami nagyjából a stopperóra "
         "leolvasási hibájával egyezik.")
     d.p("A valódi kísérletben ilyen kis cseppeknél a Stokes-törvényt korrigálni kell, mert a csepp mérete "
-        "összemérhető a levegőmolekulák szabad úthosszával. A program ezt a korrekciót nem alkalmazza, "
-        "ezért itt a fenti képletek korrekció nélkül használhatók.")
+        "összemérhető a levegőmolekulák szabad úthosszával. A program ideális kamrájában, ahogyan "
+        "indul, ez a hatás nincs meg, ezért a fenti képletek változatlanul érvényesek; valódi "
+        "levegővel (11.3. szakasz) a cseppek úgy csúsznak meg, mint a valódi készülékben.")
 
     d.h1("6. Mérési módszerek")
     d.p("Mindkét módszerben a csepp sugarát a **kikapcsolt tápegység melletti** sebességéből "
@@ -446,7 +450,8 @@ def write(d, F):
         "(emelkedés) vagy balanced (lebegés). Az utolsó négy cella azt mondja meg, kinek a cseppje "
         "volt: az azonosítódat úgy, ahogyan beírtad, és ha a tanár osztálykódja saját kamrát ad "
         "neked (8.5. szakasz), azt is, hányadik befecskendezésedből való a csepp, és hány "
-        "ionizálás érte addig azt a befecskendezést; a nyomás üresen marad. Visszaolvasáskor a "
+        "ionizálás érte addig azt a befecskendezést; a nyomás (kPa) csak a valódi levegőben mért "
+        "soroknál áll ott (11.3. szakasz). Visszaolvasáskor a "
         "program a cseppszámot, az osztásokat, az időt, az irányt, a feszültséget, a hőmérsékletet "
         "és ezt a négy cellát veszi át, a többit újra kiszámítja; a korábbi változatok tízoszlopos "
         "jegyzőfüzete is megnyílik. A 10. fejezetben leírt ⚡ jelet a program a jegyzőfüzet "
@@ -460,6 +465,9 @@ def write(d, F):
              "jegyzőfüzet fájlja és a jelentés ilyenkor ezeket az oszlopokat üresen hagyja.")
     d.bullet("A **[Settings]** szakaszban a **BrownianMotion=1** a Brown-mozgást már induláskor "
              "bekapcsolja (11.2. szakasz); a Mérés menüben ezután is kikapcsolható.")
+    d.bullet("A **[Settings]** szakaszban a **RealAir=1** már induláskor valódi levegővel tölti meg "
+             "a kamrát (11.3. szakasz), ahogyan a böngészős változatban a cím **?realair=1** "
+             "paramétere; a Mérés menüben ezután is kikapcsolható.")
     d.bullet("Az **[Assessment]** szakaszban a **ClassCode=//kód//** minden tanulónak saját kamrát "
              "ad: a tanuló befecskendezéseinek cseppjei és az egyes ionizálások változásai csak a "
              "kódtól és az azonosítótól függnek, a böngészős változatban is ugyanígy (ott a cím "
@@ -606,6 +614,56 @@ def write(d, F):
         f"{F('brownian_05_watch')}~µm-re is eltávolodhat a helyétől. Bekapcsolt Brown-mozgásnál ezért azt figyeld, hogy "
         "a csepp egyenletesen sodródik-e valamerre, ne azt, hogy egy osztáson marad-e.")
 
+    d.h2("11.3. Valódi levegő: a kis cseppek csúszása")
+    d.p("A Stokes-törvény folytonos közegben mozgó gömbre érvényes. A 0,5–1,5~µm-es csepp nem sokkal "
+        "nagyobb a levegőmolekulák szabad úthosszánál (szobanyomáson kb. 0,07~µm): „megcsúszik” "
+        "közöttük, és gyorsabban esik, mint ahogy a Stokes-törvény mondja, annál inkább, minél "
+        "ritkább a levegő. A **Mérés → Valódi levegő** menüponttal a kamrában //p// nyomású valódi "
+        "levegő van, és az //r// sugarú cseppre ható közegellenállás a Stokes-féle erő osztva a")
+    d.formula(f"//C//~=~1~+~//b//~/~(//p r//),~~~~~//b//~=~{F('constant_SlipConstant')}×10^{{−3}}~Pa·m")
+    d.p("csúszási tényezővel. Így a kikapcsolt tápegység melletti esés és a tér okozta "
+        "sebességváltozás is //C//-szeresére nő, és bekapcsolt Brown-mozgásnál a remegés //D// "
+        "értéke is ugyanennyiszeresére. A levegő sűrűsége a hőmérséklet mellett a nyomást is követi: "
+        "a fenti ρ_{levegő} //p//~/~101,325~kPa-szorosa. A csúszási tényező:")
+    d.table([["//r// (µm)", "101,3~kPa", "20~kPa", "1~kPa"]] + [
+        [F.num(r, 1), F(f"slip_{k}_1013"), F(f"slip_{k}_20"), F(f"slip_{k}_1")]
+        for r, k in ((0.5, "05"), (1.0, "10"), (1.5, "15"))
+    ], [1500, 1800, 1800, 1800], align=["c"] * 4)
+    d.p("**A nyomás mezője.** Amíg a valódi levegő be van kapcsolva, a mikroszkóp alatti mező a "
+        f"kamra nyomását mutatja kPa-ban; egy mérés kezdetén {F('constant_StartPressure')}. Írj be "
+        "1 és 110~kPa közötti nyomást, vagy léptesd 1~kPa-onként a léptetőgombokkal (vagy a Fel és "
+        "Le billentyűvel). Ahogyan a hőmérsékletnél, minden beírt szám azonnal érvénybe lép; a "
+        "tartományon kívüli szám vagy a nem szám az utolsó jó nyomást hagyja érvényben, az Enter vagy "
+        "a mező elhagyása pedig az érvényes nyomást mutatja. A jegyzőfüzet minden felvett sora "
+        "megőrzi az akkori nyomást (a Nyomás oszlop, a fájlban pressure_kPa).")
+    d.p("**Kétféle kiértékelés.** A valódi levegőben mért jegyzőfüzetnél a jegyzőfüzet ablaka és a "
+        "jelentés két eredményt ad, és mindkettő megmondja, melyik kiértékelésből való:")
+    d.bullet(f"**A csúszásra korrigálva**, //b//~=~{F('constant_SlipConstant')}×10^{{−3}}~Pa·m-rel: "
+             "a sugár a //v//_{0} esési sebességből az "
+             "//r//^{2}~+~(//b/////p//)~//r//~=~9~η~//v//_{0}~/~(2~(ρ_{olaj}~−~ρ_{levegő})~//g//) "
+             "egyenlet pontos megoldása, és minden töltést ugyanezzel a tényezővel számít: "
+             "//q//~=~6~π~η~//r d//~(//v//~−~//v//_{0})~/~(//U C//). A hisztogram és az //e// "
+             "becslése (9. fejezet) ezekből a töltésekből készül.")
+    d.bullet("**1/(//p r//)~=~0-ra extrapolálva**, amely //b// semmilyen értékét nem feltételezi. "
+             "Csak a Stokes-törvénnyel számolva minden töltés //C//^{3/2}-szer nagyobbnak adódik: a "
+             "//q//_{a} látszólagos töltésre (//q//_{a}~/~//n//)^{2/3}~=~//e//^{2/3}~(1~+~//b//~/~"
+             "(//p r//)), ami 1/(//p r//) függvényében egyenes. A jegyzőfüzet minden töltés "
+             "(//q//_{a}~/~//n//)^{2/3} értékét 1/(//p r//) függvényében ábrázolja (//n// a töltésben "
+             "lévő elemi töltések száma, előbb a korrigált töltésekből, aztán magából az egyenesből "
+             "számolva), a legkisebb négyzetek módszerével egyenest illeszt rá, és //e//-t a "
+             "tengelymetszet 3/2-edik hatványaként, //b//-t a meredekség és a tengelymetszet "
+             "hányadosaként adja meg, mindkettőt a bizonytalanságával. Mivel maga //r// is függ "
+             "//b//-től, a Stokes-féle sugarakból indul, és az egyenes //b//-jével újra kiszámítja a "
+             "sugarakat, amíg //b// be nem áll. Egy töltés akkor számít, ha a cseppje ugyanazon a "
+             "nyomáson kikapcsolt tápegységnél is esett; az egyeneshez legalább 4 csepp és 1/(//p r//) "
+             "két vagy több értéke kell.")
+    d.p("**Hogyan mérj?** Mérj cseppeket szobanyomáson, aztán csökkentsd a nyomást (például 20~kPa-ra), "
+        "és mérj még: a ritka levegő pontjai messze jobbra esnek, és ezek rögzítik a meredekséget. "
+        "Ritka levegőben a cseppek sokkal gyorsabban esnek, ezért hosszú úton mérd őket. Ilyen "
+        "jegyzőfüzetnél a **tessilar --report** a becslés után egy második sort is kiír: "
+        "„extrapolated: e = … C +- … C, b = … Pa m +- … Pa m from //N// droplets”, vagy "
+        "„extrapolated: too few droplets”.")
+
     d.h1("12. Gyakorlati tanácsok")
     d.bullet("A befecskendezés után várd meg, hogy a sodródás megszűnjön: akkor mérhetsz, amikor a "
              "cseppek már csak függőlegesen mozognak, a függőleges szállal párhuzamosan.")
@@ -661,6 +719,13 @@ def write(d, F):
           "√(2~//D//~/~(//L v//)) értékkel (0,5~µm-es cseppnél ez kb. "
           f"{F('brownian_relative_05')}%). Ezután mérd meg tízszer 10~osztáson is: hogyan változik "
           "a szórás?")
+
+    d.num("8.", "**Valódi levegő.** Kapcsold be a valódi levegőt. Mérj meg legalább négy cseppet "
+          "101,3~kPa-on és négyet 20~kPa-on, mindegyiket kikapcsolt tápegységnél esve és fordított "
+          "térben süllyedve. Számítsd ki egy csepp töltését kézzel, csak a Stokes-törvénnyel (6. "
+          "fejezet), és vesd össze a jegyzőfüzet korrigált töltésével! Mennyire tér el az "
+          f"extrapoláció //e//-je és //b//-je a {F('constant_ElemCharge')}~C-tól és a "
+          f"{F('constant_SlipConstant')}×10^{{−3}}~Pa·m-től?")
 
     d.h2("Jegyzőkönyv-minta")
     d.p("Kézi számoláshoz, például ha a jegyzőfüzet számításai ki vannak kapcsolva:")

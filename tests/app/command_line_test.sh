@@ -65,6 +65,25 @@ for notebook in "$work/anna.csv:5. sor" "$work/none.csv:$work/none.csv"; do
     fail "--report on $file: the message does not name the file and $named: $(cat "$work/err")"
 done
 
+# --report on a notebook timed in real air adds the extrapolation's line: from four droplets at
+# two pressures, "too few" from three; an unreadable pressure is refused with its line.
+header14="droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa"
+{ echo "$header14"; tail -n +2 "$work/good.csv" | tr -d '\r' |
+    awk -F, '{ print $0 ",anna,,," ($1 <= 2 ? "101.30" : "20.00") }'; } | sed 's/$/\r/' >"$work/air.csv"
+"$program" --report "$work/air.csv" "$work/air.pdf" >"$work/out" 2>"$work/err" ||
+  fail "--report in real air: exit status $?; stderr: $(cat "$work/err")"
+grep -qE '^extrapolated: e = [0-9.e+-]+ C \+- [0-9.e+-]+ C, b = [0-9.e+-]+ Pa m \+- [0-9.e+-]+ Pa m from 4 droplets$' "$work/out" ||
+  fail "--report in real air printed: $(cat "$work/out")"
+head -7 "$work/air.csv" >"$work/air3.csv"
+"$program" --report "$work/air3.csv" "$work/air3.pdf" >"$work/out" 2>&1
+[[ $(tail -1 "$work/out") == "extrapolated: too few droplets" ]] ||
+  fail "--report from three droplets printed: $(cat "$work/out")"
+sed -i '3s/,101\.30/,0.5/' "$work/air.csv"
+status=0
+"$program" --report "$work/air.csv" "$work/bad.pdf" >"$work/out" 2>"$work/err" || status=$?
+[[ $status == 2 && ! -e $work/bad.pdf ]] && grep -qF '3. sor' "$work/err" && grep -qF '"0.5"' "$work/err" ||
+  fail "--report with a pressure of 0.5 kPa: status $status, $(cat "$work/err")"
+
 # --class-report: a folder of notebooks (two good, one with too few charges, one damaged and one
 # the store set aside, which is not read) and a file that is not there.
 mkdir -p "$work/class" "$work/empty"

@@ -80,11 +80,11 @@ TEST_P(ShippedCatalogue, HasEveryTextWithUsableMnemonics) {
     const std::set<int> withMnemonic = {
         HelpMenu,        End,          InjectButton,    ReverseButton, SupplyButton,
         DescriptionItem, LanguageItem, MeasurementMenu, NotebookItem,  IoniseItem,
-        BrownianItem};
+        BrownianItem,    RealAirItem};
     const std::set<int> windowKeys[] = {
         {HelpMenu, End, InjectButton, ReverseButton, SupplyButton, MeasurementMenu},
         {DescriptionItem, LanguageItem},
-        {NotebookItem, IoniseItem, BrownianItem}};
+        {NotebookItem, IoniseItem, BrownianItem, RealAirItem}};
     for (const auto& [n, text] : texts) {
         int marks = 0;
         const std::string key = Mnemonic(text, marks);

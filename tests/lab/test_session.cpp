@@ -117,7 +117,7 @@ TEST_F(SessionTest, EachCommandChangesItsStateAndSaysWhatToDraw) {
          }},
         {"editing ended: the field shows the value in force",
          [](Session& s) { s.FieldChanged(Field::Temperature, "4", Edit::Typed); },
-         [](Session& s) { return s.TemperatureEditingFinished(); }, ChangedTemperatureField,
+         [](Session& s) { return s.EditingFinished(Field::Temperature); }, ChangedTemperatureField,
          [](const Session& s) { EXPECT_EQ(s.FieldText(Field::Temperature), " 4.00"); }},
         {"the spin buttons step from the whole number typed",
          [](Session& s) { s.FieldChanged(Field::Voltage, "500", Edit::Typed); },
@@ -136,6 +136,33 @@ TEST_F(SessionTest, EachCommandChangesItsStateAndSaysWhatToDraw) {
          [](const Session& s) {
              EXPECT_EQ(s.FieldText(Field::Temperature), "41.00");
              EXPECT_EQ(Data::AmbientTemp, 314);
+         }},
+        {"a pressure in range is in force at once; one outside keeps the last good one",
+         [](Session& s) { s.FieldChanged(Field::Pressure, "20", Edit::Typed); },
+         [](Session& s) { return s.FieldChanged(Field::Pressure, "250", Edit::Typed); }, 0,
+         [](const Session& s) {
+             EXPECT_EQ(s.FieldText(Field::Pressure), "250");
+             EXPECT_EQ(s.SpinPosition(Field::Pressure), 20);
+             EXPECT_EQ(Data::ChamberPressure, 20000);
+         }},
+        {"editing the pressure ended: it shows the pressure in force with a decimal point",
+         [](Session& s) {
+             Data::DecimalSeparator = ',';
+             s.FieldChanged(Field::Pressure, "55.25", Edit::Typed);
+             s.FieldChanged(Field::Pressure, "0.5", Edit::Typed);
+         },
+         [](Session& s) { return s.EditingFinished(Field::Pressure); }, ChangedPressureField,
+         [](const Session& s) {
+             EXPECT_EQ(s.FieldText(Field::Pressure), " 55.3");
+             EXPECT_EQ(Data::ChamberPressure, 55250);
+         }},
+        {"the pressure's spin buttons stop at 1 kPa",
+         [](Session& s) { s.SpinTo(Field::Pressure, 2); },
+         [](Session& s) { return s.Spin(Field::Pressure, -1) | s.Spin(Field::Pressure, -1); },
+         ChangedPressureField,
+         [](const Session& s) {
+             EXPECT_EQ(s.FieldText(Field::Pressure), "  1.0");
+             EXPECT_EQ(Data::ChamberPressure, 1000);
          }},
         {"a scroll bar moves the view and writes its readout",
          {},

@@ -31,9 +31,11 @@ protected:
         return d;
     }
 
-    /// Vertical speed (m/s) of a droplet after its velocity has relaxed to the target.
+    /// Vertical speed (m/s) of a droplet after its velocity has relaxed to the target (in thin
+    /// air a large droplet takes a few sub-steps).
     static double SettledVY(Data::TDroplet d, double t = 0) {
-        Data::StepDroplet(d, Data::SubStep, t);
+        for (int k = 0; k < 20; ++k)
+            Data::StepDroplet(d, Data::SubStep, t);
         return d.VY;
     }
 };

@@ -72,24 +72,32 @@ std::vector<Figure> ReadFigures(const std::string& path) {
 
 double UnitSize(const std::string& unit) {
     static const std::map<std::string, double> sizes = {
-        {"", 1},     {"K", 1},          {"Pa*s", 1},      {"kg/m3", 1},   {"m/s2", 1},
-        {"m", 1},    {"cm", 1e-2},      {"mm", 1e-3},     {"um", 1e-6},   {"us", 1e-6},
-        {"s", 1},    {"m/s", 1},        {"mm/s", 1e-3},   {"um/s", 1e-6}, {"um/min", 1e-6 / 60},
-        {"V", 1},    {"V/m", 1},        {"C", 1},         {"N", 1},       {"N*s/m", 1},
-        {"%", 1e-2}, {"e", ElemCharge}, {"1e-19C", 1e-19}};
+        {"", 1},     {"K", 1},          {"Pa*s", 1},       {"kg/m3", 1},    {"m/s2", 1},
+        {"m", 1},    {"cm", 1e-2},      {"mm", 1e-3},      {"um", 1e-6},    {"us", 1e-6},
+        {"s", 1},    {"m/s", 1},        {"mm/s", 1e-3},    {"um/s", 1e-6},  {"um/min", 1e-6 / 60},
+        {"V", 1},    {"V/m", 1},        {"C", 1},          {"N", 1},        {"N*s/m", 1},
+        {"%", 1e-2}, {"e", ElemCharge}, {"1e-19C", 1e-19}, {"mPa*m", 1e-3}, {"kPa", 1e3}};
     return sizes.at(unit);
 }
 
 double Constant(const std::string& name) {
-    static const std::map<std::string, double> constants = {
-        {"ElemCharge", ElemCharge},    {"Gravity", Gravity},
-        {"OilDensity", OilDensity},    {"AirDensity0", AirDensity0},
-        {"RefTemp", RefTemp},          {"ThermalTau", ThermalTau},
-        {"ViscOffset", ViscOffset},    {"ViscSlope", ViscSlope},
-        {"DriftVX", DriftVX},          {"DriftTau", DriftTau},
-        {"PlateGap", PlateGap},        {"PixelSize", PixelSize},
-        {"Boltzmann", Boltzmann},      {"CelsiusOffset", CelsiusOffset},
-        {"DropletCount", DropletCount}};
+    static const std::map<std::string, double> constants = {{"ElemCharge", ElemCharge},
+                                                            {"Gravity", Gravity},
+                                                            {"OilDensity", OilDensity},
+                                                            {"AirDensity0", AirDensity0},
+                                                            {"RefTemp", RefTemp},
+                                                            {"ThermalTau", ThermalTau},
+                                                            {"ViscOffset", ViscOffset},
+                                                            {"ViscSlope", ViscSlope},
+                                                            {"DriftVX", DriftVX},
+                                                            {"DriftTau", DriftTau},
+                                                            {"PlateGap", PlateGap},
+                                                            {"PixelSize", PixelSize},
+                                                            {"Boltzmann", Boltzmann},
+                                                            {"CelsiusOffset", CelsiusOffset},
+                                                            {"DropletCount", DropletCount},
+                                                            {"SlipConstant", SlipConstant},
+                                                            {"StartPressure", StartPressure}};
     return constants.at(name);
 }
 
@@ -186,6 +194,14 @@ protected:
             {"constant",
              [&] { return (f.Has("negated") ? -1 : 1) * Constant(f.inputs.at("name")); }},
             {"field_strength", [&] { return f.In("volts") / PlateGap; }},
+            {"slip_factor",
+             [&] {
+                 SetRealAir(true);
+                 SetChamberPressure(f.In("kpa") * 1000);
+                 const double slip = SlipFactor(radius());
+                 SetRealAir(false);
+                 return slip;
+             }},
             {"kelvin", [&] { return AirTemperatureAt(0); }},
             {"viscosity", [&] { return AirViscosityAt(0); }},
             {"air_density", [&] { return AirDensityAt(0); }},

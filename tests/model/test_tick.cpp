@@ -134,11 +134,21 @@ TEST_F(TickTest, FixedSeedAndLessonGiveTheStoredDigest) {
 #if defined(__x86_64__) && defined(__GLIBC__)
     EXPECT_EQ(first, FixedLesson::StoredDigest) << std::hex << first;
 #endif
+    // Real air moves every droplet differently, the same way on every run.
+    const std::uint64_t realAir = FixedLesson::RealAirRun();
+    EXPECT_EQ(realAir, FixedLesson::RealAirRun());
+    EXPECT_NE(realAir, first);
+#if defined(__x86_64__) && defined(__GLIBC__)
+    EXPECT_EQ(realAir, FixedLesson::StoredRealAirDigest) << std::hex << realAir;
+#endif
+    // Off again, the ideal chamber is bit for bit what it was.
+    EXPECT_EQ(run(), first);
 }
 
 TEST_F(TickTest, AgreesBitForBitWithSteppingEveryDropletThePlainWay) {
     // A lesson's worth of changes: injections, voltage switched and reversed, temperature set
-    // during a relaxation, droplets switched off. Both ticks must give the same bits throughout.
+    // during a relaxation, droplets switched off, real air at changing pressures. Both ticks must
+    // give the same bits throughout.
     struct Change {
         int atTick;
         void (*apply)();
@@ -154,6 +164,11 @@ TEST_F(TickTest, AgreesBitForBitWithSteppingEveryDropletThePlainWay) {
         {2600, [] { Drops[7].Active = 0, Drops[8].Radius = 1.2e-6; }},
         {3000, [] { PlateVoltage = 0; }},
         {9000, [] { PlateVoltage = 1000, Drops[9].Charge = 2 * ElemCharge; }},
+        // Real air: thinner, then with a droplet's charge changed, ideal again, real once more.
+        {9500, [] { SetRealAir(true), SetChamberPressure(20000); }},
+        {9700, [] { SetChamberPressure(1000), Drops[9].Charge = -ElemCharge; }},
+        {9800, [] { SetRealAir(false); }},
+        {9900, [] { SetRealAir(true), Drops[10].Radius = 0.6e-6; }},
     };
     auto run = [&](void (*tick)()) {
         Data::ResetChamber();

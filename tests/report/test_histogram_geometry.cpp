@@ -58,5 +58,5 @@ TEST(NotebookTexts, RowLabelsAndSignedPercents) {
         {0.44, "+0.4"}, {-1.249, "−1.2"}, {0.04, "0.0"}, {-0.04, "0.0"}, {-250, "−250.0"}};
     for (const auto& [percent, text] : percents)
         EXPECT_EQ(Report::SignedPercent(percent), text);
-    EXPECT_EQ(Report::ReportColumns(false).size(), Report::ColumnCount - 2u);
+    EXPECT_EQ(Report::ReportColumns(false, false).size(), Report::ColumnCount - 3u);
 }

@@ -1,6 +1,7 @@
 // The main window: its built layout against the design table, the captions, the start-up timer,
 // activation once per run, closing, the About box pause and the stopwatch.
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/PressureView.h"
 #include "ui/layer/BevelPanel.h"
 
 #include <QApplication>
@@ -44,7 +45,8 @@ TEST_F(MainWindowTest, EveryControlSitsWhereTheDesignPutsIt) {
         {"UpDown1", "Panel2", {137, 8, 16, 21}},    {"Image2", "Panel2", {8, 32, 145, 105}},
         {"Shape1", "Panel2", {120, 136, 10, 10}},   {"BitBtn2", "Panel2", {8, 152, 89, 25}},
         {"BitBtn3", "Panel2", {104, 152, 49, 25}},  {"Panel4", "", {602, 440, 161, 65}},
-        {"BitBtn6", "Panel4", {24, 16, 121, 25}},
+        {"BitBtn6", "Panel4", {24, 16, 121, 25}},   {"Panel6", "", {8, 502, 200, 35}},
+        {"Edit3", "Panel6", {96, 7, 49, 21}, "101.3"}, {"UpDown3", "Panel6", {145, 7, 16, 21}},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -98,22 +100,30 @@ TEST_F(MainWindowTest, WindowHasCloseBoxButNoMinimiseOrMaximise) {
 }
 
 TEST_F(MainWindowTest, KeyboardOrderRunsThroughThePanels) {
-    // Injection, the microscope, voltage supply, view, stopwatch, exit, temperature, and round to
-    // the first.
-    const QWidget* order[] = {form->Microscope()->BitBtn1,    form->Microscope()->Image3,
-                              form->Voltage()->BitBtn2,       form->Voltage()->BitBtn3,
-                              form->Voltage()->Edit7,         form->Voltage()->UpDown1,
-                              form->Microscope()->ScrollBar1, form->Microscope()->ScrollBar2,
-                              form->Stopwatch()->Edit1,       form->Stopwatch()->BitBtn4,
-                              form->Stopwatch()->BitBtn5,     form->BitBtn6,
-                              form->Thermometer()->Edit2,     form->Thermometer()->UpDown2,
-                              form->Microscope()->BitBtn1};
-    QWidget* w = form->Microscope()->BitBtn1;
-    for (const QWidget* expected : order) {
-        EXPECT_EQ(w, expected) << w->objectName().toStdString();
-        w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus))
-            w = w->nextInFocusChain();
+    // Injection, the microscope, voltage supply, view, stopwatch, exit, temperature, with real
+    // air the pressure, and round to the first.
+    for (const bool realAir : {false, true}) {
+        SCOPED_TRACE(realAir);
+        form->Show(form->Session().SetRealAir(realAir));
+        std::vector<const QWidget*> order = {
+            form->Microscope()->BitBtn1,    form->Microscope()->Image3,
+            form->Voltage()->BitBtn2,       form->Voltage()->BitBtn3,
+            form->Voltage()->Edit7,         form->Voltage()->UpDown1,
+            form->Microscope()->ScrollBar1, form->Microscope()->ScrollBar2,
+            form->Stopwatch()->Edit1,       form->Stopwatch()->BitBtn4,
+            form->Stopwatch()->BitBtn5,     form->BitBtn6,
+            form->Thermometer()->Edit2,     form->Thermometer()->UpDown2};
+        if (realAir)
+            order.insert(order.end(), {form->Pressure()->Edit3, form->Pressure()->UpDown3});
+        order.push_back(form->Microscope()->BitBtn1);
+        QWidget* w = form->Microscope()->BitBtn1;
+        for (const QWidget* expected : order) {
+            EXPECT_EQ(w, expected) << w->objectName().toStdString();
+            // As the Tab key goes: past what takes no focus and what is hidden.
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(form.get()));
+        }
     }
 }
 

@@ -6,9 +6,12 @@
 #include "notebook/NotebookStore.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/DropMarker.h"
+#include "ui/ExtrapolationPlot.h"
 #include "ui/NotebookTableModel.h"
 #include "ui/NotebookWindow.h"
+#include "ui/PressureView.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTableView>
 #include <QTest>
@@ -157,6 +160,33 @@ TEST_F(NotebookWindowTest, ATeacherCanSwitchOnTheJitterAndLeaveRadiusAndChargeTo
     EXPECT_TRUE(table->isColumnHidden(NotebookTableModel::ChargeColumn));
     EXPECT_FALSE(table->isColumnHidden(NotebookTableModel::SpeedColumn));
     EXPECT_FALSE(form->Session().Calculations());
+}
+
+TEST_F(NotebookWindowTest, RealAirFromTheTeacherShowsThePressureAndEveryRowKeepsIt) {
+    WriteCatalogue("S0500=Notebook\n[Settings]\nRealAir=1\n");
+    form->ApplyTeacherSettings();
+    form->OpenNotebook();
+    EXPECT_TRUE(Data::RealAir);
+    EXPECT_TRUE(form->Valdilevego1->isChecked());
+    EXPECT_TRUE(form->Pressure()->Panel6->isVisible());
+    QLineEdit* field = form->Pressure()->Edit3;
+    field->selectAll();
+    QTest::keyClicks(field, "20");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(field->text(), " 20.0");
+    form->Jegyzfzet1Click();
+    QTest::keyClick(form->NotebookView(), Qt::Key_F8);
+    const auto& rows = form->Session().Rows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Pressure, 20.0);
+    QTableView* table = form->NotebookView()->Table;
+    EXPECT_FALSE(table->isColumnHidden(NotebookTableModel::PressureColumn));
+    EXPECT_TRUE(form->NotebookView()->Extrapolation->isVisibleTo(form->NotebookView()));
+    // Off again: no pressure control, and the next row is the ideal chamber's.
+    form->Valdilevego1->trigger();
+    EXPECT_FALSE(form->Pressure()->Panel6->isVisible());
+    QTest::keyClick(form->NotebookView(), Qt::Key_F8);
+    EXPECT_FALSE(rows.back().Pressure);
 }
 
 TEST_F(MainWindowTest, ADamagedNotebookIsExplainedWhollyInTheProgramFoldersLanguage) {

@@ -159,7 +159,8 @@ ControlSet BuildControls(QWidget* client, std::span<const ControlSpec> specs,
             // The field already shows its design text.
             static_cast<TUpDown*>(w)->SetPositionQuietly(spec.Position);
         }
-        w->show();
+        // A hidden control stays hidden, with its children, until the program shows it.
+        w->setVisible(!spec.Hidden);
         controls.Add(spec.Name, w);
     }
     return controls;

@@ -13,17 +13,19 @@ import {
   captionMatching, chooseFiles, clickSlowestDroplet, collectDownloads, desktopReport, downloaded, key, microscopeBox,
   pdfText, waitForFollowed, waitForNotebookRows,
 } from './measuring.mjs';
-import { assertSelfContained, control, fixedCaption, press, startExperiment, text } from './session.mjs';
+import { assertSelfContained, control, fixedCaption, named, press, startExperiment, text } from './session.mjs';
 
 const language = 'en';
 const identifier = 'Árvíztűrő Tükörfúrógép';
 const desktopCsv = path.join(repositoryRoot, 'docs/notebook/demo-student.csv');
 const classFolder = path.join(repositoryRoot, 'docs/class/notebooks');
+const realAirCsv = path.join(repositoryRoot, 'docs/real-air/real-air.csv');
 const scratch = mkdtempSync(path.join(tmpdir(), 'tessilar-measure-'));
 const notebookText = {
   title: 500, droplet: 501, radius: 509, charge: 510, deleteRows: 514, exportCsv: 515,
   saveReport: 522, reportTitle: 526, identifierLine: 527, lineReason: 700, tooLong: 701, badDirection: 710,
   classTitle: 720, classLine: 721, codeUnsafe: 733, answerKey: 735, chamber: 745, classCode: 750,
+  realAir: 751, pressure: 755, extrapolationPlot: 761,
 };
 const measuringButton = { menu: 20, record: 625, notebook: 21, ionise: 22, brownian: 23 };
 /// The rows the second group of tests records.
@@ -287,6 +289,53 @@ describe('the assessed chamber', () => {
     await session.page.waitForFunction((said) => document.body.innerText.includes(said),
       { timeout: 30_000, polling: 100 }, en(notebookText.codeUnsafe));
     assert.equal(await session.page.$$eval('b', (found) => found.length), 0, 'the code is shown as text');
+    assertSelfContained(session);
+    await session.context.close();
+  });
+});
+
+describe('real air', () => {
+  it('the Real air item brings the pressure field; out of range it keeps the last good pressure', async () => {
+    const session = await startExperiment(browser, { language, identifier: 'Lab 2' });
+    await collectDownloads(session);
+    const pressure = () => control(session.page, en(notebookText.pressure), ['textbox']);
+    assert.equal(await session.page.$(named(en(notebookText.pressure), 'textbox')), null, 'hidden in the ideal chamber');
+    await press(session, en(measuringButton.menu));
+    await (await control(session.page, en(notebookText.realAir), ['menuitemcheckbox'])).click();
+    const field = await pressure();
+    // Each key applies what the field holds when it is a pressure; "0.5" and "-3" never are.
+    for (const [typed, shown] of [['20', ' 20.0'], ['0.5', ' 20.0'], ['-3', ' 20.0'], ['105', '105.0']]) {
+      await field.click({ count: 3 });
+      await session.page.keyboard.type(typed);
+      await key(session, 'Enter');
+      assert.equal(await field.evaluate((e) => e.value), shown, typed);
+    }
+    await timeAndRecord(session, 1);
+    await notebookWith(session, 1);
+    const csv = readFileSync(await downloaded(session, () => press(session, en(notebookText.exportCsv))), 'utf8');
+    assert.match(csv.split('\r\n')[1], /,105\.00$/, csv);
+    assertSelfContained(session);
+    await session.context.close();
+  });
+
+  it('a notebook timed at two pressures: the page gives the desktop\'s corrected and extrapolated e', async () => {
+    const printed = desktopReport(realAirCsv, path.join(scratch, 'real-air.pdf')).split('\n');
+    const [, corrected] = /^e = (\S+) C/.exec(printed[0]) ?? [];
+    const [, e, b, droplets] = /^extrapolated: e = (\S+) C \+- \S+ C, b = (\S+) Pa m \+- \S+ Pa m from (\d+) droplets$/.exec(printed[1]) ?? [];
+    assert.ok(corrected && e && b && droplets, printed.join('\n'));
+    const session = await startExperiment(browser, { language, identifier: 'Lab 3' });
+    await key(session, 'F7');
+    await chooseFiles(session, captionMatching(language, /^Open CSV/), [realAirCsv]);
+    await session.page.waitForSelector('canvas.notebook-extrapolation:not([hidden])', { timeout: 30_000 });
+    const plotName = await session.page.$eval('canvas.notebook-extrapolation', (c) => c.getAttribute('aria-label') ?? '');
+    assert.match(plotName, textPattern(notebookText.extrapolationPlot));
+    const said = await session.page.$eval('#notebook-extrapolated', (p) => p.textContent ?? '');
+    const estimate = await session.page.$eval('#notebook-estimate', (p) => p.textContent ?? '');
+    const figure = (pattern, within) => Number((pattern.exec(within) ?? [])[1]?.replace(',', '.'));
+    assert.ok(Math.abs(figure(/e = ([\d.,]+) ±/, said) - Number(e) / 1e-19) < 6e-4, `${said} / ${printed[1]}`);
+    assert.ok(Math.abs(figure(/b = ([\d.,]+) ±/, said) - Number(b) / 1e-3) < 6e-3, `${said} / ${printed[1]}`);
+    assert.ok(said.includes(`${droplets} droplets`), said);
+    assert.ok(Math.abs(figure(/e = ([\d.,]+) ±/, estimate) - Number(corrected) / 1e-19) < 6e-4, `${estimate} / ${printed[0]}`);
     assertSelfContained(session);
     await session.context.close();
   });

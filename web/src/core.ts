@@ -2,7 +2,7 @@
 // functions (their declarations generated from web/core/api/Api.h). Nothing here decides
 // anything; it only carries strings and numbers across, and checks the JSON the core writes.
 
-import { DesignsShape, DialShape, HistogramShape, NotebookTableShape, type Designs, type DialDrawing, type HistogramLayout, type NotebookTable } from './coreShapes';
+import { DesignsShape, DialShape, ExtrapolationShape, HistogramShape, NotebookTableShape, type Designs, type DialDrawing, type ExtrapolationLayout, type HistogramLayout, type NotebookTable } from './coreShapes';
 import type { CoreExports } from './generated/coreExports';
 import { readJson } from './shapes';
 
@@ -20,8 +20,8 @@ export interface CoreModule extends CoreExports {
   _free(pointer: number): void;
 }
 
-/** The window's two number fields. */
-export const Field = { voltage: 0, temperature: 1 } as const;
+/** The window's number fields; the pressure's is there with real air. */
+export const Field = { voltage: 0, temperature: 1, pressure: 2 } as const;
 export type FieldCode = (typeof Field)[keyof typeof Field];
 export type Axis = 0 | 1;
 export type PictureName = 'field' | 'thermometer';
@@ -183,8 +183,9 @@ export class Core {
     return this.withString(text, (p) => this.m._tess_field_changed(field, p, typed ? 1 : 0));
   }
 
-  temperatureFinished(): number {
-    return this.m._tess_temperature_finished();
+  /** Editing the temperature or the pressure field ended. */
+  editingFinished(field: FieldCode): number {
+    return this.m._tess_editing_finished(field);
   }
 
   spin(field: FieldCode, direction: 1 | -1): number {
@@ -221,6 +222,14 @@ export class Core {
 
   brownian(): boolean {
     return this.m._tess_brownian() !== 0;
+  }
+
+  setRealAir(on: boolean): number {
+    return this.m._tess_set_real_air(on ? 1 : 0);
+  }
+
+  realAir(): boolean {
+    return this.m._tess_real_air() !== 0;
   }
 
   ionise(): number {
@@ -368,6 +377,10 @@ export class Core {
 
   histogram(width: number, height: number, textHeight: number, countsWidth: number): HistogramLayout {
     return readJson(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth)), HistogramShape, 'histogram');
+  }
+
+  extrapolation(width: number, height: number, textHeight: number, labelWidth: number): ExtrapolationLayout {
+    return readJson(this.text(this.m._tess_extrapolation_json(width, height, textHeight, labelWidth)), ExtrapolationShape, 'extrapolation');
   }
 
   /** The class's report from notebook files, with the answer key of a class code ("" for none):

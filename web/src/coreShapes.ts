@@ -1,5 +1,5 @@
 // The JSON the core writes (web/core/api), member by member: the designs, the voltmeter's
-// drawing, the notebook's table and the histogram's layout.
+// drawing, the notebook's table and the layouts of the histogram and the extrapolation plot.
 
 import { nullable, optional, type Infer } from './shapes';
 
@@ -28,6 +28,7 @@ export const ControlShape = {
   flat: 'boolean',
   caption: 'number',
   keylessCaption: 'boolean',
+  hidden: 'boolean',
 } as const;
 
 const WindowMembers = {
@@ -58,6 +59,8 @@ export const DesignsShape = {
       multiples: 'string',
       histogramGround: 'string',
       ink: 'string',
+      plotPoints: 'string',
+      fittedLine: 'string',
     },
     microscope: { markerSize: 'number', ringMargin: 'number', ringWidth: 'number', clickReach: 'number', tapReach: 'number' },
   },
@@ -78,6 +81,7 @@ export const NotebookTableShape = {
   columns: ['string'],
   rows: [{ label: 'string', cells: ['string'] }],
   estimate: optional('string'),
+  extrapolated: optional('string'),
 } as const;
 
 const LabelShape = { box: ['number'], text: 'string' } as const;
@@ -95,6 +99,26 @@ export const HistogramShape = {
   axisTitleText: 'string',
 } as const;
 
+export const ExtrapolationShape = {
+  drawn: 'boolean',
+  plot: ['number'],
+  points: [['number']],
+  pointSize: 'number',
+  lineFrom: ['number'],
+  lineTo: ['number'],
+  ticksX: ['number'],
+  ticksY: ['number'],
+  tickLength: 'number',
+  labelsX: [LabelShape],
+  labelsY: [LabelShape],
+  titleX: ['number'],
+  titleY: ['number'],
+  titleXText: 'string',
+  titleYText: 'string',
+  name: 'string',
+  sentence: 'string',
+} as const;
+
 export type ControlDesign = Infer<typeof ControlShape>;
 export type Designs = Infer<typeof DesignsShape>;
 export type MainDesign = Designs['main'];
@@ -105,3 +129,4 @@ export type MicroscopeDesign = MainDesign['microscope'];
 export type DialDrawing = Infer<typeof DialShape>;
 export type NotebookTable = Infer<typeof NotebookTableShape>;
 export type HistogramLayout = Infer<typeof HistogramShape>;
+export type ExtrapolationLayout = Infer<typeof ExtrapolationShape>;

@@ -142,6 +142,8 @@ export function buildControls(client: HTMLElement, controls: readonly ControlDes
     } else if (c.kind === 'label') {
       element.textContent = parseMnemonic(c.text).text;
     }
+    // Hidden, with its children, until the program shows it.
+    if (c.hidden) element.hidden = true;
     const parent = c.parent === '' ? client : set.element(c.parent);
     parent.append(element);
     set.add(c.name, element);

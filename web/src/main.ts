@@ -125,6 +125,9 @@ async function start(): Promise<void> {
       }),
     notebook: () => notebook.show(identifier),
     notebookChanged,
+    notebookRedrawn: () => {
+      if (notebook.dialog.open) notebook.refresh();
+    },
   });
   main.element.hidden = true;
   const stage = new Stage(main.element, designs.main.width, designs.main.height + CaptionHeight, (scale, dpr) => main.resize(scale, dpr));
@@ -136,6 +139,7 @@ async function start(): Promise<void> {
       const seeds = crypto.getRandomValues(new Uint32Array(2));
       let changes = core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
       changes |= core.setBrownian(parameters.brownian);
+      changes |= core.setRealAir(parameters.realAir);
       core.setStudent(typed);
       if (parameters.classCode !== null) {
         const problem = core.setClassCode(parameters.classCode);

@@ -1,7 +1,8 @@
 // The page's address parameters: what a teacher's link may choose. `?lang=hu` or `?lang=en`;
 // Hungarian, the program folder's own catalogue, unless English is asked for. `?calculations=0`
 // leaves radius, charge and the estimate to the students; `?brownian=1` starts with the droplets'
-// Brownian motion on; `?class=CODE` makes each student's chamber their own under the class code.
+// Brownian motion on; `?realair=1` fills the chamber with real air; `?class=CODE` makes each
+// student's chamber their own under the class code.
 
 export type LanguageCode = 'hu' | 'en';
 
@@ -11,6 +12,8 @@ export interface PageParameters {
   calculations: boolean;
   /** Brownian motion on from the start. */
   brownian: boolean;
+  /** Real air in the chamber from the start. */
+  realAir: boolean;
   /** The class code of the assessed chamber, as given (the core checks it); null for none. */
   classCode: string | null;
 }
@@ -31,6 +34,7 @@ export function readParameters(search: string): PageParameters {
     lang: lang === 'en' ? 'en' : 'hu',
     calculations: !isSwitch(query.get('calculations'), false),
     brownian: isSwitch(query.get('brownian'), true),
+    realAir: isSwitch(query.get('realair'), true),
     classCode: query.get('class'),
   };
 }

@@ -53,6 +53,7 @@ test('the fields and spin buttons follow the desktop\'s rules, and say what to d
   m._tess_begin_run(0, 3, 4);
   const VoltageField = 32;
   const TemperatureField = 64;
+  const PressureField = 4096;
   const steps = [
     // field, what the student does, the change flag it must raise, what the field shows after
     [0, ['type', '500'], 0, '500'], [0, ['type', '2000'], VoltageField, '1000'],
@@ -66,12 +67,15 @@ test('the fields and spin buttons follow the desktop\'s rules, and say what to d
     [1, ['spin', 1], TemperatureField, '38.00'], [1, ['type', '150'], TemperatureField, '150'],
     [1, ['finish'], TemperatureField, '100.00'], [1, ['spin', 1], 0, '100.00'],
     [1, ['type', 'x'], 0, 'x'], [1, ['finish'], TemperatureField, '100.00'],
+    // The pressure: a number out of range keeps the last good one instead of being clamped.
+    [2, ['type', '20'], PressureField, '20'], [2, ['type', '200'], 0, '200'],
+    [2, ['finish'], PressureField, ' 20.0'], [2, ['spin', 1], PressureField, ' 21.0'],
   ];
   for (const [field, [what, value], flag, shown] of steps) {
     const changes = what === 'type' ? withString(value, (p) => m._tess_field_changed(field, p, 1))
-      : what === 'spin' ? m._tess_spin(field, value) : m._tess_temperature_finished();
+      : what === 'spin' ? m._tess_spin(field, value) : m._tess_editing_finished(field);
     const label = `${field}: ${what} ${value ?? ''}`;
-    assert.equal(changes & (VoltageField | TemperatureField), flag, label);
+    assert.equal(changes & (VoltageField | TemperatureField | PressureField), flag, label);
     assert.equal(text(m._tess_field_text(field)), shown, label);
   }
 });

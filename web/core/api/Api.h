@@ -67,11 +67,11 @@ double tess_ticks_run();
 int tess_inject();
 int tess_switch_supply();
 int tess_reverse_polarity();
-/// Field 0 (voltage) or 1 (temperature) now holds `text`, typed by the student (typed 1) or
-/// written by the page (typed 0).
+/// Field 0 (voltage), 1 (temperature) or 2 (pressure) now holds `text`, typed by the student
+/// (typed 1) or written by the page (typed 0).
 int tess_field_changed(int field, const char* text, int typed);
-/// Editing the temperature field ended (Enter, the focus leaving it).
-int tess_temperature_finished();
+/// Editing the temperature or the pressure field ended (Enter, the focus leaving it).
+int tess_editing_finished(int field);
 /// One step of the field's spin buttons up (+1) or down (-1).
 int tess_spin(int field, int direction);
 /// The text the field shows.
@@ -85,6 +85,9 @@ int tess_start_stopwatch();
 int tess_stop_stopwatch();
 int tess_set_brownian(int on);
 int tess_brownian();
+/// Real air in the chamber (1) or the ideal fluid (0); its pressure control shows with it.
+int tess_set_real_air(int on);
+int tess_real_air();
 /// One burst of the ionising source; the next row of the notebook is marked.
 int tess_ionise();
 
@@ -121,7 +124,8 @@ const char* tess_notebook_bursts();
 int tess_notebook_mark_bursts(const char* rows);
 /// The teacher's choice: radius, charge and the estimate worked out (1) or left to students (0).
 int tess_set_calculations(int on);
-/// The table as the window shows it: {"columns":[...],"rows":[{"label","cells":[...]}],"estimate"}.
+/// The table as the window shows it: {"columns":[...],"rows":[{"label","cells":[...]}],"estimate"},
+/// with "extrapolated" (the sentence of the extrapolation) for a notebook timed in real air.
 const char* tess_notebook_json();
 /// The notebook as a CSV file (the desktop's format).
 const char* tess_notebook_csv();
@@ -133,6 +137,10 @@ int tess_bytes_size();
 /// `textHeight` high in which "000" is `countsWidth` wide, as JSON (bar edges and lines in
 /// thousandths of a unit).
 const char* tess_histogram_json(int width, int height, int textHeight, int countsWidth);
+/// The extrapolation plot of a notebook timed in real air laid out in width x height units, for
+/// text `textHeight` high in which "0.00" is `labelWidth` wide, with its axes' titles, its name
+/// for assistive technology and the sentence of its e and b, as JSON.
+const char* tess_extrapolation_json(int width, int height, int textHeight, int labelWidth);
 
 // --- What to draw -------------------------------------------------------------------------------
 /// 100 markers of three int32 each: shown (0/1), x, y (offset from the view centre, pixels), as

@@ -18,7 +18,9 @@ namespace {
 using WebRun::Session;
 
 Lab::Field FieldOf(int field) {
-    return field == 1 ? Lab::Field::Temperature : Lab::Field::Voltage;
+    return field == 2   ? Lab::Field::Pressure
+           : field == 1 ? Lab::Field::Temperature
+                        : Lab::Field::Voltage;
 }
 
 Lab::Axis AxisOf(int axis) {
@@ -76,8 +78,8 @@ int tess_field_changed(int field, const char* text, int typed) {
                                   typed ? Lab::Edit::Typed : Lab::Edit::Written);
 }
 
-int tess_temperature_finished() {
-    return Session().TemperatureEditingFinished();
+int tess_editing_finished(int field) {
+    return Session().EditingFinished(FieldOf(field));
 }
 
 int tess_spin(int field, int direction) {
@@ -114,6 +116,14 @@ int tess_set_brownian(int on) {
 
 int tess_brownian() {
     return Data::BrownianMotion ? 1 : 0;
+}
+
+int tess_set_real_air(int on) {
+    return Session().SetRealAir(on != 0);
+}
+
+int tess_real_air() {
+    return Data::RealAir ? 1 : 0;
 }
 
 int tess_ionise() {

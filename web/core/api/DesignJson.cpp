@@ -93,6 +93,7 @@ void WriteControls(JsonWriter& json, std::span<const ControlSpec> controls, int 
         json.Key("flat").Bool(c.Flat);
         json.Key("caption").Number(c.Caption);
         json.Key("keylessCaption").Bool(c.KeylessCaption);
+        json.Key("hidden").Bool(c.Hidden);
         json.EndObject();
     }
     json.EndArray();
@@ -162,6 +163,10 @@ void WritePalette(JsonWriter& json) {
     json.Key("lampOn").Colour(Palette::LampOn).Key("lampOff").Colour(Palette::LampOff);
     json.Key("bars").Colour(Palette::Bars).Key("multiples").Colour(Palette::Multiples);
     json.Key("histogramGround").Colour(Palette::HistogramGround).Key("ink").Colour(Palette::Ink);
+    json.Key("plotPoints")
+        .Colour(Palette::PlotPoints)
+        .Key("fittedLine")
+        .Colour(Palette::FittedLine);
     json.EndObject();
 }
 

@@ -1,8 +1,12 @@
 // The notebook: its commands forwarded to the session, the table and the histogram as the page
 // draws them, the CSV file and the student's report.
+#include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "lab/Session.h"
 #include "model/ClassResults.h"
+#include "model/Extrapolation.h"
 #include "notebook/NotebookCsv.h"
+#include "report/ExtrapolationGeometry.h"
 #include "report/HistogramGeometry.h"
 #include "report/NotebookTexts.h"
 #include "report/PdfDocument.h"
@@ -19,9 +23,34 @@ namespace {
 
 using WebRun::Session;
 
-std::string TableReturned, HistogramReturned, CsvReturned, BurstsReturned;
+std::string TableReturned, HistogramReturned, ExtrapolationReturned, CsvReturned, BurstsReturned;
 std::string Problem;
 std::string Bytes;
+
+void WriteBox(JsonWriter& json, const Report::UnitRect& r) {
+    json.BeginArray().Number(r.Left).Number(r.Top).Number(r.Width).Number(r.Height).EndArray();
+}
+
+void WriteLabels(JsonWriter& json, const char* name, const std::vector<Report::Label>& list) {
+    json.Key(name).BeginArray();
+    for (const Report::Label& label : list) {
+        json.BeginObject().Key("box");
+        WriteBox(json, label.Box);
+        json.Key("text").String(label.Text).EndObject();
+    }
+    json.EndArray();
+}
+
+void WritePlace(JsonWriter& json, const Report::PlotPlace& place) {
+    json.BeginArray().Number(place.X).Number(place.Y).EndArray();
+}
+
+void WriteNumbers(JsonWriter& json, const char* name, const std::vector<int>& numbers) {
+    json.Key(name).BeginArray();
+    for (const int n : numbers)
+        json.Number(n);
+    json.EndArray();
+}
 
 } // namespace
 
@@ -74,7 +103,8 @@ const char* tess_notebook_json() {
     const std::vector<std::string> titles = Report::ColumnTitles();
     const std::vector<std::string> directions = Report::DirectionNames();
     const std::vector<Data::NotebookRow>& rows = Session().Rows();
-    const std::vector<int> columns = Report::ReportColumns(Session().Calculations());
+    const std::vector<int> columns = Report::ReportColumns(
+        Session().Calculations(), Data::RealAir || Data::TimedInRealAir(rows));
     JsonWriter json;
     json.BeginObject().Key("columns").BeginArray();
     for (const int column : columns)
@@ -92,8 +122,12 @@ const char* tess_notebook_json() {
         json.EndArray().EndObject();
     }
     json.EndArray();
-    if (Session().Calculations())
-        json.Key("estimate").String(Report::EstimateSentence(Data::NotebookEstimate(rows)));
+    if (Session().Calculations()) {
+        json.Key("estimate").String(Report::NotebookEstimateSentence(rows));
+        if (Data::TimedInRealAir(rows))
+            json.Key("extrapolated")
+                .String(Report::ExtrapolationSentence(Data::ExtrapolateCharge(rows)));
+    }
     json.EndObject();
     return WebRun::Returned(TableReturned, json.Text());
 }
@@ -103,22 +137,10 @@ const char* tess_histogram_json(int width, int height, int textHeight, int count
         {0, 0, width, height}, textHeight, countsWidth, Data::NotebookCharges(Session().Rows()),
         Data::NotebookEstimate(Session().Rows()));
     JsonWriter json;
-    const auto box = [&json](const Report::UnitRect& r) {
-        json.BeginArray().Number(r.Left).Number(r.Top).Number(r.Width).Number(r.Height).EndArray();
-    };
-    const auto labels = [&](const char* name, const std::vector<Report::Label>& list) {
-        json.Key(name).BeginArray();
-        for (const Report::Label& label : list) {
-            json.BeginObject().Key("box");
-            box(label.Box);
-            json.Key("text").String(label.Text).EndObject();
-        }
-        json.EndArray();
-    };
     // Bar edges and line places are fractions of a unit: thousandths, as whole numbers.
     const auto milli = [](double x) { return std::llround(x * 1000); };
     json.BeginObject().Key("drawn").Bool(g.Drawn).Key("plot");
-    box(g.Plot);
+    WriteBox(json, g.Plot);
     json.Key("bars").BeginArray();
     for (const Report::Bar& bar : g.Bars)
         json.BeginArray()
@@ -130,17 +152,48 @@ const char* tess_histogram_json(int width, int height, int textHeight, int count
     json.EndArray().Key("lines").BeginArray();
     for (const double x : g.EstimateLines)
         json.Number(milli(x));
-    json.EndArray().Key("ticks").BeginArray();
-    for (const int x : g.TickXs)
-        json.Number(x);
-    json.EndArray().Key("tickLength").Number(g.TickLength);
-    labels("chargeLabels", g.ChargeLabels);
-    labels("countLabels", g.CountLabels);
+    json.EndArray();
+    WriteNumbers(json, "ticks", g.TickXs);
+    json.Key("tickLength").Number(g.TickLength);
+    WriteLabels(json, "chargeLabels", g.ChargeLabels);
+    WriteLabels(json, "countLabels", g.CountLabels);
     json.Key("axisTitle");
-    box(g.AxisTitle);
+    WriteBox(json, g.AxisTitle);
     json.Key("axisTitleText").String(Report::ColumnTitles().at(Report::ChargeColumn));
     json.EndObject();
     return WebRun::Returned(HistogramReturned, json.Text());
+}
+
+const char* tess_extrapolation_json(int width, int height, int textHeight, int labelWidth) {
+    const Data::ChargeExtrapolation line = Data::ExtrapolateCharge(Session().Rows());
+    const Report::ExtrapolationGeometry g =
+        Report::LayOutExtrapolation({0, 0, width, height}, textHeight, labelWidth, line);
+    JsonWriter json;
+    json.BeginObject().Key("drawn").Bool(g.Drawn).Key("plot");
+    WriteBox(json, g.Plot);
+    json.Key("points").BeginArray();
+    for (const Report::PlotPlace& p : g.Points)
+        WritePlace(json, p);
+    json.EndArray().Key("pointSize").Number(g.PointSize).Key("lineFrom");
+    WritePlace(json, g.LineFrom);
+    json.Key("lineTo");
+    WritePlace(json, g.LineTo);
+    WriteNumbers(json, "ticksX", g.TickXs);
+    WriteNumbers(json, "ticksY", g.TickYs);
+    json.Key("tickLength").Number(g.TickLength);
+    WriteLabels(json, "labelsX", g.XLabels);
+    WriteLabels(json, "labelsY", g.YLabels);
+    json.Key("titleX");
+    WriteBox(json, g.XTitle);
+    json.Key("titleY");
+    WriteBox(json, g.YTitle);
+    json.Key("titleXText").String(Data::GetText(Texts::ExtrapolationXAxis));
+    json.Key("titleYText").String(Data::GetText(Texts::ExtrapolationYAxis));
+    json.Key("name").String(
+        Data::GetText(Texts::ExtrapolationPlot, {std::to_string(line.Points.size())}));
+    json.Key("sentence").String(Report::ExtrapolationSentence(line));
+    json.EndObject();
+    return WebRun::Returned(ExtrapolationReturned, json.Text());
 }
 
 const char* tess_notebook_csv() {

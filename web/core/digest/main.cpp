@@ -1,6 +1,6 @@
-// Runs the fixed-seed lesson and an assessed student's spray on this build of the model and prints
-// the chamber's digests; the exit status tells whether they are the stored ones that the desktop
-// build gives.
+// Runs the fixed-seed lessons of the ideal chamber and of real air, and an assessed student's
+// spray, on this build of the model and prints the chamber's digests; the exit status tells whether
+// they are the stored ones that the desktop build gives.
 #include "tests/support/FixedLesson.h"
 
 #include <cinttypes>
@@ -19,5 +19,7 @@ int main() {
     const bool lesson = Check("lesson", FixedLesson::Run(), FixedLesson::StoredDigest);
     const bool assessed =
         Check("assessed spray", FixedLesson::AssessedSpray(), FixedLesson::StoredAssessedDigest);
-    return lesson && assessed ? 0 : 1;
+    const bool realAir =
+        Check("real air", FixedLesson::RealAirRun(), FixedLesson::StoredRealAirDigest);
+    return lesson && assessed && realAir ? 0 : 1;
 }

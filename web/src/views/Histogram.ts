@@ -4,9 +4,7 @@
 
 import type { Core } from '../core';
 import type { Palette } from '../coreShapes';
-
-const Font = "12px 'Liberation Sans', Arial, sans-serif";
-const TextHeight = 15;
+import { fitCanvas, line, TextHeight, write } from './plotDrawing';
 
 export class Histogram {
   readonly canvas: HTMLCanvasElement;
@@ -23,15 +21,9 @@ export class Histogram {
   /** Draws at the canvas's laid-out size (CSS pixels, backed at the device's resolution). */
   draw(label: string): void {
     this.canvas.setAttribute('aria-label', label);
-    const width = Math.max(1, Math.round(this.canvas.clientWidth || 600));
-    const height = Math.max(1, Math.round(this.canvas.clientHeight || 180));
-    const dpr = window.devicePixelRatio || 1;
-    this.canvas.width = Math.round(width * dpr);
-    this.canvas.height = Math.round(height * dpr);
-    const context = this.canvas.getContext('2d');
-    if (!context) return;
-    context.setTransform(dpr, 0, 0, dpr, 0, 0);
-    context.font = Font;
+    const fitted = fitCanvas(this.canvas, 180);
+    if (!fitted) return;
+    const { context, width, height } = fitted;
     const g = this.core.histogram(width, height, TextHeight, Math.ceil(context.measureText('000').width));
     context.fillStyle = this.palette.histogramGround;
     context.fillRect(0, 0, width, height);
@@ -55,20 +47,4 @@ export class Histogram {
     for (const { box, text } of g.countLabels) write(context, box, text, 'right', 'middle');
     write(context, g.axisTitle, g.axisTitleText, 'center', 'top');
   }
-}
-
-/** A one-pixel line through the pixels' centres. */
-function line(context: CanvasRenderingContext2D, x0: number, y0: number, x1: number, y1: number): void {
-  context.beginPath();
-  context.moveTo(x0 + 0.5, y0 + 0.5);
-  context.lineTo(x1 + 0.5, y1 + 0.5);
-  context.stroke();
-}
-
-function write(context: CanvasRenderingContext2D, [left = 0, top = 0, width = 0, height = 0]: number[], text: string, align: CanvasTextAlign, baseline: CanvasTextBaseline): void {
-  context.textAlign = align;
-  context.textBaseline = baseline;
-  const x = align === 'center' ? left + width / 2 : align === 'right' ? left + width : left;
-  const y = baseline === 'middle' ? top + height / 2 : top;
-  context.fillText(text, x, y);
 }

@@ -24,6 +24,8 @@ export interface MainWindowCommands {
   notebook: () => void;
   /** The notebook changed: it is kept and shown again. */
   notebookChanged: () => void;
+  /** What the notebook window shows beside its rows changed (its pressure column): shown again. */
+  notebookRedrawn: () => void;
 }
 
 export class MainWindow {
@@ -107,8 +109,15 @@ export class MainWindow {
       caption: () => this.core.catalogueText(command.caption),
       run: (event) => this.run(command.name, event),
       ...(command.key ? { shortcut: command.key } : {}),
-      ...(command.checkable ? { checked: () => this.core.brownian() } : {}),
+      ...(command.checkable ? { checked: () => this.switchOn(command.name) } : {}),
     };
+  }
+
+  /** Whether the switch a checkable command flips is on. */
+  private switchOn(name: string): boolean {
+    if (name === 'brownian') return this.core.brownian();
+    if (name === 'realair') return this.core.realAir();
+    throw new Error(`the page has no switch ${name}`);
   }
 
   private menuDesign(menu: MainDesign['menus'][number]): MenuDesign {
@@ -166,6 +175,8 @@ export class MainWindow {
         return act(() => this.core.ionise());
       case 'brownian':
         return act(() => this.core.setBrownian(!this.core.brownian()));
+      case 'realair':
+        return act(() => this.core.setRealAir(!this.core.realAir()));
       default:
         throw new Error(`the page has no command ${name}`);
     }
@@ -191,24 +202,27 @@ export class MainWindow {
       c.element(name).addEventListener('click', (event) => this.run(command, event));
     }
 
-    const fields: [string, FieldCode][] = [['Edit7', Field.voltage], ['Edit2', Field.temperature]];
-    for (const [name, which] of fields) {
+    for (const [name, which] of MainWindow.fields) {
       const input = c.get(name, HTMLInputElement);
       // A rewrite goes into the field at once, so that the next key lands in the text it shows.
       input.addEventListener('input', (event) => this.clock?.atEvent(event, () => this.showFields(this.core.fieldChanged(which, input.value, true))));
     }
-    const temperature = c.get('Edit2', HTMLInputElement);
-    const finishTemperature = (): void => {
-      const changes = this.showFields(this.core.temperatureFinished());
-      this.clock?.changed(changes);
-    };
-    temperature.addEventListener('change', finishTemperature);
-    temperature.addEventListener('blur', finishTemperature);
-    temperature.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter') finishTemperature();
-    });
+    // Enter or leaving the field: it shows the value in force, whatever was left in it.
+    for (const [name, which] of [['Edit2', Field.temperature], ['Edit3', Field.pressure]] as const) {
+      const input = c.get(name, HTMLInputElement);
+      const finish = (): void => {
+        const changes = this.showFields(this.core.editingFinished(which));
+        this.clock?.changed(changes);
+      };
+      input.addEventListener('change', finish);
+      input.addEventListener('blur', finish);
+      input.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') finish();
+      });
+    }
     this.spinButtons('UpDown1', c.get('Edit7', HTMLInputElement), Field.voltage);
-    this.spinButtons('UpDown2', temperature, Field.temperature);
+    this.spinButtons('UpDown2', c.get('Edit2', HTMLInputElement), Field.temperature);
+    this.spinButtons('UpDown3', c.get('Edit3', HTMLInputElement), Field.pressure);
 
     for (const [name, axis] of [['ScrollBar1', 0], ['ScrollBar2', 1]] as const) {
       const bar = c.get(name, HTMLInputElement);
@@ -234,13 +248,16 @@ export class MainWindow {
     }
   }
 
+  /** The number fields: each field's control, its code and the change that redraws it. */
+  private static readonly fields: readonly [string, FieldCode, number][] = [
+    ['Edit7', Field.voltage, Changed.VoltageField],
+    ['Edit2', Field.temperature, Changed.TemperatureField],
+    ['Edit3', Field.pressure, Changed.PressureField],
+  ];
+
   /** The fields' texts as the core has them, at once; returns the changes for the next frame. */
   private showFields(changes: number): number {
-    const fields: [number, string, FieldCode][] = [
-      [Changed.VoltageField, 'Edit7', Field.voltage],
-      [Changed.TemperatureField, 'Edit2', Field.temperature],
-    ];
-    for (const [flag, name, which] of fields) {
+    for (const [name, which, flag] of MainWindow.fields) {
       if (!(changes & flag)) continue;
       const input = this.controls.get(name, HTMLInputElement);
       const text = this.core.fieldText(which);
@@ -284,12 +301,15 @@ export class MainWindow {
     const names: [string, number, number][] = [
       ['UpDown1', Text.RaiseVoltage, Text.LowerVoltage],
       ['UpDown2', Text.RaiseTemperature, Text.LowerTemperature],
+      ['UpDown3', Text.RaisePressure, Text.LowerPressure],
     ];
     for (const [name, up, down] of names) {
       const arrows = this.controls.element(name).querySelectorAll('button');
       arrows[0]?.setAttribute('aria-label', text(up));
       arrows[1]?.setAttribute('aria-label', text(down));
     }
+    // The pressure's name says its unit, as on the desktop.
+    this.controls.element('Edit3').setAttribute('aria-label', text(Text.PressureColumn));
     this.controls.element('ScrollBar1').setAttribute('aria-label', text(Text.ShiftViewAcross));
     this.controls.element('ScrollBar2').setAttribute('aria-label', text(Text.ShiftViewUpDown));
     this.microscope.applyCaptions();
@@ -326,6 +346,11 @@ export class MainWindow {
     if (changes & Changed.Stopwatch) this.stopwatch.draw();
     if (changes & Changed.Supply) this.voltmeter.draw();
     if (changes & Changed.Readouts) this.showReadouts();
+    // The pressure control is there while the chamber holds real air.
+    if (changes & Changed.RealAir) {
+      this.controls.element('Panel6').hidden = !this.core.realAir();
+      this.commands.notebookRedrawn();
+    }
     this.showFields(changes);
     if (changes & Changed.Announcement) this.announcement.textContent = this.core.announcement();
     if (changes & Changed.Notebook) this.commands.notebookChanged();

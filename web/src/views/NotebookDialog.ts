@@ -7,6 +7,7 @@ import { Text, type Core, type LocalMoment } from '../core';
 import type { Palette } from '../coreShapes';
 import { setCaption } from '../design';
 import { fileNameFor } from '../pointing';
+import { ExtrapolationPlot } from './ExtrapolationPlot';
 import { Histogram } from './Histogram';
 import { dialogButton, pageDialog } from './PageDialog';
 
@@ -43,6 +44,8 @@ export class NotebookDialog {
   private readonly classCode: HTMLInputElement;
   private readonly classCodeLabel: HTMLLabelElement;
   private readonly histogram: Histogram;
+  private readonly extrapolation: ExtrapolationPlot;
+  private readonly extrapolated: HTMLParagraphElement;
   private readonly selected = new Set<number>();
   private identifier = '';
 
@@ -110,7 +113,10 @@ export class NotebookDialog {
     this.keys = document.createElement('p');
     this.keys.className = 'notebook-keys';
     this.histogram = new Histogram(core, palette);
-    body.append(this.table, this.histogram.canvas, this.estimate, this.keys);
+    this.extrapolation = new ExtrapolationPlot(core, palette);
+    this.extrapolated = document.createElement('p');
+    this.extrapolated.id = 'notebook-extrapolated';
+    body.append(this.table, this.histogram.canvas, this.estimate, this.extrapolation.canvas, this.extrapolated, this.keys);
     this.dialog.append(bar, tools, this.picker, this.classPicker, body);
   }
 
@@ -191,6 +197,11 @@ export class NotebookDialog {
     // Without calculations there are no charges to show.
     this.histogram.canvas.hidden = notebook.estimate === undefined;
     if (!this.histogram.canvas.hidden) this.histogram.draw(text(Text.ChargeColumn));
+    // A notebook timed in real air: the extrapolation that needs no slip constant as well.
+    const realAir = notebook.extrapolated !== undefined;
+    this.extrapolation.canvas.hidden = !realAir;
+    this.extrapolated.hidden = !realAir;
+    this.extrapolated.textContent = realAir ? this.extrapolation.draw() : '';
   }
 
   private removeSelected(): void {
