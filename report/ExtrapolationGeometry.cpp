@@ -73,7 +73,7 @@ ExtrapolationGeometry LayOutExtrapolation(UnitRect area, int textHeight, int lab
         return plot.Bottom() -
                static_cast<int>(std::lround((v - y.Low) / (y.High - y.Low) * (plot.Height - 1)));
     };
-    g.PointSize = std::max(3, text / 3);
+    g.PointSize = std::max(4, text / 2);
     for (const Data::ExtrapolationPoint& p : line.Points)
         g.Points.push_back({px(p.X), py(p.Y)});
     g.LineFrom = {px(0), py(line.Intercept)};
