@@ -1,5 +1,7 @@
 #include "app/StartSequence.h"
 
+#include "catalogue/TextCatalogue.h"
+#include "lab/Lesson.h"
 #include "model/Data.h"
 #include "model/FieldParsing.h"
 #include "ui/AbtDlg.h"
@@ -38,6 +40,10 @@ int RunProgram(int& argc, char** argv, const StartHooks& hooks) {
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
     QApplication::setFont(DefaultFont());
     Data::StartProgram(SystemDecimalSeparator());
+    // A teacher's language for the lesson, from the program folder's catalogue.
+    if (const auto code = Lab::SettingsOfProgramFolder().Language)
+        if (const auto folder = Lab::LanguageFolderOf(*code); folder && !folder->empty())
+            Data::ChooseLanguage(*folder);
 
     TForm1 form1;
     TAboutDlg aboutDlg;

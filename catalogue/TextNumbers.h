@@ -191,4 +191,38 @@ inline constexpr int ExtrapolationXAxis = 759;
 inline constexpr int ExtrapolationYAxis = 760;
 inline constexpr int ExtrapolationPlot = 761;
 
+// The teacher's settings of a lesson and the learning platform.
+inline constexpr int TeacherSettingsItem = 762;
+inline constexpr int SettingsInForce = 763;
+inline constexpr int SettingLanguage = 764;
+inline constexpr int SettingNoCalculations = 765;
+inline constexpr int SettingBrownian = 766;
+inline constexpr int SettingRealAir = 767;
+inline constexpr int SettingClassCode = 768;
+inline constexpr int SettingDroplets = 769;
+inline constexpr int TeacherTitle = 770;
+inline constexpr int LanguageLabel = 771;
+inline constexpr int CalculationsBox = 772;
+inline constexpr int BrownianBox = 773;
+inline constexpr int RealAirBox = 774;
+inline constexpr int ClassCodeLabel = 775;
+inline constexpr int DropletsLabel = 776;
+inline constexpr int PageAddressLabel = 777;
+inline constexpr int AddressLabel = 778;
+inline constexpr int CopyAddress = 779;
+inline constexpr int SavePage = 780;
+inline constexpr int SaveScorm = 781;
+inline constexpr int IniLabel = 782;
+inline constexpr int AddressCopied = 783;
+inline constexpr int HtmlFiles = 784;
+inline constexpr int ZipFiles = 785;
+inline constexpr int NoPageToSave = 786;
+inline constexpr int ScormTooLarge = 787;
+inline constexpr int ScormRefused = 788;
+inline constexpr int ScormUnreadable = 789;
+inline constexpr int LessonProgressText = 790;
+inline constexpr int QrCodeName = 791;
+inline constexpr int FileWritten = 793;
+inline constexpr int NoSettingsPlace = 794;
+
 } // namespace Texts

@@ -71,16 +71,21 @@ endforeach()
 set(TESSILAR_WEB_PAGE ${PROJECT_SOURCE_DIR}/build-web/tessilar.html CACHE FILEPATH
   "The browser edition's page, built by scripts/web.sh")
 option(TESSILAR_REQUIRE_WEB_PAGE "Fail when the browser edition's page has not been built" OFF)
-if(TESSILAR_REQUIRE_WEB_PAGE)
-  if(NOT EXISTS ${TESSILAR_WEB_PAGE})
-    message(FATAL_ERROR "no browser page at ${TESSILAR_WEB_PAGE}: build it with scripts/web.sh")
+# Beside the page, the same page as a SCORM 1.2 package for learning platforms (scripts/web.sh
+# writes both).
+cmake_path(REPLACE_FILENAME TESSILAR_WEB_PAGE tessilar-scorm12.zip OUTPUT_VARIABLE scorm_package)
+foreach(web_file IN ITEMS ${TESSILAR_WEB_PAGE} ${scorm_package})
+  if(TESSILAR_REQUIRE_WEB_PAGE)
+    if(NOT EXISTS ${web_file})
+      message(FATAL_ERROR "no ${web_file}: build the browser edition with scripts/web.sh")
+    endif()
+    install(FILES ${web_file} DESTINATION share/tessilar/web
+      COMPONENT ${TESSILAR_INSTALL_COMPONENT})
+  else()
+    install(FILES ${web_file} DESTINATION share/tessilar/web OPTIONAL
+      COMPONENT ${TESSILAR_INSTALL_COMPONENT})
   endif()
-  install(FILES ${TESSILAR_WEB_PAGE} DESTINATION share/tessilar/web
-    COMPONENT ${TESSILAR_INSTALL_COMPONENT})
-else()
-  install(FILES ${TESSILAR_WEB_PAGE} DESTINATION share/tessilar/web OPTIONAL
-    COMPONENT ${TESSILAR_INSTALL_COMPONENT})
-endif()
+endforeach()
 
 include(${CMAKE_CURRENT_LIST_DIR}/PackageDocuments.cmake)
 

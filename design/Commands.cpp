@@ -21,6 +21,7 @@ constexpr CommandSpec Table[] = {
     {Command::Ionise,         "ionise",   "F9", Texts::IoniseItem,         "Ionizálás",    "Ionizls1"},
     {Command::BrownianMotion, "brownian", "",   Texts::BrownianItem,       "Brown-mozgás", "Brownmozgs1", true},
     {Command::RealAir,        "realair",  "",   Texts::RealAirItem,        "Valódi levegő", "Valdilevego1", true},
+    {Command::TeacherSettings, "teacher", "",   Texts::TeacherSettingsItem, "Tanári beállítások…", "Tanribelltsok1"},
 };
 // clang-format on
 
@@ -39,10 +40,8 @@ constexpr MenuEntry Measurement[] = {
 };
 
 constexpr MenuEntry Help[] = {
-    {Command::About},
-    {Command::Guide},
-    {std::nullopt},
-    {Command::Language},
+    {Command::About},    {Command::Guide},           {std::nullopt},
+    {Command::Language}, {Command::TeacherSettings},
 };
 
 constexpr MenuSpec Bar[] = {

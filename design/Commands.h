@@ -19,6 +19,7 @@ enum class Command {
     Ionise,
     BrownianMotion,
     RealAir,
+    TeacherSettings,
 };
 
 struct CommandSpec {

@@ -17,8 +17,10 @@ enum class ControlKind {
     Shape,        ///< filled rectangle or circle
     HScrollBar,
     VScrollBar,
-    UpDown,  ///< spin buttons attached to an edit field
-    ComboBox ///< drop-down list, selection only
+    UpDown,   ///< spin buttons attached to an edit field
+    ComboBox, ///< drop-down list, selection only
+    CheckBox, ///< a switch with its caption beside it
+    Memo      ///< several lines of text to read and copy, not to edit
 };
 
 enum class FontStyle { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
@@ -46,6 +48,7 @@ struct ControlSpec {
     ShapeKind Shape = ShapeKind::Rectangle;
     std::optional<std::uint32_t> PenColor = {}; ///< shape outline; none when empty
     bool Flat = false;                          ///< edit field with a flat, tiled bevel
+    bool ReadOnly = false;                      ///< an edit field to read and copy from
     /// The catalogue text that captions the control whenever its window is shown; 0 for none.
     int Caption = 0;
     /// The caption is shown without its mnemonic, which another control of the window has.

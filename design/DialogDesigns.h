@@ -1,7 +1,7 @@
 #pragma once
-// The designs of the program's dialogs: the identity prompt, the About box and the language
-// choice. Sizes are of the client area in design pixels; texts are the design's, replaced by
-// catalogue texts when a dialog is shown.
+// The designs of the program's dialogs: the identity prompt, the About box, the teacher's
+// settings and the language choice. Sizes are of the client area in design pixels; texts are the
+// design's, replaced by catalogue texts when a dialog is shown.
 
 #include "assets/Colors.h"
 #include "catalogue/TextNumbers.h"
@@ -29,6 +29,16 @@ constexpr int ClientHeight = 180;
 constexpr std::uint32_t ClientColor = Colors::Teal;
 constexpr int TitleCaption = Texts::About;
 } // namespace AboutDesign
+
+/// The teacher's settings of a lesson and the forms they are given out in.
+namespace TeacherDesign {
+std::span<const ControlSpec> Controls();
+std::span<const char* const> KeyboardOrder();
+constexpr int ClientWidth = 460;
+constexpr int ClientHeight = 434;
+constexpr std::uint32_t ClientColor = Colors::MoneyGreen;
+constexpr int TitleCaption = Texts::TeacherTitle;
+} // namespace TeacherDesign
 
 /// The choice of the language folder.
 namespace LanguageDesign {

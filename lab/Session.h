@@ -10,6 +10,7 @@
 // The chamber itself stays the model's; the commands change it through the model's routines.
 
 #include "lab/Changes.h"
+#include "lab/Lesson.h"
 #include "model/Data.h"
 #include "model/DropletChoice.h"
 #include "model/Notebook.h"
@@ -149,6 +150,9 @@ public:
     int MarkBursts(std::string_view marks);
     /// The teacher's switch: radius, charge and the estimate worked out, or left to the students.
     int SetCalculations(bool on);
+    /// How many droplets the teacher asks a student to time (Lab::DefaultDroplets unless set).
+    int SetAskedDroplets(int droplets);
+    int AskedDroplets() const { return askedDroplets_; }
 
     // --- What to draw -----------------------------------------------------------------------
     /// The droplet followed, 1 to 100, or 0 for none.
@@ -228,6 +232,7 @@ private:
 
     std::vector<Data::NotebookRow> rows_;
     bool calculations_ = true;
+    int askedDroplets_ = DefaultDroplets;
     /// An ionising burst came after the last row: the next row is marked.
     bool burstSinceLastRow_ = false;
     /// What this spray's droplets add to their numbers 1 to 100 in the notebook.

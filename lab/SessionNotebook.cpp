@@ -1,5 +1,6 @@
 // The notebook of the session: recording timings, correcting and deleting rows, opening a
 // notebook with its burst marks, and the teacher's calculations switch.
+#include "lab/Lesson.h"
 #include "lab/Session.h"
 #include "lab/SpokenReadings.h"
 #include "notebook/NotebookCsv.h"
@@ -159,6 +160,11 @@ std::string Session::BurstMarks() const {
 
 int Session::SetCalculations(bool on) {
     calculations_ = on;
+    return NotebookChanged();
+}
+
+int Session::SetAskedDroplets(int droplets) {
+    askedDroplets_ = std::clamp(droplets, 1, MostDroplets);
     return NotebookChanged();
 }
 

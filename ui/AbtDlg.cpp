@@ -2,6 +2,7 @@
 
 #include "catalogue/TextCatalogue.h"
 #include "design/DialogDesigns.h"
+#include "lab/Lesson.h"
 #include "model/Data.h"
 #include "ui/layer/Fonts.h"
 
@@ -23,6 +24,8 @@ TAboutDlg::TAboutDlg(QWidget* parent) : TModalDialog(parent) {
     Label3 = controls_.Bind<QLabel>("Label3");
     Label4 = controls_.Bind<QLabel>("Label4");
     Label5 = controls_.Bind<QLabel>("Label5");
+    Label6 = controls_.Bind<QLabel>("Label6");
+    designedButtonTop_ = OKBtn->y();
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
 }
@@ -36,6 +39,17 @@ void TAboutDlg::FormActivate() {
         const int textWidth = QFontMetrics(label->font()).horizontalAdvance(label->text());
         label->move((Panel1->width() - textWidth) / 2, label->y());
     }
+    // The teacher's settings in force, between the panel and the button.
+    const QString settings =
+        QString::fromStdString(Lab::DescribeSettings(Lab::SettingsOfProgramFolder()));
+    Label6->setText(settings);
+    Label6->adjustSize();
+    Label6->setVisible(!settings.isEmpty());
+    const int buttonTop =
+        settings.isEmpty() ? designedButtonTop_ : Label6->y() + Label6->height() + 8;
+    OKBtn->move(OKBtn->x(), buttonTop);
+    SetClientSize(AboutDesign::ClientWidth,
+                  AboutDesign::ClientHeight + buttonTop - designedButtonTop_);
     if (!shownBefore_) {
         shownBefore_ = true;
         CentreOnScreen(); // later showings keep the last position

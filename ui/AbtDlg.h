@@ -22,6 +22,7 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr; ///< the teacher's settings in force
 
 protected:
     void FormActivate() override;
@@ -29,4 +30,5 @@ protected:
 private:
     ControlSet controls_;
     bool shownBefore_ = false;
+    int designedButtonTop_ = 0;
 };

@@ -14,6 +14,7 @@
 #include "ui/PressureView.h"
 #include "ui/PswdDlg.h"
 #include "ui/StopwatchView.h"
+#include "ui/TeacherDlg.h"
 #include "ui/ThermometerView.h"
 #include "ui/VoltageView.h"
 #include "ui/layer/FocusRing.h"
@@ -101,6 +102,7 @@ void TForm1::BuildMenu() {
     Nvjegy1 = menus_.Items.at(Command::About);
     Lers1 = menus_.Items.at(Command::Guide);
     Nyelv1 = menus_.Items.at(Command::Language);
+    Tanribelltsok1 = menus_.Items.at(Command::TeacherSettings);
 }
 
 void TForm1::Run(Command command) {
@@ -127,6 +129,8 @@ void TForm1::Run(Command command) {
         return Brownmozgs1Click();
     case Command::RealAir:
         return Valdilevego1Click();
+    case Command::TeacherSettings:
+        return Tanribelltsok1Click();
     }
 }
 
@@ -338,6 +342,11 @@ void TForm1::LanguageItemClick() {
     if (languageDlg_ && languageDlg_->ShowModal() == mrOk) ApplyCaptions();
 }
 
+void TForm1::Tanribelltsok1Click() {
+    if (!teacherDlg_) teacherDlg_ = new TTeacherDlg(this);
+    teacherDlg_->ShowModal();
+}
+
 void TForm1::BitBtn4Click() {
     Show(session_.StartStopwatch());
 }
@@ -441,6 +450,8 @@ void TForm1::ApplyTeacherSettings() {
     const int changes =
         session_.SetBrownianMotion(Data::ProgramSwitch("Settings", "BrownianMotion", false)) |
         session_.SetRealAir(Data::ProgramSwitch("Settings", "RealAir", false)) |
+        session_.SetAskedDroplets(
+            Lab::SettingsOfProgramFolder().Droplets.value_or(Lab::DefaultDroplets)) |
         session_.SetCalculations(Data::ProgramSwitch("Notebook", "Calculations", true));
     // The class code that makes each student's chamber their own; one that cannot be used is
     // said, and the chamber is sprayed at random.

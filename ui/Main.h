@@ -26,6 +26,7 @@ class StopwatchView;
 class TAboutDlg;
 class TLanguageDlg;
 class TPasswordDlg;
+class TTeacherDlg;
 class ThermometerView;
 class VoltageView;
 class WindowVisibility;
@@ -59,6 +60,8 @@ public:
     void Nvjegy1Click();
     void Sg1Click(); // the Description item
     void LanguageItemClick();
+    /// The teacher's settings of a lesson and the forms they are given out in.
+    void Tanribelltsok1Click();
 
     // Stopwatch.
     void BitBtn4Click();
@@ -147,6 +150,7 @@ public:
     QAction* Nvjegy1 = nullptr;
     QAction* Lers1 = nullptr;
     QAction* Nyelv1 = nullptr;
+    QAction* Tanribelltsok1 = nullptr;
     QTimer* Timer1 = nullptr;
     TIdozito* Idozito = nullptr;
 
@@ -183,6 +187,7 @@ private:
     TAboutDlg* aboutDlg_ = nullptr;
     TLanguageDlg* languageDlg_ = nullptr;
     TPasswordDlg* passwordDlg_ = nullptr;
+    TTeacherDlg* teacherDlg_ = nullptr; ///< made at its first showing
     NotebookStore* notebook_ = nullptr;
     NotebookWindow* notebookWindow_ = nullptr;
     WindowVisibility* visibility_ = nullptr;

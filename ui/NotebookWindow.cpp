@@ -96,6 +96,7 @@ NotebookWindow::NotebookWindow(Lab::Session& session, QWidget* parent)
     ExtrapolationLabel = new QLabel(this);
     ExtrapolationLabel->setWordWrap(true);
     ExtrapolationLabel->setFont(bold);
+    ProgressLabel = new QLabel(this);
     KeysLabel = new QLabel(this);
     KeysLabel->setWordWrap(true);
     connect(DeleteButton, &QPushButton::clicked, this, &NotebookWindow::DeleteSelectedRows);
@@ -117,6 +118,7 @@ NotebookWindow::NotebookWindow(Lab::Session& session, QWidget* parent)
     layout->addWidget(EstimateLabel);
     layout->addWidget(Extrapolation, 2);
     layout->addWidget(ExtrapolationLabel);
+    layout->addWidget(ProgressLabel);
     layout->addWidget(KeysLabel);
 
     connect(model_, &NotebookTableModel::Commanded, this, &NotebookWindow::Commanded);
@@ -162,6 +164,7 @@ void NotebookWindow::ShowCalculatedColumns() {
     Table->setColumnHidden(NotebookTableModel::PressureColumn, !realAir && !Data::RealAir);
     Histogram->setVisible(calculations);
     EstimateLabel->setVisible(calculations);
+    ProgressLabel->setVisible(calculations);
     Extrapolation->setVisible(calculations && realAir);
     ExtrapolationLabel->setVisible(calculations && realAir);
 }
@@ -170,6 +173,8 @@ void NotebookWindow::ShowEstimate() {
     const std::vector<Data::NotebookRow>& rows = session_.Rows();
     Histogram->SetCharges(Data::NotebookCharges(rows), Data::NotebookEstimate(rows));
     EstimateLabel->setText(QString::fromStdString(Report::NotebookEstimateSentence(rows)));
+    ProgressLabel->setText(QString::fromStdString(
+        Lab::ProgressSentence(Lab::ProgressOf(rows, session_.AskedDroplets()))));
     if (!Data::TimedInRealAir(rows)) return;
     Data::ChargeExtrapolation line = Data::ExtrapolateCharge(rows);
     const QString sentence = QString::fromStdString(Report::ExtrapolationSentence(line));

@@ -49,6 +49,7 @@ public:
     ExtrapolationPlot* Extrapolation = nullptr;
     QLabel* ExtrapolationLabel = nullptr;
     QLabel* KeysLabel = nullptr;
+    QLabel* ProgressLabel = nullptr; ///< the droplets timed of those the teacher asks for
 
 signals:
     /// A command of the window's changed the session: what must be drawn again.

@@ -155,7 +155,8 @@ def write(d, F):
              "the system's viewer for RTF documents or, where the system has none, in a window of the "
              "program's own; **Language…** (“Nyelv…”) chooses the language of the texts from the folders "
              "beside the program: choose “English” for the English texts, “Magyar” for the Hungarian "
-             "ones.")
+             "ones; **Teacher's settings…** (“Tanári beállítások…”) gives a lesson's settings out "
+             "(section 8.5).")
     d.p("The function keys F5 to F9 work from any of the program's windows, Esc and Del where the "
         "table says:")
     d.table([
@@ -455,7 +456,7 @@ def write(d, F):
         "mark of section 10 is kept beside the notebook, in the file <identifier>.bursts.")
 
     d.h2("8.5. For teachers")
-    d.p("Two settings in the Tessilar.ini file of the program folder (not of a language folder) "
+    d.p("Settings in the Tessilar.ini file of the program folder (not of a language folder) "
         "adjust the program for a class:")
     d.bullet("**Calculations=0** in the **[Notebook]** section hides the radius and charge columns, "
              "the histogram and the estimate, so that the students work them out by hand (section 6); "
@@ -471,6 +472,24 @@ def write(d, F):
              "(there the address's **?class=//code//**), whatever else the student does. The code "
              "is any text of up to 64 characters without markup or control characters; a code that "
              "cannot be used is said, and the chamber is then sprayed at random.")
+    d.bullet("**Language=English** in the **[Settings]** section starts the program in English, and "
+             "**Droplets=//N//** there says how many droplets a student is asked to time (8 unless "
+             "set): the notebook window counts them (“Droplets timed: 3 of 8”), and on a learning "
+             "platform the lesson is complete when they are timed.")
+    d.p("**Help → Teacher's settings…** gathers all of these in one dialog and gives them out in "
+        "every form a lesson needs: the address of the browser edition with the settings as its "
+        "parameters (type the address where you put the page, then **Copy address**) and its QR "
+        "code for the students' phones; the lines for this Tessilar.ini; **Save page…**, a copy of "
+        "the browser edition's page with the settings inside it, which starts with them from "
+        "anywhere it is opened (a parameter in its address still wins); and **Save SCORM "
+        "package…**, the same page as a SCORM 1.2 package for a learning platform's SCORM "
+        "activity. On the platform the page takes the learner's name for the identifier, keeps "
+        "the notebook with the platform after every change (and finds it again in a later "
+        "attempt or on another device), and reports the lesson as complete, with a score of the "
+        "share of the droplets timed and every charge and the estimate of //e//. A notebook too "
+        "large for the platform's 4096 characters, or a platform that refuses it, is said once, "
+        "and the notebook stays in the browser. The settings in force are listed in the About "
+        "box. The package installs the page and the package in /usr/share/tessilar/web.")
     d.p("The code gives honest students distinct chambers, and with it the answer key shows which "
         "rows were copied, invented or misread. It is no lock: a student who takes the program "
         "apart could work a chamber out.")

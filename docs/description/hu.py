@@ -152,7 +152,8 @@ def write(d, F):
     d.bullet("**„Súgó”** menü: **„Névjegy”** – a program adatai (amíg az ablak nyitva van, a szimuláció "
              "áll); **„Leírás”** – ezt a leírást nyitja meg a rendszer RTF-megjelenítőjével, vagy ha a "
              "rendszerben nincs ilyen, a program saját ablakában; **„Nyelv…”** – a feliratok nyelvének "
-             "kiválasztása a program melletti mappák közül („Magyar” vagy „English”).")
+             "kiválasztása a program melletti mappák közül („Magyar” vagy „English”); "
+             "**„Tanári beállítások…”** – egy óra beállításainak kiadása (8.5. szakasz).")
     d.p("Az F5–F9 funkcióbillentyűk a program bármelyik ablakából működnek, az Esc és a Del ott, "
         "ahol a táblázat mondja:")
     d.table([
@@ -458,8 +459,8 @@ def write(d, F):
         "mellett, az <azonosító>.bursts fájlban őrzi.")
 
     d.h2("8.5. Tanároknak")
-    d.p("A program mappájában (nem a nyelvi mappákban) lévő Tessilar.ini fájl két beállítása a "
-        "programot az órához igazítja:")
+    d.p("A program mappájában (nem a nyelvi mappákban) lévő Tessilar.ini fájl beállításai a "
+        "programot az órához igazítják:")
     d.bullet("A **[Notebook]** szakaszban a **Calculations=0** elrejti a sugár és a töltés "
              "oszlopát, a hisztogramot és a becslést, így a tanulók kézzel számolnak (6. fejezet); a "
              "jegyzőfüzet fájlja és a jelentés ilyenkor ezeket az oszlopokat üresen hagyja.")
@@ -474,6 +475,24 @@ def write(d, F):
              "**?class=//kód//** paramétere adja), bármi mást tesz is közben a tanuló. A kód "
              "legfeljebb 64 karakteres szöveg, jelölés és vezérlőkarakter nélkül; a nem használható "
              "kódot a program jelzi, és ilyenkor véletlenszerűen tölti meg a kamrát.")
+    d.bullet("A **[Settings]** szakaszban a **Language=English** angolul indítja a programot, a "
+             "**Droplets=//N//** pedig azt adja meg, hány cseppet kell egy tanulónak megmérnie "
+             "(ha nincs megadva, 8-at): a jegyzőfüzet ablaka számolja őket („Megmért cseppek: 3 / 8”), "
+             "tanulási platformon pedig a lecke akkor teljes, ha megvannak.")
+    d.p("A **Súgó → Tanári beállítások…** egy párbeszédablakban gyűjti össze mindezt, és minden "
+        "formában kiadja, amire egy órához szükség van: a böngészős változat címét a beállításokkal "
+        "mint paraméterekkel (írd be, hová teszed az oldalt, aztán **Cím másolása**) és a QR-kódját "
+        "a tanulók telefonjához; a sorokat ebbe a Tessilar.ini fájlba; az **Oldal mentése…** a "
+        "böngészős oldal másolatát menti a beállításokkal együtt, amely bárhonnan megnyitva velük "
+        "indul (a címben megadott paraméter továbbra is erősebb); a **SCORM-csomag mentése…** "
+        "pedig ugyanezt az oldalt SCORM 1.2-csomagként menti egy tanulási platform SCORM-"
+        "tevékenységéhez. A platformon az oldal a tanuló nevét veszi azonosítónak, minden változás "
+        "után a platformnál őrzi a jegyzőfüzetet (és egy későbbi próbálkozásnál vagy másik eszközön "
+        "újra megtalálja), a leckét pedig teljesnek jelenti, a megmért cseppek arányával mint "
+        "pontszámmal, minden töltéssel és az //e// becslésével. A platform 4096 karakterénél "
+        "nagyobb jegyzőfüzetet vagy a platform elutasítását egyszer jelzi, és a jegyzőfüzet a "
+        "böngészőben megmarad. Az érvényes beállításokat a Névjegy ablak sorolja fel. A csomag az "
+        "oldalt és a SCORM-csomagot a /usr/share/tessilar/web mappába telepíti.")
     d.p("A kód a becsületes tanulóknak külön kamrát ad, és vele a megoldókulcs megmutatja, mely "
         "sorok másoltak, kitaláltak vagy hibásan leolvasottak. Zárnak nem zár: aki szétszedi a "
         "programot, kiszámíthat egy kamrát.")

@@ -9,6 +9,7 @@ TESSILAR_PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libxcb1-dev
+  libqrencode-dev libzip-dev zbar-tools
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev

@@ -42,6 +42,8 @@ done
 web_page=$(sed -n 's/^TESSILAR_WEB_PAGE:FILEPATH=//p' "$build/CMakeCache.txt")
 if [[ -n $web_page && -f $web_page ]]; then
   expected+=(share/tessilar/web/tessilar.html)
+  # and beside it the same page as a SCORM package, which scripts/web.sh writes with it
+  [[ -f $(dirname "$web_page")/tessilar-scorm12.zip ]] && expected+=(share/tessilar/web/tessilar-scorm12.zip)
 fi
 if ! diff -u <(printf '%s\n' "${expected[@]}" | sort) \
   <(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort) >"$work/files.diff"; then

@@ -77,13 +77,29 @@ TEST_P(ShippedCatalogue, HasEveryTextWithUsableMnemonics) {
     }
     // The main window's menu bar and buttons share one set of keys; the help menu has its own.
     using namespace Texts;
-    const std::set<int> withMnemonic = {
-        HelpMenu,        End,          InjectButton,    ReverseButton, SupplyButton,
-        DescriptionItem, LanguageItem, MeasurementMenu, NotebookItem,  IoniseItem,
-        BrownianItem,    RealAirItem};
+    const std::set<int> withMnemonic = {HelpMenu,
+                                        End,
+                                        InjectButton,
+                                        ReverseButton,
+                                        SupplyButton,
+                                        DescriptionItem,
+                                        LanguageItem,
+                                        MeasurementMenu,
+                                        NotebookItem,
+                                        IoniseItem,
+                                        BrownianItem,
+                                        RealAirItem,
+                                        TeacherSettingsItem,
+                                        CalculationsBox,
+                                        BrownianBox,
+                                        RealAirBox,
+                                        CopyAddress,
+                                        SavePage,
+                                        SaveScorm};
     const std::set<int> windowKeys[] = {
         {HelpMenu, End, InjectButton, ReverseButton, SupplyButton, MeasurementMenu},
-        {DescriptionItem, LanguageItem},
+        {DescriptionItem, LanguageItem, TeacherSettingsItem},
+        {CalculationsBox, BrownianBox, RealAirBox, CopyAddress, SavePage, SaveScorm},
         {NotebookItem, IoniseItem, BrownianItem, RealAirItem}};
     for (const auto& [n, text] : texts) {
         int marks = 0;

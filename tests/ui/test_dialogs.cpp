@@ -4,8 +4,17 @@
 #include "catalogue/TextCatalogue.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/PixelChecks.h"
+#include "ui/TeacherDlg.h"
+#include "ui/layer/Picture.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QTest>
+#include <QUrl>
 #include <algorithm>
 #include <utility>
 
@@ -311,4 +320,76 @@ TEST_F(DialogTest, LanguageCancelChangesNothing) {
               mrCancel);
     EXPECT_TRUE(Data::LangDir.empty());
     EXPECT_EQ(Data::GetText(1), "Rendben");
+}
+
+// --- The teacher's settings -----------------------------------------------------------------
+
+TEST_F(DialogTest, TheTeachersSettingsComeOutAsAnAddressItsQrCodeIniLinesAPageAndAPackage) {
+    WriteCatalogue("S0770=Teacher's settings\n[Settings]\nDroplets=5\nRealAir=1\n");
+    std::filesystem::create_directories(folder_ / "web");
+    const std::string page = "<html><head><title>x</title>" + std::string(Lab::SettingsBlockStart) +
+                             std::string(Lab::SettingsBlockEnd) + "</head></html>";
+    std::ofstream(folder_ / "web" / "tessilar.html") << page;
+    TTeacherDlg dialog;
+    ShowAnd(dialog, [&] {
+        // What the program folder gives is where the teacher starts from.
+        EXPECT_TRUE(dialog.CheckBox3->isChecked());
+        EXPECT_EQ(dialog.Edit2->text(), "5");
+        dialog.ComboBox1->setCurrentIndex(dialog.ComboBox1->findData("en"));
+        dialog.CheckBox1->setChecked(false);
+        dialog.Edit1->setText("11.B fizika");
+        dialog.done(mrOk);
+    });
+    const QString base =
+        QUrl::fromLocalFile((folder_ / "web" / "tessilar.html").c_str()).toString();
+    const QString query = "lang=en&calculations=0&realair=1&class=11.B%20fizika&droplets=5";
+    EXPECT_EQ(dialog.Edit4->text(), base + "?" + query);
+    EXPECT_EQ(dialog.Memo1->toPlainText(),
+              "[Settings]\nLanguage=English\nRealAir=1\nDroplets=5\n[Notebook]\nCalculations=0\n"
+              "[Assessment]\nClassCode=11.B fizika\n");
+
+    // A phone's camera reads the QR code as the address (zbarimg reads it here).
+    const QString picture = QString::fromStdString((folder_ / "qr.png").string());
+    ASSERT_TRUE(dialog.Image1->Bitmap().save(picture));
+    QProcess reader;
+    reader.start("zbarimg", {"--raw", "-q", picture});
+    ASSERT_TRUE(reader.waitForFinished(30000)) << "zbarimg (zbar-tools) is needed";
+    EXPECT_EQ(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(), dialog.Edit4->text());
+
+    // The page with the settings inside, and the SCORM package of it.
+    const QString copy = QString::fromStdString((folder_ / "copy.html").string());
+    ASSERT_TRUE(dialog.SavePageTo(copy));
+    QFile saved(copy);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Lab::SettingsOfPage(saved.readAll().toStdString()), query.toStdString());
+    const QString package = QString::fromStdString((folder_ / "lesson.zip").string());
+    ASSERT_TRUE(dialog.SaveScormTo(package));
+    QProcess list;
+    list.start(
+        "python3",
+        {"-c", "import sys, zipfile; print(*zipfile.ZipFile(sys.argv[1]).namelist())", package});
+    ASSERT_TRUE(list.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(list.readAllStandardOutput()).trimmed(),
+              "imsmanifest.xml tessilar.html");
+
+    // Without the browser edition's page there is nothing to copy, and nothing is written.
+    std::filesystem::remove_all(folder_ / "web");
+    const QString none = QString::fromStdString((folder_ / "none.html").string());
+    EXPECT_FALSE(dialog.SavePageTo(none));
+    EXPECT_FALSE(QFileInfo::exists(none));
+}
+
+TEST_F(DialogTest, AboutBoxSaysTheTeachersSettingsInForce) {
+    WriteCatalogue("S0763=In force:\nS0767=real air\nS0769=droplets: %1\n[Settings]\nRealAir=1\n"
+                   "Droplets=3\n");
+    int plainHeight = 0;
+    EXPECT_EQ(ShowAnd(*about, [&] { about->done(mrOk); }), mrOk);
+    EXPECT_TRUE(about->Label6->isVisibleTo(about.get()));
+    EXPECT_EQ(about->Label6->text(), "In force:\nreal air\ndroplets: 3");
+    EXPECT_GT(about->OKBtn->y(), about->Label6->y() + about->Label6->height());
+    plainHeight = about->height();
+    WriteCatalogue("");
+    EXPECT_EQ(ShowAnd(*about, [&] { about->done(mrOk); }), mrOk);
+    EXPECT_FALSE(about->Label6->isVisibleTo(about.get()));
+    EXPECT_LT(about->height(), plainHeight);
 }

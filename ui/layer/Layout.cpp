@@ -8,9 +8,11 @@
 #include "ui/layer/UpDown.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -46,6 +48,7 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent) {
         auto* edit = new QLineEdit(parent);
         if (spec.Color) SetBackground(edit, *spec.Color, QPalette::Base);
         if (spec.Flat) edit->setFrame(true);
+        edit->setReadOnly(spec.ReadOnly);
         return edit;
     }
     case ControlKind::Button:
@@ -94,6 +97,15 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent) {
         upDown->SetIncrement(spec.Increment);
         return upDown;
     }
+    case ControlKind::CheckBox:
+        return new QCheckBox(parent);
+    case ControlKind::Memo: {
+        auto* memo = new QPlainTextEdit(parent);
+        memo->setReadOnly(true);
+        // Tab moves on to the next control instead of writing into the text.
+        memo->setTabChangesFocus(true);
+        return memo;
+    }
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(false);
@@ -106,7 +118,7 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent) {
 void SetDesignText(QWidget* w, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(w)) return SetLabelCaption(label, text);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->setText(text);
-    if (auto* button = qobject_cast<QPushButton*>(w)) return button->setText(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->setText(text);
 }
 
 } // namespace
@@ -186,7 +198,7 @@ void ApplyDesignCaptions(const ControlSet& controls, std::span<const ControlSpec
         QWidget* control = controls.Find(spec.Name);
         if (!control) Fail(std::string("a caption for no control: ") + spec.Name);
         const QString text = QString::fromStdString(Data::GetText(spec.Caption));
-        if (auto* button = qobject_cast<QPushButton*>(control))
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->setText(spec.KeylessCaption ? EscapeMnemonics(WithoutMnemonics(text)) : text);
         else
             SetLabelCaption(control, text);

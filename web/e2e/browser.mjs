@@ -54,9 +54,9 @@ const allowedSchemes = new Set(['file:', 'data:', 'blob:']);
 /// A new page in a context of its own (no storage shared with other pages) at the given size (a
 /// touch screen if `touch`), with
 /// every network request refused. `refused` lists the addresses of the requests aborted;
-/// `beforeLoad(page)` runs before the page is opened.
+/// `beforeLoad(page)` runs before the page is opened; `file` is another copy of the page.
 export async function openPage(browser, {
-  width = 1366, height = 768, touch = false, query = '', beforeLoad,
+  width = 1366, height = 768, touch = false, query = '', beforeLoad, file = pagePath,
 } = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
@@ -86,12 +86,12 @@ export async function openPage(browser, {
   page.on('pageerror', (error) => errors.push(String(error)));
   await beforeLoad?.(page);
   const started = Date.now();
-  await page.goto(pageUrl(query), { waitUntil: 'load' });
+  await page.goto(pageUrl(query, file), { waitUntil: 'load' });
   return { page, context, refused, errors, started };
 }
 
-export function pageUrl(query = '') {
-  return pathToFileURL(pagePath).href + query;
+export function pageUrl(query = '', file = pagePath) {
+  return pathToFileURL(file).href + query;
 }
 
 /// Waits for a condition evaluated in the page, polling; the limit is generous so that a loaded

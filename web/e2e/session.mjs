@@ -61,9 +61,9 @@ export async function typeInto(session, number, value) {
 /// answered with `identifier`; resolves once the window title carries the identifier.
 /// `atPrompt(session)` runs while the prompt waits for the identifier.
 export async function startExperiment(browser, { language = 'en', query, identifier = 'Teszt Elek',
-  width, height, touch, atPrompt } = {}) {
+  width, height, touch, atPrompt, file } = {}) {
   const session = await openPage(browser, {
-    width, height, touch, query: query ?? (language === 'hu' ? '' : `?lang=${language}`),
+    width, height, touch, file, query: query ?? (language === 'hu' ? '' : `?lang=${language}`),
   });
   session.language = language;
   const field = await control(session.page, caption(language, text.promptLabel), ['textbox', undefined]);

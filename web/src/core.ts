@@ -2,7 +2,10 @@
 // functions (their declarations generated from web/core/api/Api.h). Nothing here decides
 // anything; it only carries strings and numbers across, and checks the JSON the core writes.
 
-import { DesignsShape, DialShape, ExtrapolationShape, HistogramShape, NotebookTableShape, type Designs, type DialDrawing, type ExtrapolationLayout, type HistogramLayout, type NotebookTable } from './coreShapes';
+import {
+  DesignsShape, DialShape, ExtrapolationShape, HistogramShape, LessonProgressShape, LessonSettingsShape, NotebookTableShape,
+  type Designs, type DialDrawing, type ExtrapolationLayout, type HistogramLayout, type LessonProgress, type LessonSettings, type NotebookTable,
+} from './coreShapes';
 import type { CoreExports } from './generated/coreExports';
 import { readJson } from './shapes';
 
@@ -377,6 +380,52 @@ export class Core {
 
   histogram(width: number, height: number, textHeight: number, countsWidth: number): HistogramLayout {
     return readJson(this.text(this.m._tess_histogram_json(width, height, textHeight, countsWidth)), HistogramShape, 'histogram');
+  }
+
+  /** The settings in force: the page's own block, then the address's query over it. */
+  lessonSettings(embedded: string, query: string): LessonSettings {
+    const json = this.withString(embedded, (e) => this.withString(query, (q) => this.text(this.m._tess_lesson_settings(e, q))));
+    return readJson(json, LessonSettingsShape, 'lesson settings');
+  }
+
+  /** The languages a lesson can be given in: code and name. */
+  lessonLanguages(): [string, string][] {
+    return this.text(this.m._tess_lesson_languages()).split('\n').filter((line) => line !== '')
+      .map((line) => {
+        const [code = '', name = ''] = line.split('\t');
+        return [code, name];
+      });
+  }
+
+  /** A query of settings as the address gives them: checked, in order, encoded. */
+  settingsQuery(query: string): string {
+    return this.withString(query, (q) => this.text(this.m._tess_settings_query(q)));
+  }
+
+  describeSettings(query: string): string {
+    return this.withString(query, (q) => this.text(this.m._tess_describe_settings(q)));
+  }
+
+  /** The page's text with the settings inside; null when it has no place for them. */
+  pageWithSettings(page: string, query: string): string | null {
+    const written = this.withString(page, (p) => this.withString(query, (q) => this.text(this.m._tess_page_with_settings(p, q))));
+    return written === '' ? null : written;
+  }
+
+  iniLines(query: string): string {
+    return this.withString(query, (q) => this.text(this.m._tess_ini_lines(q)));
+  }
+
+  scormManifest(): string {
+    return this.text(this.m._tess_scorm_manifest());
+  }
+
+  setAskedDroplets(droplets: number): number {
+    return this.m._tess_set_asked_droplets(droplets);
+  }
+
+  lessonProgress(): LessonProgress {
+    return readJson(this.text(this.m._tess_lesson_progress_json()), LessonProgressShape, 'lesson progress');
   }
 
   extrapolation(width: number, height: number, textHeight: number, labelWidth: number): ExtrapolationLayout {

@@ -29,6 +29,7 @@ export const ControlShape = {
   caption: 'number',
   keylessCaption: 'boolean',
   hidden: 'boolean',
+  readOnly: 'boolean',
 } as const;
 
 const WindowMembers = {
@@ -66,6 +67,7 @@ export const DesignsShape = {
   },
   prompt: WindowMembers,
   about: WindowMembers,
+  teacher: WindowMembers,
   language: { ...WindowMembers, left: 'number', top: 'number' },
 } as const;
 
@@ -82,6 +84,28 @@ export const NotebookTableShape = {
   rows: [{ label: 'string', cells: ['string'] }],
   estimate: optional('string'),
   extrapolated: optional('string'),
+  progress: optional('string'),
+} as const;
+
+export const LessonSettingsShape = {
+  lang: nullable('string'),
+  calculations: nullable('boolean'),
+  brownian: nullable('boolean'),
+  realAir: nullable('boolean'),
+  classCode: nullable('string'),
+  droplets: nullable('number'),
+  query: 'string',
+  ignored: ['string'],
+} as const;
+
+export const LessonProgressShape = {
+  asked: 'number',
+  timed: 'number',
+  score: 'number',
+  completed: 'boolean',
+  sentence: 'string',
+  charges: ['string'],
+  estimate: nullable('string'),
 } as const;
 
 const LabelShape = { box: ['number'], text: 'string' } as const;
@@ -130,3 +154,5 @@ export type DialDrawing = Infer<typeof DialShape>;
 export type NotebookTable = Infer<typeof NotebookTableShape>;
 export type HistogramLayout = Infer<typeof HistogramShape>;
 export type ExtrapolationLayout = Infer<typeof ExtrapolationShape>;
+export type LessonSettings = Infer<typeof LessonSettingsShape>;
+export type LessonProgress = Infer<typeof LessonProgressShape>;

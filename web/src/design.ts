@@ -62,8 +62,27 @@ function elementFor(c: ControlDesign): HTMLElement {
       input.value = c.text;
       input.spellcheck = false;
       input.autocomplete = 'off';
+      input.readOnly = c.readOnly;
       if (c.color) input.style.backgroundColor = c.color;
       return input;
+    }
+    case 'checkBox': {
+      // The box and its caption in one label, so that a click on the caption flips it too and
+      // the caption is the box's accessible name.
+      const label = document.createElement('label');
+      label.className = 'checkbox';
+      const box = document.createElement('input');
+      box.type = 'checkbox';
+      const caption = document.createElement('span');
+      label.append(box, caption);
+      return label;
+    }
+    case 'memo': {
+      const memo = document.createElement('textarea');
+      memo.className = 'memo';
+      memo.readOnly = true;
+      memo.spellcheck = false;
+      return memo;
     }
     case 'button':
     case 'closeButton':
@@ -185,7 +204,27 @@ export function applyDesignCaptions(set: ControlSet, controls: readonly ControlD
     const element = set.element(c.name);
     const caption = text(c.caption);
     if (element instanceof HTMLButtonElement) setCaption(element, c.keylessCaption ? parseMnemonic(caption).text.replaceAll('&', '&&') : caption);
+    else if (c.kind === 'checkBox') setCheckBoxCaption(element, caption);
     else element.textContent = parseMnemonic(caption).text;
+  }
+}
+
+/** A check box's caption beside its box; Alt with the marked letter clicks the label, which
+ *  flips the box. */
+function setCheckBoxCaption(label: HTMLElement, caption: string): void {
+  const text = label.querySelector('span');
+  const box = label.querySelector('input');
+  if (!text || !box) return;
+  setCaption(text, caption);
+  const key = text.dataset['mnemonic'];
+  delete text.dataset['mnemonic'];
+  text.removeAttribute('aria-keyshortcuts');
+  if (key === undefined) {
+    delete label.dataset['mnemonic'];
+    box.removeAttribute('aria-keyshortcuts');
+  } else {
+    label.dataset['mnemonic'] = key;
+    box.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
   }
 }
 

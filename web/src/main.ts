@@ -11,8 +11,10 @@ import { SimulationClock } from './clock';
 import { Changed, Core, Text, type CoreModule } from './core';
 import { showFailure, watchForFailures } from './failure';
 import { mnemonicKeyOf } from './mnemonic';
-import { LanguageFolders, languageOfFolder, localeDecimalSeparator, readParameters } from './params';
+import { LanguageFolders, languageOfFolder, localeDecimalSeparator, type LanguageCode } from './params';
 import { NotebookStorage } from './notebookStorage';
+import { ScormSession } from './scorm';
+import { decodeNotebook } from './suspendData';
 import { CaptionHeight, Stage } from './stage';
 import { AboutDialog } from './views/AboutDialog';
 import { GuideDialog } from './views/GuideDialog';
@@ -21,6 +23,7 @@ import { LanguageDialog } from './views/LanguageDialog';
 import { MainWindow } from './views/MainWindow';
 import { MessageDialog } from './views/MessageDialog';
 import { NotebookDialog } from './views/NotebookDialog';
+import { TeacherDialog } from './views/TeacherDialog';
 
 /**
  * Starts the core. Its WebAssembly is inlined as a data: address; with fetch hidden while the
@@ -39,6 +42,9 @@ function createCore(): Promise<unknown> {
 }
 
 async function start(): Promise<void> {
+  // The page as it was opened, before anything is drawn into it: the teacher's copies of it start
+  // from this.
+  const openedPage = `<!DOCTYPE html>\n${document.documentElement.outerHTML}`;
   if (typeof WebAssembly !== 'object') throw new Error('WebAssembly is not available');
   const module = (await createCore()) as CoreModule;
   const core = new Core(module);
@@ -51,8 +57,13 @@ async function start(): Promise<void> {
     if (!core.putFile(path, bytes)) throw new Error(`the catalogue ${path} could not be stored`);
   }
   core.start(localeDecimalSeparator(navigator.languages));
-  const parameters = readParameters(location.search);
-  core.chooseLanguage(LanguageFolders[parameters.lang]);
+  // The teacher's settings: those inside this page, the address's over them.
+  const parameters = core.lessonSettings(document.getElementById('tessilar-settings')?.textContent ?? '', location.search);
+  const lang: LanguageCode = parameters.lang === 'en' ? 'en' : 'hu';
+  core.chooseLanguage(LanguageFolders[lang]);
+  // On a learning platform: its learner, its kept notebook, its report of the lesson.
+  const scorm = ScormSession.connect(window);
+  addEventListener('pagehide', () => scorm?.finish());
 
   const designs = core.designs();
   const dial = core.dial();
@@ -61,7 +72,9 @@ async function start(): Promise<void> {
   const languageDialog = new LanguageDialog(core, designs.language);
   const guide = new GuideDialog(core, guideHtml);
   const message = new MessageDialog(core);
-  core.setCalculations(parameters.calculations);
+  core.setCalculations(parameters.calculations ?? true);
+  core.setAskedDroplets(parameters.droplets ?? 8);
+  const teacher = new TeacherDialog(core, designs.teacher, openedPage);
 
   // Each identifier's notebook is kept in the browser after every change.
   const storage = new NotebookStorage(() => localStorage);
@@ -72,6 +85,37 @@ async function start(): Promise<void> {
     // Said once a session, not at every row.
     if (fault !== null && !storageFault) message.show(core.filledText(Text.StoredNotKept, [core.catalogueText(fault === 'full' ? Text.StorageFull : Text.StorageRefused)]));
     storageFault = fault !== null;
+    keepOnPlatform();
+  };
+  // The platform's copy of the notebook: what it would not take is said once a session; the
+  // notebook stays in this browser all the same.
+  let platformFault = false;
+  const keepOnPlatform = (): void => {
+    if (!scorm) return;
+    const fault = scorm.keep(core.notebookCsv(), core.burstMarks(), core.lessonProgress());
+    if (fault !== null && !platformFault) {
+      message.show(fault.kind === 'tooLarge' ? core.filledText(Text.ScormTooLarge, [String(fault.length)])
+        : core.filledText(Text.ScormRefused, [fault.why]));
+    }
+    platformFault = fault !== null;
+  };
+  /** The notebook an earlier attempt (here or on another device) left on the platform, in place
+   *  of this browser's unless that holds more rows (a commit the platform refused); one that
+   *  cannot be read is kept aside in this browser, and said. Returns what changed. */
+  const openPlatformNotebook = (): number => {
+    const kept = scorm?.suspendData() ?? '';
+    if (kept === '') return 0;
+    const ours = { rows: core.notebookSize(), csv: core.notebookCsv(), marks: core.burstMarks() };
+    const notebook = decodeNotebook(kept);
+    // A text that is no notebook leaves this browser's in the core as it was.
+    if (notebook === null || core.readCsv(notebook.csv) === 0) {
+      const why = notebook === null ? core.catalogueText(Text.Unreadable) : core.notebookProblem();
+      const aside = storage.keepAside(kept, Date.now());
+      message.show(core.filledText(Text.ScormUnreadable, [why, aside ?? '–']));
+      return 0;
+    }
+    if (core.notebookSize() < ours.rows) return core.readCsv(ours.csv) | core.markBursts(ours.marks);
+    return core.markBursts(notebook.marks);
   };
   let clock: SimulationClock | null = null;
   const notebook = new NotebookDialog(core, designs.main.palette, {
@@ -99,6 +143,10 @@ async function start(): Promise<void> {
       keepNotebook();
     }
     if (opened.kind === 'untouched') message.show(core.filledText(Text.StoredLeftAlone, [identifier, opened.problem]));
+    const fromPlatform = openPlatformNotebook();
+    changes |= fromPlatform;
+    // A notebook from the platform is this browser's from now on too.
+    if (fromPlatform & Changed.Notebook) storage.save(core.notebookCsv(), core.burstMarks());
     return changes & ~Changed.Notebook;
   };
 
@@ -115,7 +163,8 @@ async function start(): Promise<void> {
       main.element.hidden = true;
       askIdentifier();
     },
-    about: () => about.show(),
+    about: () => about.show(core.describeSettings(parameters.query)),
+    teacher: () => teacher.show(parameters),
     guide: () => guide.show(english()),
     language: () =>
       languageDialog.show(() => {
@@ -138,20 +187,22 @@ async function start(): Promise<void> {
       identifier = typed;
       const seeds = crypto.getRandomValues(new Uint32Array(2));
       let changes = core.beginRun(performance.now(), seeds[0] ?? 0, seeds[1] ?? 0);
-      changes |= core.setBrownian(parameters.brownian);
-      changes |= core.setRealAir(parameters.realAir);
+      changes |= core.setBrownian(parameters.brownian ?? false);
+      changes |= core.setRealAir(parameters.realAir ?? false);
       core.setStudent(typed);
       if (parameters.classCode !== null) {
         const problem = core.setClassCode(parameters.classCode);
         if (problem !== null) message.show(problem);
       }
       changes |= openNotebook();
+      // The platform hears of the lesson from the start.
+      keepOnPlatform();
       clock = new SimulationClock(core, (drawn) => main.draw(drawn));
       main.element.hidden = false;
       main.begin(typed, clock, changes);
       stage.fit();
       clock.start();
-    });
+    }, scorm?.studentName() ?? '');
   };
 
   // Alt with a caption's marked letter presses its control in the window in front.

@@ -99,6 +99,18 @@ export class NotebookStorage {
     }
   }
 
+  /** Keeps a text that is no notebook (a learning platform's, say) aside under a key of its own,
+   *  beside the identifier opened last; returns the key, or null when storage refused it. */
+  keepAside(text: string, now: number): string | null {
+    try {
+      const aside = this.freeAsideKey(now);
+      this.store().setItem(aside, text);
+      return aside;
+    } catch {
+      return null;
+    }
+  }
+
   /** A key for a damaged text that holds nothing yet. */
   private freeAsideKey(now: number): string {
     const stamp = new Date(now).toISOString().replace(/[:.]/g, '-');

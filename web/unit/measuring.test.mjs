@@ -3,8 +3,8 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { NotebookStorage, notebookKey, storeFault } from '../build-unit/notebookStorage.mjs';
-import { readParameters } from '../build-unit/params.mjs';
 import { fileNameFor, pickRadius, viewPoint } from '../build-unit/pointing.mjs';
+import { SuspendDataRoom, decodeNotebook, encodeNotebook } from '../build-unit/suspendData.mjs';
 
 /** The design's reach of a click and of a tap. */
 const microscope = { markerSize: 4, ringMargin: 4, ringWidth: 2, clickReach: 6, tapReach: 12 };
@@ -29,22 +29,6 @@ test('a pointer lands in view pixels from the centre pixel, with a pick radius f
 test('file names safe for any file system', () => {
   const names = [['Kiss Anna', 'Kiss Anna.csv'], ['  a/b:c*?  ', 'a_b_c__.csv'], ['', 'notebook.csv'], ['Ő "x"', 'Ő _x_.csv']];
   for (const [identifier, name] of names) assert.equal(fileNameFor(identifier, 'csv'), name, identifier);
-});
-
-test("the teacher's switches: calculations off only when asked, Brownian motion on only when asked", () => {
-  const cases = [
-    ['', true, false],
-    ['?calculations=0', false, false],
-    ['?calculations=false&brownian=1', false, true],
-    ['?calculations=1&brownian=0', true, false],
-    ['?brownian=yes&lang=en', true, true],
-    ['?calculations=maybe&brownian=maybe', true, false],
-    ['?calculations=%20OFF%20', false, false],
-  ];
-  for (const [search, calculations, brownian] of cases) {
-    const parameters = readParameters(search);
-    assert.deepEqual([parameters.calculations, parameters.brownian], [calculations, brownian], search);
-  }
 });
 
 /** A stand-in for localStorage that can be full or refuse, and records what was written. */
@@ -116,4 +100,20 @@ test('storage full or refused is told apart, and the notebook goes on in memory'
   });
   assert.deepEqual(refusing.open('Anna', () => null, 0), { kind: 'new' });
   assert.equal(refusing.save('droplet\r\n', ''), 'refused');
+});
+
+test("a notebook travels in a learning platform's suspend_data and comes back whole; anything else does not", () => {
+  const header = 'droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa';
+  const row = (i) => `${i},30,300,${(5 + i / 10).toFixed(1)},fall,0,20.00,,,,"Kovács, Ő",${i},0,`;
+  const rows = (n) => [header, ...Array.from({ length: n }, (_, i) => row(i + 1))].join('\r\n') + '\r\n';
+  for (const [csv, marks] of [[rows(3), '2'], [rows(0), ''], [rows(120), '5,9,101']]) {
+    const kept = encodeNotebook(csv, marks);
+    assert.ok(kept.length <= SuspendDataRoom, `${kept.length} characters`);
+    assert.deepEqual(decodeNotebook(kept), { csv, marks });
+  }
+  // A long class's worth of rows is more than the platform keeps: the page says so.
+  assert.ok(encodeNotebook(rows(2000), '').length > SuspendDataRoom);
+  for (const damaged of ['', 'plain text', 'TSL1:not base64!', 'TSL1:' + btoa('not deflated'), encodeNotebook(rows(3), '').slice(0, 40)]) {
+    assert.equal(decodeNotebook(damaged), null, damaged);
+  }
 });

@@ -160,6 +160,31 @@ const char* tess_droplets_in_view();
 /// What a screen reader says now: the stopwatch stopped, a row recorded.
 const char* tess_announcement();
 
+// --- The teacher's settings of a lesson -------------------------------------------------------
+/// The settings in force: those of the block inside the page (`embedded`, a settings query),
+/// then the address's `query` over them, each checked key by key, as JSON: {"lang", ...,
+/// "droplets" (null where not given), "query" (the settings as a query), "ignored" (the block's
+/// pairs that could not be used)}.
+const char* tess_lesson_settings(const char* embedded, const char* query);
+/// The languages a lesson can be given in: a line each, the code and the name in itself apart by
+/// a tab.
+const char* tess_lesson_languages();
+/// A query of settings written again as the address gives them: checked, in order, encoded.
+const char* tess_settings_query(const char* query);
+/// The settings of a query said in the catalogue's language, a line each ("" for none).
+const char* tess_describe_settings(const char* query);
+/// The page's text with the settings of `query` in its block; "" when it has no block.
+const char* tess_page_with_settings(const char* page, const char* query);
+/// The desktop's Tessilar.ini lines for the settings of `query`.
+const char* tess_ini_lines(const char* query);
+/// imsmanifest.xml of the SCORM 1.2 package.
+const char* tess_scorm_manifest();
+/// How many droplets the teacher asks a student to time.
+int tess_set_asked_droplets(int droplets);
+/// What the notebook has done of the lesson: {"asked", "timed", "score", "completed",
+/// "sentence", "charges" (texts, 10^-19 C), "estimate" (text or null)}.
+const char* tess_lesson_progress_json();
+
 // --- The class's report from several notebook files -----------------------------------------
 /// Starts a class with no notebook.
 void tess_class_begin();

@@ -42,6 +42,10 @@ const char* KindName(ControlKind kind) {
         return "upDown";
     case ControlKind::ComboBox:
         return "comboBox";
+    case ControlKind::CheckBox:
+        return "checkBox";
+    case ControlKind::Memo:
+        return "memo";
     }
     return "unknown";
 }
@@ -94,6 +98,7 @@ void WriteControls(JsonWriter& json, std::span<const ControlSpec> controls, int 
         json.Key("caption").Number(c.Caption);
         json.Key("keylessCaption").Bool(c.KeylessCaption);
         json.Key("hidden").Bool(c.Hidden);
+        json.Key("readOnly").Bool(c.ReadOnly);
         json.EndObject();
     }
     json.EndArray();
@@ -200,6 +205,11 @@ std::string DesignsJson() {
     WriteWindow(json, "about", AboutDesign::ClientWidth, AboutDesign::ClientHeight,
                 AboutDesign::ClientColor, "", AboutDesign::TitleCaption, AboutDesign::Controls(), 0,
                 AboutOrder);
+    json.EndObject();
+
+    WriteWindow(json, "teacher", TeacherDesign::ClientWidth, TeacherDesign::ClientHeight,
+                TeacherDesign::ClientColor, "", TeacherDesign::TitleCaption,
+                TeacherDesign::Controls(), 0, TeacherDesign::KeyboardOrder());
     json.EndObject();
 
     // The language dialog keeps its design texts, as the desktop's does.

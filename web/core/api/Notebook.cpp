@@ -124,6 +124,8 @@ const char* tess_notebook_json() {
     json.EndArray();
     if (Session().Calculations()) {
         json.Key("estimate").String(Report::NotebookEstimateSentence(rows));
+        json.Key("progress")
+            .String(Lab::ProgressSentence(Lab::ProgressOf(rows, Session().AskedDroplets())));
         if (Data::TimedInRealAir(rows))
             json.Key("extrapolated")
                 .String(Report::ExtrapolationSentence(Data::ExtrapolateCharge(rows)));

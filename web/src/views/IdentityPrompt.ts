@@ -40,9 +40,11 @@ export class IdentityPrompt {
     cancel.addEventListener('click', () => this.cancel());
   }
 
-  /** Shows the prompt; `then` runs with the identifier once OK is pressed. */
-  show(then: (identifier: string, event: Event) => void): void {
+  /** Shows the prompt, its field holding `suggested` (a learning platform's name for the learner)
+   *  when it is empty; `then` runs with the identifier once OK is pressed. */
+  show(then: (identifier: string, event: Event) => void, suggested = ''): void {
     this.onIdentifier = then;
+    if (this.field.value === '') this.field.value = suggested;
     this.applyCaptions();
     this.note.textContent = '';
     this.window.showModal(() => this.cancel());

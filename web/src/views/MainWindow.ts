@@ -20,6 +20,8 @@ export interface MainWindowCommands {
   about: () => void;
   guide: () => void;
   language: () => void;
+  /** The teacher's settings of a lesson. */
+  teacher: () => void;
   /** F7: the notebook window brought up. */
   notebook: () => void;
   /** The notebook changed: it is kept and shown again. */
@@ -163,6 +165,8 @@ export class MainWindow {
         return this.commands.guide();
       case 'language':
         return this.commands.language();
+      case 'teacher':
+        return this.commands.teacher();
       case 'notebook':
         return this.commands.notebook();
       case 'start':

@@ -46,6 +46,7 @@ export class NotebookDialog {
   private readonly histogram: Histogram;
   private readonly extrapolation: ExtrapolationPlot;
   private readonly extrapolated: HTMLParagraphElement;
+  private readonly progress: HTMLParagraphElement;
   private readonly selected = new Set<number>();
   private identifier = '';
 
@@ -110,13 +111,15 @@ export class NotebookDialog {
     this.table.className = 'notebook-table';
     this.estimate = document.createElement('p');
     this.estimate.id = 'notebook-estimate';
+    this.progress = document.createElement('p');
+    this.progress.id = 'notebook-progress';
     this.keys = document.createElement('p');
     this.keys.className = 'notebook-keys';
     this.histogram = new Histogram(core, palette);
     this.extrapolation = new ExtrapolationPlot(core, palette);
     this.extrapolated = document.createElement('p');
     this.extrapolated.id = 'notebook-extrapolated';
-    body.append(this.table, this.histogram.canvas, this.estimate, this.extrapolation.canvas, this.extrapolated, this.keys);
+    body.append(this.table, this.histogram.canvas, this.estimate, this.extrapolation.canvas, this.extrapolated, this.progress, this.keys);
     this.dialog.append(bar, tools, this.picker, this.classPicker, body);
   }
 
@@ -194,6 +197,7 @@ export class NotebookDialog {
     this.table.setAttribute('role', 'grid');
     this.table.setAttribute('aria-multiselectable', 'true');
     this.estimate.textContent = notebook.estimate ?? '';
+    this.progress.textContent = notebook.progress ?? '';
     // Without calculations there are no charges to show.
     this.histogram.canvas.hidden = notebook.estimate === undefined;
     if (!this.histogram.canvas.hidden) this.histogram.draw(text(Text.ChargeColumn));
