@@ -16,7 +16,7 @@ import { named, text } from './session.mjs';
 
 const language = 'en';
 const en = (n) => caption(language, n);
-const lessonText = { openCsv: 613, scormTooLarge: 787, scormRefused: 788, progress: 790, notebookTitle: 500 };
+const lessonText = { openCsv: 613, scormTooLarge: 787, scormRefused: 788, scormUnreadable: 789, progress: 790, notebookTitle: 500 };
 const packageFile = path.join(path.dirname(pagePath), 'tessilar-scorm12.zip');
 const served = mkdtempSync(path.join(tmpdir(), 'tessilar-scorm-'));
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -213,6 +213,16 @@ describe('the SCORM 1.2 package on a platform', () => {
     await waitFor('the three droplets in the notebook', async () =>
       (await session.frame.$$eval('.notebook-table tbody tr', (rows) => rows.length)) === 6);
     assert.deepEqual(session.errors, []);
+    await session.context.close();
+  });
+
+  it('kept data that cannot be read is kept aside in the browser, and said', async () => {
+    const session = await launch({ cmi: { suspend_data: 'TSL1:not a notebook', core: { student_id: 'b', student_name: 'Nagy, Béla' } } });
+    await begin(session);
+    const said = en(lessonText.scormUnreadable).split('(')[0].trim();
+    await session.frame.waitForFunction((s) => document.body.innerText.includes(s), { timeout: 30_000 }, said);
+    const aside = await session.frame.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('tessilar.unreadable:')).map((k) => localStorage.getItem(k)));
+    assert.deepEqual(aside, ['TSL1:not a notebook']);
     await session.context.close();
   });
 

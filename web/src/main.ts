@@ -90,8 +90,11 @@ async function start(): Promise<void> {
   // The platform's copy of the notebook: what it would not take is said once a session; the
   // notebook stays in this browser all the same.
   let platformFault = false;
+  // False when the platform holds a text that could be neither read nor kept aside: nothing is
+  // written over it.
+  let platformWritable = true;
   const keepOnPlatform = (): void => {
-    if (!scorm) return;
+    if (!scorm || !platformWritable) return;
     const fault = scorm.keep(core.notebookCsv(), core.burstMarks(), core.lessonProgress());
     if (fault !== null && !platformFault) {
       message.show(fault.kind === 'tooLarge' ? core.filledText(Text.ScormTooLarge, [String(fault.length)])
@@ -111,6 +114,7 @@ async function start(): Promise<void> {
     if (notebook === null || core.readCsv(notebook.csv) === 0) {
       const why = notebook === null ? core.catalogueText(Text.Unreadable) : core.notebookProblem();
       const aside = storage.keepAside(kept, Date.now());
+      platformWritable = aside !== null;
       message.show(core.filledText(Text.ScormUnreadable, [why, aside ?? '–']));
       return 0;
     }
