@@ -20,7 +20,7 @@ const root = dirname(web);
 const out = join(root, 'build-web');
 
 /** The front end's modules of pure logic, which the unit tests load. */
-const unitModules = ['fit', 'mnemonic', 'params', 'clock', 'notebookStorage', 'pointing', 'shapes', 'coreShapes', 'suspendData'];
+const unitModules = ['fit', 'compact', 'mnemonic', 'params', 'clock', 'notebookStorage', 'pointing', 'shapes', 'coreShapes', 'suspendData'];
 
 /** Connections, frames, objects and fonts from anywhere are refused; only the page's own inline
  *  script, styles and WebAssembly run. */

@@ -63,7 +63,31 @@ export const DesignsShape = {
       plotPoints: 'string',
       fittedLine: 'string',
     },
-    microscope: { markerSize: 'number', ringMargin: 'number', ringWidth: 'number', clickReach: 'number', tapReach: 'number' },
+    microscope: { markerSize: 'number', ringMargin: 'number', ringWidth: 'number', clickReach: 'number', tapReach: 'number', nanometresPerPixel: 'number' },
+    compact: {
+      microscope: 'string',
+      wideViewport: 'number',
+      highViewport: 'number',
+      targetSize: 'number',
+      smallestText: 'number',
+      barHeight: 'number',
+      tabStripHeight: 'number',
+      pageMargin: 'number',
+      leastPageHeight: 'number',
+      roomyPageHeight: 'number',
+      leastPageWidth: 'number',
+      roomyPageWidth: 'number',
+      phoneWidth: 'number',
+      largestScalePercent: 'number',
+      largestZoom: 'number',
+      tabs: [{
+        id: 'string',
+        caption: 'number',
+        width: 'number',
+        height: 'number',
+        places: [{ name: 'string', left: 'number', top: 'number', width: 'number', height: 'number' }],
+      }],
+    },
   },
   prompt: WindowMembers,
   about: WindowMembers,
@@ -150,6 +174,8 @@ export type WindowDesign = Designs['prompt'];
 export type CommandDesign = MainDesign['commands'][number];
 export type Palette = MainDesign['palette'];
 export type MicroscopeDesign = MainDesign['microscope'];
+export type CompactDesign = MainDesign['compact'];
+export type CompactTab = CompactDesign['tabs'][number];
 export type DialDrawing = Infer<typeof DialShape>;
 export type NotebookTable = Infer<typeof NotebookTableShape>;
 export type HistogramLayout = Infer<typeof HistogramShape>;

@@ -32,7 +32,8 @@ export class ControlSet {
   }
 }
 
-function place(element: HTMLElement, c: ControlDesign): void {
+/** Puts the element at its design place and size, in design pixels of its parent. */
+export function placeControl(element: HTMLElement, c: Pick<ControlDesign, 'left' | 'top' | 'width' | 'height'>): void {
   const s = element.style;
   s.left = `${c.left}px`;
   s.top = `${c.top}px`;
@@ -41,6 +42,11 @@ function place(element: HTMLElement, c: ControlDesign): void {
   // The drawn size, for controls whose hit area is larger than what they draw.
   s.setProperty('--w', `${c.width}px`);
   s.setProperty('--h', `${c.height}px`);
+}
+
+function place(element: HTMLElement, c: ControlDesign): void {
+  placeControl(element, c);
+  const s = element.style;
   if (c.fontPixels > 0) s.fontSize = `${c.fontPixels}px`;
   s.fontFamily = c.fontFamily;
   if (c.bold) s.fontWeight = 'bold';

@@ -183,7 +183,7 @@ async function start(): Promise<void> {
     },
   });
   main.element.hidden = true;
-  const stage = new Stage(main.element, designs.main.width, designs.main.height + CaptionHeight, (scale, dpr) => main.resize(scale, dpr));
+  const stage = new Stage(main.element, designs.main.width, designs.main.height + CaptionHeight, designs.main.compact, (layout) => main.resize(layout));
 
   const askIdentifier = (): void => {
     document.title = core.catalogueText(Text.MainTitle);

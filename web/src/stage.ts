@@ -1,6 +1,10 @@
-// The stage: the main window and the dialogs scaled as one to fit the browser window whole,
-// re-fitted when the window or the device pixel ratio changes.
+// The stage: on a large screen the main window and the dialogs scaled as one to fit the browser
+// window whole; on a phone or a small tablet the compact layout, which the main window lays out
+// itself, with the dialogs as sheets. Laid out again when the window turns or is resized, or the
+// device pixel ratio changes.
 
+import { isCompact } from './compact';
+import type { CompactDesign } from './coreShapes';
 import { centredOffset, fitScale, targetDesignSize } from './fit';
 
 /** The main window's height beyond its design client: the caption bar. */
@@ -8,17 +12,29 @@ export const CaptionHeight = 20;
 /** The menu bar's height, taken from the top of the design's client area as the desktop's is. */
 export const MenuBarHeight = 25;
 
-export type Resized = (scale: number, dpr: number) => void;
+/** How the window is to be laid out: scaled whole (`compact` false), or the compact layout for a
+ *  viewport of that size. */
+export interface StageLayout {
+  compact: boolean;
+  width: number;
+  height: number;
+  /** The whole stage's scale; 1 in the compact layout. */
+  scale: number;
+  dpr: number;
+}
+
+export type Resized = (layout: StageLayout) => void;
 
 export class Stage {
   readonly layer: HTMLElement;
-  private scale = 1;
+  private layout: StageLayout = { compact: false, width: 0, height: 0, scale: 1, dpr: 1 };
   private dprQuery: MediaQueryList | null = null;
 
   constructor(
     private readonly window: HTMLElement,
     private readonly designWidth: number,
     private readonly designHeight: number,
+    private readonly compact: CompactDesign,
     private readonly onResize: Resized,
   ) {
     const layer = document.getElementById('stage-layer');
@@ -30,23 +46,32 @@ export class Stage {
   }
 
   get currentScale(): number {
-    return this.scale;
+    return this.layout.scale;
+  }
+
+  get isCompact(): boolean {
+    return this.layout.compact;
   }
 
   fit(): void {
     const view = document.documentElement;
     const width = view.clientWidth;
     const height = view.clientHeight;
-    this.scale = fitScale(width, height, this.designWidth, this.designHeight);
+    const compact = isCompact(width, height, this.compact);
+    view.classList.toggle('compact', compact);
+    const scale = compact ? 1 : fitScale(width, height, this.designWidth, this.designHeight);
     const s = this.layer.style;
-    s.zoom = String(this.scale);
-    s.setProperty('--hit', `${targetDesignSize(this.scale)}px`);
-    // Offsets inside the zoomed layer are in design pixels.
-    this.window.style.left = `${centredOffset(width, this.designWidth, this.scale) / this.scale}px`;
-    this.window.style.top = `${centredOffset(height, this.designHeight, this.scale) / this.scale}px`;
+    s.zoom = String(scale);
+    s.setProperty('--hit', compact ? `${this.compact.targetSize}px` : `${targetDesignSize(scale)}px`);
+    if (!compact) {
+      // Offsets inside the zoomed layer are in design pixels.
+      this.window.style.left = `${centredOffset(width, this.designWidth, scale) / scale}px`;
+      this.window.style.top = `${centredOffset(height, this.designHeight, scale) / scale}px`;
+    }
     const dpr = window.devicePixelRatio || 1;
     this.watchPixelRatio(dpr);
-    this.onResize(this.scale, dpr);
+    this.layout = { compact, width, height, scale, dpr };
+    this.onResize(this.layout);
   }
 
   /** A change of the device pixel ratio (browser zoom, another screen) re-backs the canvases. */

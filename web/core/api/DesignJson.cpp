@@ -3,12 +3,15 @@
 // the commands with their menus, keys and bench buttons, the palette and the microscope's sizes.
 #include "assets/Colors.h"
 #include "design/Commands.h"
+#include "design/CompactDesign.h"
 #include "design/ControlSpec.h"
 #include "design/DialogDesigns.h"
 #include "design/MainDesign.h"
+#include "model/Data.h"
 #include "web/core/api/Api.h"
 #include "web/core/api/Json.h"
 
+#include <cmath>
 #include <span>
 #include <string>
 
@@ -181,6 +184,40 @@ void WriteMicroscope(JsonWriter& json) {
     json.Key("markerSize").Number(M::MarkerSize).Key("ringMargin").Number(M::RingMargin);
     json.Key("ringWidth").Number(M::RingWidth).Key("clickReach").Number(M::ClickReach);
     json.Key("tapReach").Number(M::TapReach);
+    // Whole nanometres, as the writer takes whole numbers.
+    json.Key("nanometresPerPixel").Number(std::llround(Data::PixelSize * 1e9));
+    json.EndObject();
+}
+
+/// The compact layout for phones: its tabs with what stands on each, and its sizes.
+void WriteCompact(JsonWriter& json) {
+    namespace C = CompactDesign;
+    json.Key("compact").BeginObject();
+    json.Key("microscope").String(C::Microscope);
+    json.Key("wideViewport").Number(C::WideViewport).Key("highViewport").Number(C::HighViewport);
+    json.Key("targetSize").Number(C::TargetSize).Key("smallestText").Number(C::SmallestText);
+    json.Key("barHeight").Number(C::BarHeight).Key("tabStripHeight").Number(C::TabStripHeight);
+    json.Key("pageMargin").Number(C::PageMargin);
+    json.Key("leastPageHeight").Number(C::LeastPageHeight);
+    json.Key("roomyPageHeight").Number(C::RoomyPageHeight);
+    json.Key("leastPageWidth").Number(C::LeastPageWidth);
+    json.Key("roomyPageWidth").Number(C::RoomyPageWidth);
+    json.Key("phoneWidth").Number(C::PhoneWidth);
+    json.Key("largestScalePercent").Number(C::LargestScalePercent);
+    json.Key("largestZoom").Number(C::LargestZoom);
+    json.Key("tabs").BeginArray();
+    for (const C::Tab& tab : C::Tabs()) {
+        json.BeginObject().Key("id").String(tab.Id).Key("caption").Number(tab.Caption);
+        json.Key("width").Number(tab.Width).Key("height").Number(tab.Height);
+        json.Key("places").BeginArray();
+        for (const C::Placement& place : tab.Places) {
+            json.BeginObject().Key("name").String(place.Name);
+            json.Key("left").Number(place.Left).Key("top").Number(place.Top);
+            json.Key("width").Number(place.Width).Key("height").Number(place.Height).EndObject();
+        }
+        json.EndArray().EndObject();
+    }
+    json.EndArray();
     json.EndObject();
 }
 
@@ -194,6 +231,7 @@ std::string DesignsJson() {
     WriteCommands(json);
     WritePalette(json);
     WriteMicroscope(json);
+    WriteCompact(json);
     json.EndObject();
 
     WriteWindow(json, "prompt", IdentityPromptDesign::ClientWidth,

@@ -6,7 +6,8 @@ import { Changed, Field, Text, type Core, type FieldCode } from '../core';
 import type { CommandDesign, ControlDesign, MainDesign } from '../coreShapes';
 import type { SimulationClock } from '../clock';
 import { applyDesignCaptions, applyKeyboardOrder, buildControls, type ControlSet } from '../design';
-import { MenuBarHeight } from '../stage';
+import { MenuBarHeight, type StageLayout } from '../stage';
+import { CompactBench } from './CompactBench';
 import { benchButtonDesigns } from './MeasuringButtons';
 import { MenuBar, type MenuCommand, type MenuDesign } from './Menus';
 import { Microscope } from './Microscope';
@@ -41,6 +42,8 @@ export class MainWindow {
   private readonly voltmeter: Voltmeter;
   private readonly thermometer: Thermometer;
   private readonly stopwatch: Stopwatch;
+  /** The bench laid out for a phone, when the screen is small. */
+  private readonly compact: CompactBench;
   /** Said by a screen reader as it changes: a stopped stopwatch, a recorded row. */
   private readonly announcement: HTMLParagraphElement;
   private clock: SimulationClock | null = null;
@@ -82,7 +85,10 @@ export class MainWindow {
     this.announcement.className = 'visually-hidden';
     this.announcement.id = 'main-announcement';
     this.announcement.setAttribute('role', 'status');
-    this.element.append(this.caption, this.menu.element, this.client, this.announcement);
+    this.compact = new CompactBench(design.compact, [...design.controls, ...this.bench], this.controls, {
+      window: this.element, menu: this.menu.element, caption: this.caption, client: this.client,
+    });
+    this.element.append(this.caption, this.menu.element, this.client, this.compact.strip, this.announcement);
 
     const c = this.controls;
     const field = size('Image3');
@@ -94,9 +100,19 @@ export class MainWindow {
     this.label('Edit7', 'Label3');
     this.label('Edit2', 'Label7');
     this.label('Edit1', 'Label4');
-    // The row comes after the window's own controls, as it stands below them.
+    // A phone brings up its keyboard of figures for the number fields.
+    c.element('Edit7').inputMode = 'numeric';
+    c.element('Edit2').inputMode = 'decimal';
+    c.element('Edit3').inputMode = 'decimal';
+    // The row comes after the window's own controls, as it stands below them; on a phone the
+    // chosen tab comes before the menu bar.
     const order = [...design.order, ...this.bench.map((button) => button.name)];
-    applyKeyboardOrder(c, order, this.element, () => this.menu.titles());
+    applyKeyboardOrder(c, order, this.element, () => [...this.compact.keyboardStops(), ...this.menu.titles()]);
+    // A control that takes the focus shows its tab.
+    this.client.addEventListener('focusin', (event) => {
+      const name = event.target instanceof HTMLElement ? event.target.closest<HTMLElement>('[data-name]')?.dataset['name'] : undefined;
+      if (name) this.compact.reveal(name);
+    });
     this.connect();
   }
 
@@ -241,7 +257,7 @@ export class MainWindow {
     const group = this.controls.element(name);
     for (const arrow of group.querySelectorAll<HTMLButtonElement>('button')) {
       const direction = arrow.dataset['direction'] === 'up' ? 1 : -1;
-      arrow.addEventListener('click', (event) => spin(event, direction));
+      repeatWhileHeld(arrow, (event) => spin(event, direction));
     }
     for (const target of [field, group]) {
       target.addEventListener('keydown', (event) => {
@@ -316,6 +332,7 @@ export class MainWindow {
     this.controls.element('Edit3').setAttribute('aria-label', text(Text.PressureColumn));
     this.controls.element('ScrollBar1').setAttribute('aria-label', text(Text.ShiftViewAcross));
     this.controls.element('ScrollBar2').setAttribute('aria-label', text(Text.ShiftViewUpDown));
+    this.compact.applyCaptions(text);
     this.microscope.applyCaptions();
     this.voltmeter.applyCaptions();
     this.thermometer.applyCaptions();
@@ -327,6 +344,7 @@ export class MainWindow {
     for (const name of this.controls.names()) {
       const element = this.controls.element(name);
       if (element instanceof HTMLButtonElement && element.dataset['mnemonic'] === key) {
+        this.compact.reveal(name);
         element.focus();
         element.click();
         event.preventDefault();
@@ -336,10 +354,15 @@ export class MainWindow {
     return false;
   }
 
-  resize(scale: number, dpr: number): void {
-    this.microscope.resize(scale, dpr);
-    this.voltmeter.resize(scale, dpr);
-    this.thermometer.resize(scale, dpr);
+  /** Laid out for the stage: scaled whole, or the compact layout of a phone. */
+  resize(layout: StageLayout): void {
+    if (layout.compact) this.compact.apply(layout.width, layout.height);
+    else this.compact.restore();
+    const scaleOf = (name: string): number => (layout.compact ? this.compact.scaleOf(name) : layout.scale);
+    this.microscope.resize(scaleOf('Image3'), layout.dpr, layout.compact);
+    // On a phone the dial's figures are never drawn under the smallest text.
+    this.voltmeter.resize(scaleOf('Image2'), layout.dpr, layout.compact ? this.design.compact.smallestText : 0);
+    this.thermometer.resize(scaleOf('Image1'), layout.dpr);
   }
 
   /** Draws what the changes touched (a sum of the core's Changed flags). */
@@ -353,10 +376,38 @@ export class MainWindow {
     // The pressure control is there while the chamber holds real air.
     if (changes & Changed.RealAir) {
       this.controls.element('Panel6').hidden = !this.core.realAir();
+      this.compact.show();
       this.commands.notebookRedrawn();
     }
     this.showFields(changes);
     if (changes & Changed.Announcement) this.announcement.textContent = this.core.announcement();
     if (changes & Changed.Notebook) this.commands.notebookChanged();
   }
+}
+
+/** Held, a spin button steps again and again, as the desktop's do: once at once, then after a
+ *  pause at a steady pace until it is let go. A click from the keyboard (or the page) steps once. */
+function repeatWhileHeld(arrow: HTMLButtonElement, step: (event: Event) => void): void {
+  const FirstRepeatMs = 400;
+  const RepeatMs = 80;
+  let timer = 0;
+  const release = (): void => {
+    window.clearTimeout(timer);
+    window.clearInterval(timer);
+    timer = 0;
+  };
+  arrow.addEventListener('pointerdown', (event) => {
+    if (event.button !== 0) return;
+    release();
+    step(event);
+    timer = window.setTimeout(() => {
+      timer = window.setInterval(() => step(new Event('repeat')), RepeatMs);
+    }, FirstRepeatMs);
+  });
+  for (const end of ['pointerup', 'pointercancel', 'pointerleave', 'blur'] as const) arrow.addEventListener(end, release);
+  // A long press is no request for the context menu.
+  arrow.addEventListener('contextmenu', (event) => event.preventDefault());
+  arrow.addEventListener('click', (event) => {
+    if (event.detail === 0) step(event);
+  });
 }

@@ -119,7 +119,11 @@ export class NotebookDialog {
     this.extrapolation = new ExtrapolationPlot(core, palette);
     this.extrapolated = document.createElement('p');
     this.extrapolated.id = 'notebook-extrapolated';
-    body.append(this.table, this.histogram.canvas, this.estimate, this.extrapolation.canvas, this.extrapolated, this.progress, this.keys);
+    // The table scrolls sideways on its own where the window is narrower than its columns.
+    const tableScroll = document.createElement('div');
+    tableScroll.className = 'notebook-table-scroll';
+    tableScroll.append(this.table);
+    body.append(tableScroll, this.histogram.canvas, this.estimate, this.extrapolation.canvas, this.extrapolated, this.progress, this.keys);
     this.dialog.append(bar, tools, this.picker, this.classPicker, body);
   }
 

@@ -8,6 +8,8 @@ import { backCanvas, context2d } from './pictures';
 export class Voltmeter {
   private readonly canvas: HTMLCanvasElement;
   private factor = { x: 1, y: 1 };
+  /** The dial's figures, each with its design corner and its centre at the design size. */
+  private readonly figures: { text: HTMLSpanElement; left: number; top: number; centreX: number; centreY: number }[] = [];
 
   constructor(
     private readonly core: Core,
@@ -30,6 +32,10 @@ export class Voltmeter {
       text.style.backgroundColor = figure.color;
       text.setAttribute('aria-hidden', 'true');
       frame.append(text);
+      const left = figure.points[0] ?? 0;
+      const top = figure.points[1] ?? 0;
+      const width = figureWidth(figure.text, dial.figurePixels);
+      this.figures.push({ text, left, top, centreX: left + width / 2, centreY: top + dial.figurePixels / 2 });
     }
   }
 
@@ -37,8 +43,19 @@ export class Voltmeter {
     this.canvas.setAttribute('aria-label', this.core.catalogueText(Text.PageVoltmeter));
   }
 
-  resize(scale: number, dpr: number): void {
+  /** Backs the dial for the scale; its figures are drawn no smaller than `smallestCss` CSS
+   *  pixels (0 for the design's size). */
+  resize(scale: number, dpr: number, smallestCss = 0): void {
     this.factor = backCanvas(this.canvas, this.dial.width, this.dial.height, scale, dpr);
+    const size = Math.max(this.dial.figurePixels, scale > 0 ? smallestCss / scale : 0);
+    const grown = size > this.dial.figurePixels;
+    for (const { text, left, top, centreX, centreY } of this.figures) {
+      // A figure drawn larger keeps its centre where the design has it.
+      text.style.fontSize = `${size}px`;
+      text.style.left = `${grown ? centreX : left}px`;
+      text.style.top = `${grown ? centreY : top}px`;
+      text.style.transform = grown ? 'translate(-50%, -50%)' : '';
+    }
     this.draw();
   }
 
@@ -107,4 +124,12 @@ export class Voltmeter {
     c.setTransform(1, 0, 0, 1, 0, 0);
     this.lamp.style.backgroundColor = this.core.lampOn() ? this.palette.lampOn : this.palette.lampOff;
   }
+}
+
+/** The width of a figure at the dial's font size, design pixels. */
+function figureWidth(text: string, pixels: number): number {
+  const context = document.createElement('canvas').getContext('2d');
+  if (!context) return text.length * pixels * 0.55;
+  context.font = `${pixels}px 'Liberation Sans', 'DejaVu Sans', Arial, sans-serif`;
+  return context.measureText(text).width;
 }
