@@ -194,6 +194,16 @@ describe('the page on a phone', () => {
     assert.deepEqual(await smallTexts(page), [], 'texts under 12 CSS pixels in the notebook');
     assert.deepEqual(await wcagViolations(page), [], 'WCAG 2.2 A/AA with the notebook');
     await tap(session, caption('en', 610));
+    // The guide fills the screen too, its text wrapped to it (a wide table scrolls on its own).
+    await tap(session, text.help, 'menuitem');
+    await tap(session, text.description, 'menuitem');
+    const guide = await page.waitForFunction(() => {
+      const text = document.querySelector('dialog.guide[open]:not(.notebook) .guide-text');
+      const r = text?.closest('dialog').getBoundingClientRect();
+      return text && text.clientWidth > 0 && { width: r.width, height: r.height, sideways: text.scrollWidth > text.clientWidth };
+    }, { timeout: 30_000 }).then((h) => h.jsonValue());
+    assert.deepEqual(guide, { width: 390, height: 844, sideways: false }, 'the guide as a full-screen sheet');
+    await page.keyboard.press('Escape');
 
     // Turned across: the same droplet followed, the same reading, the same notebook and tab.
     await page.setViewport({ width: 844, height: 390, hasTouch: true, isMobile: false });

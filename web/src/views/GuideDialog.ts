@@ -42,7 +42,13 @@ export class GuideDialog {
     // The lists of links are touch targets of their own (a link inside a sentence is not).
     ground.textContent =
       '.guide-page { padding: 12px; background: #fff; color: #000; }' +
-      '.contents a, .languages a { display: inline-block; min-height: 24px; line-height: 24px; }';
+      '.contents a, .languages a { display: inline-block; min-height: 24px; line-height: 24px; }' +
+      // On a phone the guide fills the screen: a wide table or formula scrolls sideways on its own, the
+      // lists of links are a finger high.
+      '@media (max-width: 1023px), (max-height: 599px) {' +
+      ' .guide-page table, .guide-page .formula, .guide-page pre { display: block; max-width: 100%; overflow-x: auto; }' +
+      ' .guide-page img { max-width: 100%; height: auto; }' +
+      ' .contents a, .languages a { min-height: 44px; line-height: 44px; } }';
     this.root.append(ground, content);
     // Links inside the guide move within it; the page's own address stays as it is.
     content.addEventListener('click', (event) => {

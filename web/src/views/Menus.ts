@@ -157,6 +157,9 @@ export class MenuBar {
     popup.applyCaptions();
     popup.list.style.left = `${popup.title.offsetLeft}px`;
     popup.list.hidden = false;
+    // A menu near the screen's right edge opens leftwards, so that all of it is in sight.
+    const over = popup.list.getBoundingClientRect().right - document.documentElement.clientWidth;
+    if (over > 0) popup.list.style.left = `${Math.max(0, popup.title.offsetLeft - over / (popup.list.currentCSSZoom || 1))}px`;
     popup.title.setAttribute('aria-expanded', 'true');
     this.open = popup;
     popup.items[0]?.button.focus();
