@@ -134,6 +134,13 @@ describe('the page on a phone', () => {
   it('two fingers magnify the view, a tap follows a droplet, a timing is kept, the phone turns', async () => {
     const session = await startExperiment(browser, { language: 'en', width: 390, height: 844, touch: true });
     const { page } = session;
+    // A spin button held down keeps stepping: more than a tap's one step in a second.
+    const raise = await reach(session, said.raiseVoltage, 'button');
+    await page.touchscreen.touchStart(raise.x + raise.width / 2, raise.y + raise.height / 2);
+    await pause(1200);
+    await page.touchscreen.touchEnd();
+    const held = Number(await (await control(page, name(text.voltage), ['textbox'])).evaluate((f) => f.value));
+    assert.ok(held >= 6, `held for a second, the voltage rose to ${held} V`);
     await tap(session, text.inject);
     const { box } = await microscopeBox(session);
     const frame = await page.$eval('[data-name="Image3"]', (f) => {
