@@ -23,7 +23,11 @@ constexpr const char* RealAirKey = "realair";
 constexpr const char* ClassKey = "class";
 constexpr const char* DropletsKey = "droplets";
 
-constexpr LessonLanguage Languages[] = {{"hu", "", "Magyar"}, {"en", "English", "English"}};
+constexpr LessonLanguage Languages[] = {{"hu", "", "Magyar"},
+                                        {"en", "English", "English"},
+                                        {"de", "Deutsch", "Deutsch"},
+                                        {"fr", "Français", "Français"},
+                                        {"es", "Español", "Español"}};
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

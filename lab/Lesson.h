@@ -16,7 +16,7 @@ namespace Lab {
 
 /// The settings a teacher gives; each is either given or left at its default.
 struct LessonSettings {
-    std::optional<std::string> Language; ///< "hu" or "en"
+    std::optional<std::string> Language; ///< "hu", "en", "de", "fr" or "es"
     std::optional<bool> Calculations;    ///< radius, charge and the estimate worked out
     std::optional<bool> Brownian;
     std::optional<bool> RealAir;
