@@ -272,6 +272,12 @@ LessonSettings SettingsOfProgramFolder() {
     return s;
 }
 
+void ChooseLanguageOfProgramFolder() {
+    if (const auto code = SettingsOfProgramFolder().Language)
+        if (const auto folder = LanguageFolderOf(*code); folder && !folder->empty())
+            Data::ChooseLanguage(*folder);
+}
+
 std::string DescribeSettings(const LessonSettings& s) {
     std::vector<std::string> lines;
     if (s.Language) lines.push_back(Data::GetText(Texts::SettingLanguage, {*s.Language}));

@@ -73,6 +73,9 @@ std::optional<std::string> PageWithSettings(std::string_view page, const LessonS
 std::string IniLines(const LessonSettings& settings);
 /// The settings the program folder's catalogue gives (the keys IniLines writes).
 LessonSettings SettingsOfProgramFolder();
+/// Chooses the language folder the program folder's settings name, if any, so that the windows
+/// and the reports written without them speak the teacher's language alike.
+void ChooseLanguageOfProgramFolder();
 
 /// The settings in force, said in the catalogue's language, one per line ("" with none given):
 /// what the About box and the teacher's dialog show.

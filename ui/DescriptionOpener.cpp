@@ -2,6 +2,7 @@
 
 #include "catalogue/FolderEntries.h"
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "ui/GuideWindow.h"
 
 #include <QDir>
@@ -83,7 +84,10 @@ void DescriptionOpener::ShowOwnWindow(bool documentFound) {
         window_->deleteLater();
         window_ = nullptr;
     }
+    // The window's title in the catalogue's language, as the page's guide has it.
+    const QString title = QString::fromStdString(Data::GetText(Texts::GuideTitle));
     if (window_) {
+        window_->setWindowTitle(title);
         window_->show();
         window_->raise();
         window_->activateWindow();
@@ -104,6 +108,7 @@ void DescriptionOpener::ShowOwnWindow(bool documentFound) {
     }
     const QString path = QString::fromStdString(page);
     auto* window = new GuideWindow(owner_);
+    window->setWindowTitle(title);
     window->setProperty("guide", path);
     if (!window->Load(path)) {
         delete window;
