@@ -3,6 +3,7 @@
 
 #include "app/ClassReportCommand.h"
 #include "app/ReportCommand.h"
+#include "lab/Lesson.h"
 
 #include <algorithm>
 #include <ostream>
@@ -115,6 +116,9 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ost
     }
     if (!chosen) return std::nullopt;
 
+    // The reports and the reasons a notebook cannot be read speak the teacher's language, as the
+    // windows do.
+    Lab::ChooseLanguageOfProgramFolder();
     const int status = chosen->Run({chosenArguments, out, err});
     // A full disk or a closed pipe must not pass for success.
     if (!out.flush()) {

@@ -41,9 +41,7 @@ int RunProgram(int& argc, char** argv, const StartHooks& hooks) {
     QApplication::setFont(DefaultFont());
     Data::StartProgram(SystemDecimalSeparator());
     // A teacher's language for the lesson, from the program folder's catalogue.
-    if (const auto code = Lab::SettingsOfProgramFolder().Language)
-        if (const auto folder = Lab::LanguageFolderOf(*code); folder && !folder->empty())
-            Data::ChooseLanguage(*folder);
+    Lab::ChooseLanguageOfProgramFolder();
 
     TForm1 form1;
     TAboutDlg aboutDlg;

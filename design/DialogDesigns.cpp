@@ -54,8 +54,8 @@ const ControlSpec Teacher[] = {
     {.Name = "Image1",    .Kind = K::Picture,  .Left =   8, .Top = 252, .Width = 140, .Height = 140},
     {.Name = "Label6",    .Kind = K::Label,    .Left = 160, .Top = 252, .Text = "Sorok a Tessilar.ini fájlba", .Caption = Texts::IniLabel},
     {.Name = "Memo1",     .Kind = K::Memo,     .Left = 160, .Top = 270, .Width = 292, .Height =  90},
-    {.Name = "Button2",   .Kind = K::Button,   .Left = 160, .Top = 367, .Width = 140, .Height = 25, .Text = "Oldal mentése…", .Caption = Texts::SavePage},
-    {.Name = "Button3",   .Kind = K::Button,   .Left = 306, .Top = 367, .Width = 146, .Height = 25, .Text = "SCORM-csomag mentése…", .Caption = Texts::SaveScorm},
+    {.Name = "Button2",   .Kind = K::Button,   .Left = 160, .Top = 367, .Width = 120, .Height = 25, .Text = "Oldal mentése…", .Caption = Texts::SavePage},
+    {.Name = "Button3",   .Kind = K::Button,   .Left = 286, .Top = 367, .Width = 166, .Height = 25, .Text = "SCORM-csomag mentése…", .Caption = Texts::SaveScorm},
     {.Name = "Label7",    .Kind = K::Label,    .Left =   8, .Top = 406},
     {.Name = "OKBtn",     .Kind = K::OkButton, .Left = 377, .Top = 401, .Width =  75, .Height = 25, .Text = "OK", .Caption = Texts::Ok},
 };

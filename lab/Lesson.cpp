@@ -23,7 +23,11 @@ constexpr const char* RealAirKey = "realair";
 constexpr const char* ClassKey = "class";
 constexpr const char* DropletsKey = "droplets";
 
-constexpr LessonLanguage Languages[] = {{"hu", "", "Magyar"}, {"en", "English", "English"}};
+constexpr LessonLanguage Languages[] = {{"hu", "", "Magyar"},
+                                        {"en", "English", "English"},
+                                        {"de", "Deutsch", "Deutsch"},
+                                        {"fr", "Français", "Français"},
+                                        {"es", "Español", "Español"}};
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -266,6 +270,12 @@ LessonSettings SettingsOfProgramFolder() {
     if (const auto droplets = Data::ProgramSetting("Settings", "Droplets"))
         s.Droplets = DropletCount(*droplets);
     return s;
+}
+
+void ChooseLanguageOfProgramFolder() {
+    if (const auto code = SettingsOfProgramFolder().Language)
+        if (const auto folder = LanguageFolderOf(*code); folder && !folder->empty())
+            Data::ChooseLanguage(*folder);
 }
 
 std::string DescribeSettings(const LessonSettings& s) {

@@ -16,7 +16,7 @@ namespace Lab {
 
 /// The settings a teacher gives; each is either given or left at its default.
 struct LessonSettings {
-    std::optional<std::string> Language; ///< "hu" or "en"
+    std::optional<std::string> Language; ///< "hu", "en", "de", "fr" or "es"
     std::optional<bool> Calculations;    ///< radius, charge and the estimate worked out
     std::optional<bool> Brownian;
     std::optional<bool> RealAir;
@@ -73,6 +73,9 @@ std::optional<std::string> PageWithSettings(std::string_view page, const LessonS
 std::string IniLines(const LessonSettings& settings);
 /// The settings the program folder's catalogue gives (the keys IniLines writes).
 LessonSettings SettingsOfProgramFolder();
+/// Chooses the language folder the program folder's settings name, if any, so that the windows
+/// and the reports written without them speak the teacher's language alike.
+void ChooseLanguageOfProgramFolder();
 
 /// The settings in force, said in the catalogue's language, one per line ("" with none given):
 /// what the About box and the teacher's dialog show.

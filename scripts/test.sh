@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite in build/, the Debian
-# package checked by lintian, the same suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/, a short run of every fuzzer, and last the browser
-# edition: its page built in build-web/, the WebAssembly core's digest, the front end's unit tests
-# and the end-to-end tests in headless Chromium (so that the output ends with node's summary).
+# Installs what is missing, builds, and runs every test: every shipped text catalogue checked
+# whole, the whole suite in build/, the Debian package checked by lintian, the same suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, a short run of every
+# fuzzer, and last the browser edition: its page built in build-web/ (and kept under 2 MB), the
+# WebAssembly core's digest, the front end's unit tests and the end-to-end tests in headless
+# Chromium (so that the output ends with node's summary).
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$TESSILAR_ROOT"
@@ -11,6 +12,9 @@ tessilar_install_packages
 
 # Every build of the test command treats a compiler warning as an error.
 strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+
+echo "== Every shipped text catalogue whole"
+python3 scripts/check-catalogues.py
 
 echo "== Build and test"
 tessilar_configure_dev_build "$strict"
@@ -48,6 +52,13 @@ fi
 
 echo "== The browser edition: the page, the WebAssembly core's digest, unit and end-to-end tests"
 scripts/web.sh
+# The page carries the core, every language's catalogue and guide: it stays under 2 MB.
+page_size=$(stat -c %s build-web/tessilar.html)
+if ((page_size >= 2000000)); then
+  echo "build-web/tessilar.html is $page_size bytes: no longer under 2 MB" >&2
+  exit 1
+fi
+echo "build-web/tessilar.html: $page_size bytes, under 2 MB"
 (cd build && ctest --output-on-failure --no-tests=error -L web)
 # One run of node's test runner for the front end's unit tests and the end-to-end tests.
 node --test web/unit/ web/e2e/

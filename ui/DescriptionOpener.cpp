@@ -2,6 +2,7 @@
 
 #include "catalogue/FolderEntries.h"
 #include "catalogue/TextCatalogue.h"
+#include "catalogue/TextNumbers.h"
 #include "ui/GuideWindow.h"
 
 #include <QDir>
@@ -20,6 +21,16 @@ bool EnglishCatalogueInUse() {
 
 QString ProgramFolder() {
     return QDir::toNativeSeparators(QString::fromStdString(Data::ExeDir));
+}
+
+/// The guide's file: the chosen language folder's own guide where it has one, else the program
+/// folder's (Hungarian and English in one document).
+std::string GuideFile(const char* name) {
+    if (!Data::LangDir.empty()) {
+        const std::string own = Data::FindFileIgnoringCase(Data::LangDir + Data::PathDelim, name);
+        if (!own.empty()) return own;
+    }
+    return Data::FindFileIgnoringCase(Data::ExeDir, name);
 }
 
 } // namespace
@@ -41,8 +52,7 @@ GuideWindow* DescriptionOpener::Window() const {
 }
 
 void DescriptionOpener::Open() {
-    // The guide lies in the program folder, whatever the language.
-    const std::string document = Data::FindFileIgnoringCase(Data::ExeDir, DocumentName);
+    const std::string document = GuideFile(DocumentName);
     if (document.empty()) return ShowOwnWindow(false);
     auto* process = new QProcess(this);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -68,13 +78,21 @@ void DescriptionOpener::Answered(QProcess* process, bool opened) {
 }
 
 void DescriptionOpener::ShowOwnWindow(bool documentFound) {
+    const std::string page = GuideFile(PageName);
+    // A window of another language's guide gives way to this one's.
+    if (window_ && window_->property("guide").toString().toStdString() != page) {
+        window_->deleteLater();
+        window_ = nullptr;
+    }
+    // The window's title in the catalogue's language, as the page's guide has it.
+    const QString title = QString::fromStdString(Data::GetText(Texts::GuideTitle));
     if (window_) {
+        window_->setWindowTitle(title);
         window_->show();
         window_->raise();
         window_->activateWindow();
         return;
     }
-    const std::string page = Data::FindFileIgnoringCase(Data::ExeDir, PageName);
     if (page.empty()) {
         ShowMessage(documentFound
                         ? QString::fromUtf8("A rendszer nem tudta megnyitni a leírást (%1), és a "
@@ -90,6 +108,8 @@ void DescriptionOpener::ShowOwnWindow(bool documentFound) {
     }
     const QString path = QString::fromStdString(page);
     auto* window = new GuideWindow(owner_);
+    window->setWindowTitle(title);
+    window->setProperty("guide", path);
     if (!window->Load(path)) {
         delete window;
         ShowMessage(QString::fromUtf8("A leírás nem olvasható: %1\n\nThe guide cannot be read: %1")

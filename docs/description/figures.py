@@ -189,7 +189,7 @@ def number(value, decimals, lang):
             groups.insert(0, whole[-3:])
             whole = whole[:-3]
         whole = "~".join(groups)
-    text = whole + (("," if lang == "hu" else ".") + fraction if fraction else "")
+    text = whole + (("." if lang == "en" else ",") + fraction if fraction else "")
     return ("−" if value < 0 and float(digits) != 0 else "") + text
 
 
@@ -223,7 +223,8 @@ class Figure:
                                                  rounding=decimal.ROUND_HALF_UP))
 
     def printed(self, lang):
-        """The figure as the guide prints it in `lang` ("en" or "hu"), in the guide's markup."""
+        """The figure as the guide prints it in `lang` ("en", "hu", "de", "fr", "es"), in the guide's
+        markup."""
         if self.relation == "text":
             return self.text
         text = number(self.mantissa, self.decimals, lang)

@@ -8,7 +8,8 @@ sheet of the few properties Qt's rich text understands. Inline markup as in rtfl
 import html
 import re
 
-LANGUAGES = {1038: ("hu", "Magyar"), 2057: ("en", "English")}
+LANGUAGES = {1038: ("hu", "Magyar"), 2057: ("en", "English"), 1031: ("de", "Deutsch"),
+             1036: ("fr", "Français"), 3082: ("es", "Español")}
 
 STYLE = """
 body { font-family: 'Liberation Serif', 'Times New Roman', serif; font-size: 12pt; }

@@ -65,6 +65,29 @@ for notebook in "$work/anna.csv:5. sor" "$work/none.csv:$work/none.csv"; do
     fail "--report on $file: the message does not name the file and $named: $(cat "$work/err")"
 done
 
+# A teacher's language in the program folder ([Settings] Language=...): the report and the
+# reasons speak it. Each row: the folder, the report's title, and the reason for the bad row.
+languages=(
+  "Deutsch|Öltröpfchenversuch – Messprotokoll|die Richtung ist nicht fall, rise oder balanced"
+  "Français|Expérience de la goutte d'huile – rapport de mesures|le sens n'est pas fall, rise ou balanced"
+  "Español|Experimento de la gota de aceite – informe de medida|el sentido no es fall, rise ni balanced"
+)
+for language in "${languages[@]}"; do
+  IFS='|' read -r folder title reason <<<"$language"
+  rm -rf "$work/program"
+  cp -r "$(dirname "$program")" "$work/program"
+  printf '\n[Settings]\nLanguage=%s\n' "$folder" >>"$work/program/Tessilar.ini"
+  taught=$work/program/$(basename "$program")
+  "$taught" --report "$work/good.csv" "$work/$folder.pdf" >"$work/out" 2>"$work/err" ||
+    fail "--report in $folder: exit status $?; stderr: $(cat "$work/err")"
+  grep -qF -- "$title" <(pdftotext -enc UTF-8 "$work/$folder.pdf" -) ||
+    fail "the report in $folder lacks '$title'"
+  status=0
+  "$taught" --report "$work/anna.csv" "$work/bad.pdf" >"$work/out" 2>"$work/err" || status=$?
+  [[ $status == 2 ]] && grep -qF -- "$reason" "$work/err" ||
+    fail "--report in $folder on a bad row: status $status, $(cat "$work/err")"
+done
+
 # --report on a notebook timed in real air adds the extrapolation's line: from four droplets at
 # two pressures, "too few" from three; an unreadable pressure is refused with its line.
 header14="droplet,ticks,distance_um,time_s,direction,voltage_V,temperature_C,speed_um_s,radius_um,charge_1e-19C,student,spray,bursts,pressure_kPa"

@@ -28,6 +28,14 @@ expected=(
   lib/tessilar/English/Tessilar.ini
   lib/tessilar/TESSILAR.rtf
   lib/tessilar/TESSILAR.html
+)
+# The languages with a guide of their own, beside their catalogue.
+own_guides=(Deutsch Français Español)
+for folder in "${own_guides[@]}"; do
+  expected+=("lib/tessilar/$folder/Tessilar.ini" "lib/tessilar/$folder/TESSILAR.rtf"
+    "lib/tessilar/$folder/TESSILAR.html")
+done
+expected+=(
   share/applications/tessilar.desktop
   share/metainfo/example.tessilar.Tessilar.metainfo.xml
   share/icons/hicolor/scalable/apps/tessilar.svg
@@ -50,9 +58,10 @@ if ! diff -u <(printf '%s\n' "${expected[@]}" | sort) \
   cat "$work/files.diff"
   fail "the installed files differ from the expected list (- expected, + installed)"
 fi
-# The program lists its folder's subfolders as languages: only the two language folders.
-folders=$(cd "$prefix/lib/tessilar" && find . -mindepth 1 -type d | sort | tr '\n' ' ')
-[[ $folders == "./English ./Magyar " ]] || fail "program folder has subfolders: $folders"
+# The program lists its folder's subfolders as languages: only the five language folders.
+folders=$(cd "$prefix/lib/tessilar" && find . -mindepth 1 -type d | LC_ALL=C sort | tr '\n' ' ')
+[[ $folders == "./Deutsch ./English ./Español ./Français ./Magyar " ]] ||
+  fail "program folder has subfolders: $folders"
 
 # The link: relative, so the tree can move, and resolving to the executable.
 link=$prefix/bin/tessilar
@@ -62,7 +71,11 @@ target=$(readlink "$link")
 [[ $(realpath "$link") == "$(realpath "$prefix/lib/tessilar/tessilar")" ]] ||
   fail "bin/tessilar resolves to $(realpath "$link"), not lib/tessilar/tessilar"
 [[ -x $prefix/lib/tessilar/tessilar ]] || fail "the installed program is not executable"
-for file in Tessilar.ini Magyar/Tessilar.ini English/Tessilar.ini TESSILAR.rtf TESSILAR.html; do
+shipped=(Tessilar.ini Magyar/Tessilar.ini English/Tessilar.ini TESSILAR.rtf TESSILAR.html)
+for folder in "${own_guides[@]}"; do
+  shipped+=("$folder/Tessilar.ini" "$folder/TESSILAR.rtf" "$folder/TESSILAR.html")
+done
+for file in "${shipped[@]}"; do
   cmp -s "$prefix/lib/tessilar/$file" "$build/bin/$file" ||
     fail "installed $file differs from the build's program folder"
   [[ ! -x $prefix/lib/tessilar/$file ]] || fail "installed $file is executable"

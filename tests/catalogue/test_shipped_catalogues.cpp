@@ -126,7 +126,8 @@ TEST_P(ShippedCatalogue, HasEveryTextWithUsableMnemonics) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedCatalogue,
                          ::testing::Values("Tessilar.ini", "Magyar/Tessilar.ini",
-                                           "English/Tessilar.ini"));
+                                           "English/Tessilar.ini", "Deutsch/Tessilar.ini",
+                                           "Français/Tessilar.ini", "Español/Tessilar.ini"));
 
 TEST(ShippedCatalogues, HungarianTextsAreTheDefaultAndTheMagyarFolders) {
     const std::map<int, std::string> program = ReadCatalogue("Tessilar.ini");

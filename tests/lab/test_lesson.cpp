@@ -29,6 +29,8 @@ TEST(LessonSettings, ReadKeyByKeyOverTheirBaseAndPassOverWhatCannotBeUsed) {
     };
     LessonSettings english;
     english.Language = "en";
+    LessonSettings spanish;
+    spanish.Language = "es";
     LessonSettings brownianOff = english;
     brownianOff.Brownian = false;
     LessonSettings unusableCode;
@@ -38,7 +40,8 @@ TEST(LessonSettings, ReadKeyByKeyOverTheirBaseAndPassOverWhatCannotBeUsed) {
         {"?lang=EN", SettingsSource::Address, english, 0},
         {"lang=en&lang=hu", SettingsSource::Page, english, 0}, // the first of a key twice
         {"lang=en&brownian=OFF&calculations=maybe&x=1", SettingsSource::Page, brownianOff, 2},
-        {"lang=de&droplets=0&droplets=101&realair=", SettingsSource::Page, {}, 4},
+        {"?lang=ES", SettingsSource::Address, spanish, 0},
+        {"lang=fi&droplets=0&droplets=101&realair=", SettingsSource::Page, {}, 4}, // no Finnish
         {"class=%3Cb%3E&lang=en%", SettingsSource::Page, {}, 2},     // markup; a broken escape
         {"class=%3Cb%3E", SettingsSource::Address, unusableCode, 0}, // the student is told
     };

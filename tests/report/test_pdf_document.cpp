@@ -9,11 +9,15 @@
 
 namespace {
 
-/// Lines of text that need every font the writer has: ASCII, Latin-1, the Hungarian double
-/// acute letters, the WinAnsi punctuation, the minus and the extra glyphs.
+/// Lines of text that need every font the writer has: ASCII, Latin-1 with the letters of every
+/// shipped language, the Hungarian double acute letters, the WinAnsi punctuation, the minus and
+/// the extra glyphs.
 const std::vector<std::string> Lines = {
     "Olajcsepp-kísérlet – mérési jegyzőkönyv",
     "ŐSZI ŰRHAJÓ őszi űrhajó áéíóöúü ÁÉÍÓÖÚÜ",
+    "Öltröpfchenversuch: Größe, Maß, Übung – äöüß ÄÖÜ",
+    "Expérience : cœur Œuvre éèêëàâçîïôûùÿ « É È Ç »",
+    "¿Gotitas? ¡Sí! año Ñandú ÁÍÓÚ",
     "e = 1.594 ± 0.012 × 10⁻¹⁹ C, −0.5 %",
     "Sebesség (µm/s) 20.00 °C “idézet” „alsó” Export CSV…",
     "12 ⚡",

@@ -4,7 +4,7 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { repositoryRoot } from './browser.mjs';
 
-const folders = { hu: 'Magyar', en: 'English' };
+const folders = { hu: 'Magyar', en: 'English', de: 'Deutsch', fr: 'Français', es: 'Español' };
 const cache = new Map();
 
 function entries(language) {

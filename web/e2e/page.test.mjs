@@ -296,10 +296,16 @@ describe('keyboard only and touch', () => {
 
 describe('languages and the guide', () => {
   // The guide's first heading in each language.
-  const headings = { hu: '1. A kísérlet célja', en: '1. Aim of the experiment' };
+  const headings = {
+    hu: '1. A kísérlet célja', en: '1. Aim of the experiment', de: '1. Ziel des Versuchs',
+    fr: "1. But de l'expérience", es: '1. Objetivo del experimento',
+  };
   const cases = [
     { from: 'en', to: 'hu' },
     { from: 'hu', to: 'en' },
+    { from: 'en', to: 'de' },
+    { from: 'de', to: 'fr' },
+    { from: 'fr', to: 'es' },
   ];
   for (const { from, to } of cases) {
     it(`switched from ${from} to ${to} in the page, then the guide`, async () => {
@@ -308,7 +314,7 @@ describe('languages and the guide', () => {
       await press(session, text.help);
       await press(session, text.language);
       // The language dialog lists the language folders; the choice is made in its list.
-      const folders = { hu: 'Magyar', en: 'English' };
+      const folders = { hu: 'Magyar', en: 'English', de: 'Deutsch', fr: 'Français', es: 'Español' };
       const option = await control(page, folders[to], ['option', 'menuitemradio', 'radio']);
       await option.evaluate((item) => {
         item.selected = true;

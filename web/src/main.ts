@@ -2,7 +2,13 @@
 // core's designs, then the identity prompt. End comes back to the prompt, since a page cannot
 // close its own tab.
 
+import deutschCatalogue from '../../dist/Deutsch/Tessilar.ini';
+import deutschGuide from '../../dist/Deutsch/TESSILAR.html';
 import englishCatalogue from '../../dist/English/Tessilar.ini';
+import espanolCatalogue from '../../dist/Español/Tessilar.ini';
+import espanolGuide from '../../dist/Español/TESSILAR.html';
+import francaisCatalogue from '../../dist/Français/Tessilar.ini';
+import francaisGuide from '../../dist/Français/TESSILAR.html';
 import magyarCatalogue from '../../dist/Magyar/Tessilar.ini';
 import programCatalogue from '../../dist/Tessilar.ini';
 import guideHtml from '../../dist/TESSILAR.html';
@@ -11,7 +17,7 @@ import { SimulationClock } from './clock';
 import { Changed, Core, Text, type CoreModule } from './core';
 import { showFailure, watchForFailures } from './failure';
 import { mnemonicKeyOf } from './mnemonic';
-import { LanguageFolders, languageOfFolder, localeDecimalSeparator, type LanguageCode } from './params';
+import { LanguageFolders, languageOfCode, languageOfFolder, localeDecimalSeparator } from './params';
 import { NotebookStorage } from './notebookStorage';
 import { ScormSession } from './scorm';
 import { decodeNotebook } from './suspendData';
@@ -52,6 +58,9 @@ async function start(): Promise<void> {
     ['Tessilar.ini', programCatalogue],
     ['Magyar/Tessilar.ini', magyarCatalogue],
     ['English/Tessilar.ini', englishCatalogue],
+    ['Deutsch/Tessilar.ini', deutschCatalogue],
+    ['Français/Tessilar.ini', francaisCatalogue],
+    ['Español/Tessilar.ini', espanolCatalogue],
   ];
   for (const [path, bytes] of files) {
     if (!core.putFile(path, bytes)) throw new Error(`the catalogue ${path} could not be stored`);
@@ -59,8 +68,7 @@ async function start(): Promise<void> {
   core.start(localeDecimalSeparator(navigator.languages));
   // The teacher's settings: those inside this page, the address's over them.
   const parameters = core.lessonSettings(document.getElementById('tessilar-settings')?.textContent ?? '', location.search);
-  const lang: LanguageCode = parameters.lang === 'en' ? 'en' : 'hu';
-  core.chooseLanguage(LanguageFolders[lang]);
+  core.chooseLanguage(LanguageFolders[languageOfCode(parameters.lang)]);
   // On a learning platform: its learner, its kept notebook, its report of the lesson.
   const scorm = ScormSession.connect(window);
   addEventListener('pagehide', () => scorm?.finish());
@@ -70,7 +78,8 @@ async function start(): Promise<void> {
   const prompt = new IdentityPrompt(core, designs.prompt);
   const about = new AboutDialog(core, designs.about);
   const languageDialog = new LanguageDialog(core, designs.language);
-  const guide = new GuideDialog(core, guideHtml);
+  // Hungarian and English share one guide; the other languages have one of their own.
+  const guide = new GuideDialog(core, { hu: guideHtml, en: guideHtml, de: deutschGuide, fr: francaisGuide, es: espanolGuide });
   const message = new MessageDialog(core);
   core.setCalculations(parameters.calculations ?? true);
   core.setAskedDroplets(parameters.droplets ?? 8);
@@ -154,9 +163,9 @@ async function start(): Promise<void> {
     return changes & ~Changed.Notebook;
   };
 
-  const english = (): boolean => languageOfFolder(core.languageFolder()) === 'en';
+  const language = (): ReturnType<typeof languageOfFolder> => languageOfFolder(core.languageFolder());
   const setPageLanguage = (): void => {
-    document.documentElement.lang = english() ? 'en' : 'hu';
+    document.documentElement.lang = language();
   };
 
   const main: MainWindow = new MainWindow(core, designs.main, dial, {
@@ -169,7 +178,7 @@ async function start(): Promise<void> {
     },
     about: () => about.show(core.describeSettings(parameters.query)),
     teacher: () => teacher.show(parameters),
-    guide: () => guide.show(english()),
+    guide: () => guide.show(language()),
     language: () =>
       languageDialog.show(() => {
         setPageLanguage();

@@ -1,9 +1,11 @@
-// The guide, shown in the page: the program's HTML guide inlined into the page, opened at the
-// half of the chosen language (English at its English half, otherwise at the top, where the
-// contents of both halves and then the Hungarian half stand). Its links jump within the guide
-// and lead nowhere else.
+// The guide, shown in the page: the program's HTML guides inlined into the page, the chosen
+// language's shown: Hungarian and English share one, opened at the English half for English
+// (otherwise at the top, where the contents of both halves and then the Hungarian half stand);
+// the other languages have one of their own. Its links jump within the guide and lead nowhere
+// else.
 
 import { Text, type Core } from '../core';
+import type { LanguageCode } from '../params';
 import { setCaption } from '../design';
 import { dialogButton, pageDialog } from './PageDialog';
 
@@ -13,10 +15,12 @@ export class GuideDialog {
   private readonly close: HTMLButtonElement;
   private readonly body: HTMLDivElement;
   private readonly root: ShadowRoot;
+  /** The guide shown now, by its text. */
+  private shown = '';
 
   constructor(
     private readonly core: Core,
-    guideHtml: string,
+    private readonly guides: Readonly<Record<LanguageCode, string>>,
   ) {
     const { dialog, bar, caption } = pageDialog('guide', 'guide');
     this.dialog = dialog;
@@ -28,11 +32,13 @@ export class GuideDialog {
     this.body.tabIndex = 0;
     this.body.setAttribute('role', 'document');
     this.root = this.body.attachShadow({ mode: 'open' });
-    this.fill(guideHtml);
     this.dialog.append(bar, this.body);
   }
 
   private fill(html: string): void {
+    if (html === this.shown) return;
+    this.shown = html;
+    this.root.replaceChildren();
     const page = new DOMParser().parseFromString(html, 'text/html');
     for (const style of page.querySelectorAll('style')) this.root.append(style);
     const content = document.createElement('div');
@@ -65,11 +71,12 @@ export class GuideDialog {
     target?.scrollIntoView({ block: 'start' });
   }
 
-  show(english: boolean): void {
+  show(language: LanguageCode): void {
+    this.fill(this.guides[language]);
     this.caption.textContent = this.core.catalogueText(Text.GuideTitle);
     setCaption(this.close, this.core.catalogueText(Text.Close));
     if (!this.dialog.open) this.dialog.showModal();
-    if (english) this.scrollTo('en');
+    if (language === 'en') this.scrollTo('en');
     else this.body.scrollTop = 0;
     this.body.focus();
   }
