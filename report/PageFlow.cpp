@@ -115,6 +115,45 @@ std::string Elided(std::string_view text, Pdf::Weight weight, double size, doubl
     return kept + "…";
 }
 
+namespace {
+
+/// Each column's width from the width it needs: the page shared in proportion to the need. When
+/// the columns need more than the page, those that need no more than an even share of what the
+/// others leave keep what they need, so that short cells (the numbers) stay whole, and the wider
+/// ones share the rest in proportion, cut short where they must be.
+std::vector<double> ColumnWidths(const std::vector<double>& needed, double width) {
+    const double total = std::max(1.0, std::accumulate(needed.begin(), needed.end(), 0.0));
+    std::vector<double> widths(needed.size());
+    if (total <= width) {
+        for (std::size_t c = 0; c < needed.size(); ++c)
+            widths[c] = needed[c] * width / total;
+        return widths;
+    }
+    std::vector<bool> kept(needed.size(), false);
+    double left = width; // what the columns not kept yet share
+    for (bool keptMore = true; keptMore;) {
+        keptMore = false;
+        const auto open = static_cast<double>(std::count(kept.begin(), kept.end(), false));
+        if (open == 0) break;
+        const double even = left / open;
+        for (std::size_t c = 0; c < needed.size(); ++c) {
+            if (kept[c] || needed[c] > even) continue;
+            kept[c] = true;
+            widths[c] = needed[c];
+            left -= needed[c];
+            keptMore = true;
+        }
+    }
+    double rest = 0;
+    for (std::size_t c = 0; c < needed.size(); ++c)
+        if (!kept[c]) rest += needed[c];
+    for (std::size_t c = 0; c < needed.size(); ++c)
+        if (!kept[c]) widths[c] = needed[c] * left / rest;
+    return widths;
+}
+
+} // namespace
+
 void DrawTable(PageFlow& flow, const Table& table) {
     using Pdf::Weight;
     Pdf::Document& pdf = flow.Document();
@@ -132,10 +171,9 @@ void DrawTable(PageFlow& flow, const Table& table) {
                 widest = std::max(widest, Pdf::TextWidth(row[c], Weight::Regular, CellPoints));
         needed.push_back(widest + pad);
     }
-    const double total = std::max(1.0, std::accumulate(needed.begin(), needed.end(), 0.0));
     std::vector<double> left = {flow.Left()};
-    for (double w : needed)
-        left.push_back(left.back() + w * flow.Width() / total);
+    for (double w : ColumnWidths(needed, flow.Width()))
+        left.push_back(left.back() + w);
     const auto align = [&](std::size_t c) {
         return c < table.Alignments.size() ? table.Alignments[c] : Align::Left;
     };

@@ -52,8 +52,9 @@ struct Table {
 };
 
 /// Draws the table across the page, each column as wide as its longest title word or cell with
-/// the page shared out in proportion (cells too long for their share are cut short with "…"),
-/// the titles again at the top of every page.
+/// the page shared out in proportion; where that is more than the page, the narrow columns keep
+/// their width and the wide ones share the rest (their cells too long for it cut short with "…").
+/// The titles again at the top of every page.
 void DrawTable(PageFlow& flow, const Table& table);
 
 /// The histogram of `charges` (1e-19 C) with the lines of `estimate`, two fifths of the page's

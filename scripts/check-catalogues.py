@@ -16,6 +16,9 @@ import pathlib
 import re
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent / "lib"))
+import catalogue  # noqa: E402
+
 ROOT = pathlib.Path(__file__).resolve().parents[1]
 CATALOGUE = "Tessilar.ini"
 # The texts that share a window or a menu, so that Alt with a letter reaches one of them only.
@@ -25,22 +28,6 @@ KEY_GROUPS = {
     "Measurement menu": (21, 22, 23, 751),
     "teacher's settings": (772, 773, 774, 779, 780, 781),
 }
-
-
-def texts(path, strays=None):
-    """The catalogue's texts by number; raises UnicodeDecodeError for a file that is no UTF-8.
-    Lines of [General] that are no text (a translation broken over two lines) go to `strays`."""
-    found, section = {}, ""
-    for number, line in enumerate(path.read_bytes().decode("utf-8").splitlines(), 1):
-        match = re.match(r"^S(\d{4})=(.*)$", line)
-        if match:
-            found[int(match.group(1))] = match.group(2)
-        elif re.match(r"^\[.*\]$", line.strip()):
-            section = line.strip()
-        elif section == "[General]" and line.strip() and not line.startswith(";"):
-            if strays is not None:
-                strays.append(f"line {number} is no text: {line}")
-    return found
 
 
 def mnemonic(text):
@@ -55,11 +42,11 @@ def places(text):
 
 
 def check(path, english):
-    faults = []
     try:
-        mine = texts(path, faults)
+        read = catalogue.read(path)
     except UnicodeDecodeError as error:
         return [f"not UTF-8: {error}"]
+    mine, faults = read.texts, list(read.strays)
     for n, source in english.items():
         if n not in mine:
             faults.append(f"S{n:04d} is missing")
@@ -84,7 +71,7 @@ def check(path, english):
 
 def main(argv):
     dist = pathlib.Path(argv[1]) if len(argv) > 1 else ROOT / "dist"
-    english = texts(dist / "English" / CATALOGUE)
+    english = catalogue.read(dist / "English" / CATALOGUE).texts
     catalogues = [pathlib.Path(name) for name in argv[2:]] or (
         [dist / CATALOGUE] + sorted(dist.glob(f"*/{CATALOGUE}")))
     failed = False

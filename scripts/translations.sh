@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A translator's round trip of a text catalogue through a gettext PO file, with Debian's
-# translate-toolkit (ini2po, po2ini), so that Poedit, Weblate or any PO editor can be used.
+# A translator's round trip of a text catalogue through a gettext PO file (python3-polib, in
+# scripts/lib/catalogue_po.py), so that Poedit, Weblate or any PO editor can be used.
 #
 #   scripts/translations.sh export FOLDER [FILE.po]   a PO file of dist/FOLDER/Tessilar.ini, the
 #                                                     English texts its source (a folder that is
@@ -27,27 +27,20 @@ catalogue=$dist/$folder/Tessilar.ini
 
 case $command in
 export)
-  if [[ -f $catalogue ]]; then
-    ini2po --progress=none -t "$english" "$catalogue" "$po"
-  else
-    ini2po --progress=none -P "$english" "$po"
-  fi
   # The shipped languages' codes, for the PO file's header; a new language's the PO editor asks.
   declare -A codes=([Magyar]=hu [Deutsch]=de [Français]=fr [Español]=es)
   # Debian's own Python, which has the python3-polib package.
-  /usr/bin/python3 "$TESSILAR_ROOT/scripts/lib/po_comments.py" "$po" "${codes[$folder]:-}"
+  /usr/bin/python3 "$TESSILAR_ROOT/scripts/lib/catalogue_po.py" export "$english" "$catalogue" \
+    "$po" "${codes[$folder]:-}"
   ;;
 import)
   [[ -f $po ]] || { echo "translations.sh: no PO file $po" >&2; exit 2; }
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
-  po2ini --progress=none -t "$english" "$po" "$work/written.ini"
-  # The catalogue says whose it is (as it said before, if it was there); the rest is the English
-  # catalogue's shape with the texts. It replaces the folder's only when it is whole.
-  heading="; Tessilar text catalogue: $folder."
-  [[ -f $catalogue ]] && heading=$(head -n 1 "$catalogue")
   mkdir -p "$work/$folder"
-  { echo "$heading"; tail -n +2 "$work/written.ini"; } >"$work/$folder/Tessilar.ini"
+  /usr/bin/python3 "$TESSILAR_ROOT/scripts/lib/catalogue_po.py" import "$english" "$po" \
+    "$work/$folder/Tessilar.ini" "$catalogue"
+  # It replaces the folder's catalogue only when it is whole.
   if ! python3 "$TESSILAR_ROOT/scripts/check-catalogues.py" "$dist" "$work/$folder/Tessilar.ini"; then
     echo "translations.sh: $catalogue not written: translate or mend the texts above in $po" >&2
     exit 1

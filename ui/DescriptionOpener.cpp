@@ -4,10 +4,10 @@
 #include "catalogue/TextCatalogue.h"
 #include "catalogue/TextNumbers.h"
 #include "ui/GuideWindow.h"
+#include "ui/Warning.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 
 namespace {
@@ -122,11 +122,8 @@ void DescriptionOpener::ShowOwnWindow(bool documentFound) {
 }
 
 void DescriptionOpener::ShowMessage(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(GuideWindow::Title), text,
-                                QMessageBox::Ok, owner_);
+    QMessageBox* box = NewWarning(owner_, QString::fromUtf8(GuideWindow::Title), text);
     box->setObjectName("GuideMessage");
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
     // Shown without a loop of its own, so the simulation runs on behind it.
     box->open();
 }

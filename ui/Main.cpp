@@ -17,6 +17,7 @@
 #include "ui/TeacherDlg.h"
 #include "ui/ThermometerView.h"
 #include "ui/VoltageView.h"
+#include "ui/Warning.h"
 #include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
 #include "ui/layer/MessagePump.h"
@@ -28,7 +29,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -500,11 +500,7 @@ void TForm1::UpdateThermometer() {
 }
 
 void TForm1::Inform(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, Text(Texts::NotebookTitle), text,
-                                QMessageBox::Ok, this);
-    // File names and codes are shown as they are, never taken for markup.
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox* box = NewWarning(this, Text(Texts::NotebookTitle), text);
     box->setWindowModality(Qt::NonModal);
     box->show();
 }

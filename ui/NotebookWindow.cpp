@@ -12,6 +12,7 @@
 #include "ui/ExtrapolationPlot.h"
 #include "ui/NotebookTableModel.h"
 #include "ui/ReportFile.h"
+#include "ui/Warning.h"
 #include "ui/layer/FocusRing.h"
 
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
@@ -229,10 +229,5 @@ bool NotebookWindow::SaveReportTo(const QString& path) {
 }
 
 void NotebookWindow::Warn(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, Text(Texts::NotebookTitle), text,
-                                QMessageBox::Ok, this);
-    // A file's name is shown as it is, never taken for markup.
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    NewWarning(this, Text(Texts::NotebookTitle), text)->open();
 }

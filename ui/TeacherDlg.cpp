@@ -6,6 +6,7 @@
 #include "lab/ClassCode.h"
 #include "model/Data.h"
 #include "ui/QrCode.h"
+#include "ui/Warning.h"
 #include "ui/ZipFile.h"
 #include "ui/layer/FocusRing.h"
 #include "ui/layer/Fonts.h"
@@ -21,7 +22,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
@@ -224,9 +224,5 @@ void TTeacherDlg::SaveScorm() {
 }
 
 void TTeacherDlg::Warn(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    // Paths are shown as they are, never taken for markup.
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    NewWarning(this, windowTitle(), text)->open();
 }

@@ -179,8 +179,9 @@ def brownian_path_error(celsius, radius, path):
 # --- The record of printed figures --------------------------------------------------------------
 
 def number(value, decimals, lang):
-    """`value` with `decimals` decimals as the guide writes it: a decimal comma in Hungarian,
-    thousands apart from 10 000 on, and a real minus sign."""
+    """`value` with `decimals` decimals as the guide writes it: a decimal point in English and a
+    decimal comma in the other languages, thousands apart from 10 000 on, and a real minus
+    sign."""
     digits = "%.*f" % (decimals, abs(value))
     whole, _, fraction = digits.partition(".")
     if len(whole) > 4:

@@ -85,12 +85,15 @@ class Doc:
     def __init__(self):
         self.parts = []
         self.lang = 1038
+        self.first_lang = None  # the document's own language: the first it is written in
 
     def raw(self, r):
         self.parts.append(r)
 
     def set_lang(self, lang):
         self.lang = lang
+        if self.first_lang is None:
+            self.first_lang = lang
 
     def _para(self, fmt, chars, s):
         self.parts.append("\\pard\\plain%s\\lang%d%s %s\\par" % (fmt, self.lang, chars, text(s)))
@@ -157,7 +160,7 @@ class Doc:
 
     def render(self, info_title):
         head = [
-            "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1038\\uc1",
+            "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang%d\\uc1" % (self.first_lang or 1038),
             "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset238 Times New Roman;}"
             "{\\f1\\fswiss\\fprq2\\fcharset238 Arial;}}",
             "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green128\\blue128;"

@@ -16,7 +16,7 @@ TESSILAR_PACKAGES=(
   g++-aarch64-linux-gnu
   desktop-file-utils appstream dpkg-dev librsvg2-bin procps
   python3 lintian man-db groff-base poppler-utils qpdf
-  translate-toolkit python3-iniparse python3-polib
+  gettext python3-polib
   emscripten node-acorn nodejs chromium
   at-spi2-core python3-pyatspi dbus-x11
 )

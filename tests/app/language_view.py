@@ -132,7 +132,8 @@ def check(catalogue_path, identifier, heading, report):
     message = wait_for("the message about the damaged notebook",
                        lambda: next(w for w in windows() if find(w, "label", matching=said)))
     print(f"message: {find(message, 'label', matching=said).name!r}")
-    wait_for("the message's button", lambda: find(message, "push button")).queryAction().doAction(0)
+    # Its button in the language too, not Qt's own English.
+    wait_for(f"the message's button {t[1]!r}", lambda: find(message, "push button", shown(t[1]))).queryAction().doAction(0)
 
     # An injection: the microscope tells how many droplets it holds, in the language.
     wait_for("the injection button",

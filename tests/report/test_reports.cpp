@@ -84,3 +84,20 @@ TEST_F(ReportsTest, ClassReportHasItsFirstPageThenEachStudent) {
     EXPECT_NE(pages[1].find("Azonosító: anna"), std::string::npos);
     EXPECT_NE(pages[2].find("Azonosító: bea"), std::string::npos);
 }
+
+TEST_F(ReportsTest, ATableWiderThanThePageCutsItsWideCellsAndKeepsTheNumbersWhole) {
+    // A long identifier makes the class's table wider than the page: the name is cut short, and
+    // every estimate stays whole.
+    const std::string longName = "Anna Maria Kovács-Szentgyörgyi de Nagybánya és Felsőszeleste";
+    const std::vector<Data::StudentNotebook> notebooks = {
+        {longName, Notebook(5)}, {"bea", Notebook(4)}, {"cili", Notebook(2)}};
+    const Data::ClassResults results = Data::PoolClass(notebooks);
+    const std::vector<std::string> pages =
+        Pages(Report::ClassReportPdf(results, notebooks, {}, {}));
+    ASSERT_FALSE(pages.empty());
+    EXPECT_EQ(pages[0].find(longName), std::string::npos) << "the name was not cut:\n" << pages[0];
+    EXPECT_NE(pages[0].find("Anna Maria"), std::string::npos) << pages[0];
+    for (const char* estimate : {"5.968 ± 0.243", "5.796 ± 0.222"})
+        EXPECT_NE(pages[0].find(estimate), std::string::npos) << estimate << " not in:\n"
+                                                              << pages[0];
+}

@@ -18,7 +18,7 @@ export function languageOfFolder(folder: string): LanguageCode {
 
 /** The language code of a lesson's setting, Hungarian for none or one the page does not have. */
 export function languageOfCode(code: string | null): LanguageCode {
-  return code !== null && code in LanguageFolders ? (code as LanguageCode) : 'hu';
+  return code !== null && Object.hasOwn(LanguageFolders, code) ? (code as LanguageCode) : 'hu';
 }
 
 /** The decimal separator of the reader's locale, as the desktop takes the system's. */

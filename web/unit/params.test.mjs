@@ -2,7 +2,7 @@
 // address), the page's languages and the reader's locale.
 import assert from 'node:assert/strict';
 import { before, test } from 'node:test';
-import { LanguageFolders, languageOfFolder, localeDecimalSeparator } from '../build-unit/params.mjs';
+import { LanguageFolders, languageOfCode, languageOfFolder, localeDecimalSeparator } from '../build-unit/params.mjs';
 import { loadCore } from './wasmCore.mjs';
 
 let core;
@@ -10,14 +10,17 @@ before(async () => { core = await loadCore(); });
 const settings = (embedded, search) => JSON.parse(core.withString(embedded, (e) =>
   core.withString(search, (q) => core.text(core.m._tess_lesson_settings(e, q)))));
 
-test('the address chooses English only when it asks for it; Hungarian otherwise', () => {
+test('the address chooses a shipped language only when it asks for one; Hungarian otherwise', () => {
   const cases = [
     ['', 'hu'],
     ['?lang=hu', 'hu'],
     ['?lang=en', 'en'],
     ['?lang=EN', 'en'],
     ['?lang=%20en%20', 'en'],
-    ['?lang=de', 'hu'],
+    ['?lang=de', 'de'],
+    ['?lang=FR', 'fr'],
+    ['?lang=es', 'es'],
+    ['?lang=fi', 'hu'],
     ['?lang=', 'hu'],
     ['?x=1&lang=en', 'en'],
     ['?lang=en&lang=hu', 'en'],
@@ -61,9 +64,14 @@ test('settings inside the page start it; the address wins where it gives one; ba
 });
 
 test('each language has a folder, and the folder gives the language back', () => {
-  for (const lang of ['hu', 'en']) assert.equal(languageOfFolder(LanguageFolders[lang]), lang);
-  const cases = [['English', 'en'], ['ENGLISH', 'en'], ['Magyar', 'hu'], ['', 'hu'], ['Deutsch', 'hu']];
+  for (const lang of ['hu', 'en', 'de', 'fr', 'es']) {
+    assert.equal(languageOfFolder(LanguageFolders[lang]), lang);
+    assert.equal(languageOfCode(lang), lang);
+  }
+  const cases = [['English', 'en'], ['ENGLISH', 'en'], ['Magyar', 'hu'], ['', 'hu'], ['Deutsch', 'de'],
+    ['français', 'fr'], ['Español', 'es'], ['Suomi', 'hu']];
   for (const [folder, lang] of cases) assert.equal(languageOfFolder(folder), lang, folder);
+  for (const code of [null, '', 'fi', 'toString']) assert.equal(languageOfCode(code), 'hu', String(code));
 });
 
 test('numbers are written with the decimal separator of the reader\'s locale', () => {
