@@ -137,7 +137,7 @@ try {
     await press(session, text.onOff);
     await onTab('stopwatch');
     await press(session, fixedCaption.start);
-    const injectButton = await page.$('[data-name="BitBtn1"]');
+    const injectButton = await page.$('#main-BitBtn1');
     const client = await page.createCDPSession();
     await client.send('Performance.enable');
     console.log(`scene: ${name}; 100 droplets injected, the supply on at 500 V, the stopwatch running`);

@@ -26,7 +26,7 @@ try {
   async function follow() {
     const deadline = Date.now() + 60_000;
     while (Date.now() < deadline) {
-      const frame = await page.$eval('[data-name="Image3"]', (f) => f.getBoundingClientRect().toJSON());
+      const frame = await page.$eval('#main-Image3', (f) => f.getBoundingClientRect().toJSON());
       const middle = { x: frame.x + frame.width / 2, y: frame.y + frame.height / 2 };
       const before = await markerCentres(session);
       await pause(400);
@@ -85,13 +85,13 @@ try {
   await capture('upright-390x844.png');
 
   await page.setViewport({ width: 844, height: 390, hasTouch: true });
-  await waitInPage(page, 'the layout across', () => document.querySelector('[data-name="Image3"]').getBoundingClientRect().left === 0);
+  await waitInPage(page, 'the layout across', () => document.querySelector('#main-Image3').getBoundingClientRect().left === 0);
   await capture('across-844x390.png');
 
   // Two fingers spread over the followed droplet's side of the view.
   await page.setViewport({ width: 390, height: 844, hasTouch: true });
-  await waitInPage(page, 'the layout upright', () => document.querySelector('[data-name="Image3"]').getBoundingClientRect().top > 0);
-  const frame = await page.$eval('[data-name="Image3"]', (f) => f.getBoundingClientRect().toJSON());
+  await waitInPage(page, 'the layout upright', () => document.querySelector('#main-Image3').getBoundingClientRect().top > 0);
+  const frame = await page.$eval('#main-Image3', (f) => f.getBoundingClientRect().toJSON());
   const client = await page.createCDPSession();
   await tab('view');
   await press(session, text.inject);

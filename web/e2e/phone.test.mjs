@@ -114,10 +114,10 @@ describe('the page on a phone', () => {
       await tap(session, said.raiseVoltage);
       const voltage = await control(page, name(text.voltage), ['textbox']);
       await waitInPage(page, 'the voltage raised', (field) => Number(field.value) > 0, voltage);
-      const lamp = () => page.$eval('[data-name="Shape1"]', (shape) => shape.style.backgroundColor);
+      const lamp = () => page.$eval('#main-Shape1', (shape) => shape.style.backgroundColor);
       const lampOff = await lamp();
       await tap(session, text.onOff);
-      await waitInPage(page, 'the lamp lit', (off) => document.querySelector('[data-name="Shape1"]').style.backgroundColor !== off, lampOff);
+      await waitInPage(page, 'the lamp lit', (off) => document.querySelector('#main-Shape1').style.backgroundColor !== off, lampOff);
       await tap(session, said.measurement, 'menuitem');
       await control(page, caption('en', said.notebook), ['menuitem']);
       const item = await (await control(page, caption('en', said.notebook), ['menuitem'])).boundingBox();
@@ -143,7 +143,7 @@ describe('the page on a phone', () => {
     assert.ok(held >= 6, `held for a second, the voltage rose to ${held} V`);
     await tap(session, text.inject);
     const { box } = await microscopeBox(session);
-    const frame = await page.$eval('[data-name="Image3"]', (f) => {
+    const frame = await page.$eval('#main-Image3', (f) => {
       const r = f.getBoundingClientRect();
       return { x: r.x, y: r.y, width: r.width, height: r.height };
     });
@@ -215,7 +215,7 @@ describe('the page on a phone', () => {
     // Turned across: the same droplet followed, the same reading, the same notebook and tab.
     await page.setViewport({ width: 844, height: 390, hasTouch: true, isMobile: false });
     await waitInPage(page, 'the layout across', () => {
-      const r = document.querySelector('[data-name="Image3"]').getBoundingClientRect();
+      const r = document.querySelector('#main-Image3').getBoundingClientRect();
       return Math.round(r.height) === 390 && r.left === 0;
     });
     assert.equal(await page.$eval('#tab-stopwatch', (t) => t.getAttribute('aria-selected')), 'true');
