@@ -8,11 +8,8 @@
 set -euo pipefail
 program=$(realpath "${1:?program path}")
 here=$(cd "$(dirname "$0")" && pwd)
-# A session bus of the test's own, which the AT-SPI bus launcher and registry join on demand.
-if [[ -z ${TESSILAR_OWN_BUS:-} ]]; then
-  TESSILAR_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
 source "$here/x11.sh"
+run_with_own_accessibility_bus "$0" "$@"
 start_x11_test
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # No system viewer for the guide's document: the program shows the guide in its own window.

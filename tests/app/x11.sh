@@ -1,6 +1,20 @@
 # Helpers for tests that drive the real program in a virtual X server (no window manager).
 # shellcheck shell=bash
 
+# Runs the calling script again (with its arguments) inside a D-Bus session bus of its own, which
+# the AT-SPI bus launcher and registry join on demand, and with a runtime folder of its own: the
+# accessibility bus keeps its socket there (else in ~/.cache/at-spi, where the bus of another test
+# running beside this one removes it when it ends). Exits with the script's status; returns at
+# once in the run inside.
+run_with_own_accessibility_bus() {
+  [[ -z ${TESSILAR_OWN_BUS:-} ]] || return 0
+  local runtime status=0
+  runtime=$(mktemp -d)
+  XDG_RUNTIME_DIR=$runtime TESSILAR_OWN_BUS=1 dbus-run-session -- bash "$@" || status=$?
+  rm -rf "$runtime"
+  exit "$status"
+}
+
 # Starts Xvfb on a display it picks itself (so parallel tests never collide) and exports
 # DISPLAY; SCREEN_SIZE overrides the screen (default 1280x900x24).
 start_xvfb() {
