@@ -11,25 +11,10 @@ Every wait is for a condition, with a generous limit. Needs Debian's python3-pya
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
 
-LIMIT = 60  # seconds for any one condition
-
-
-def wait_for(what, probe, limit=LIMIT):
-    """Polls probe() until it gives something true; returns it, or stops the test."""
-    deadline = time.monotonic() + limit
-    while time.monotonic() < deadline:
-        try:
-            found = probe()
-        except Exception:  # the tree changes under us while the program works
-            found = None
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"FAIL: {what} (waited {limit} s)")
+from waiting import wait_for
 
 
 def application():

@@ -4,7 +4,7 @@
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { launchChromium, repositoryRoot } from './browser.mjs';
-import { colours, decodePng, spotsOfColour } from './screen.mjs';
+import { bestScreenshot } from './screen.mjs';
 import { fixedCaption, press, startExperiment, text, typeInto } from './session.mjs';
 
 const folder = path.resolve(process.argv[2] ?? path.join(repositoryRoot, 'docs', 'languages'));
@@ -21,13 +21,7 @@ try {
     await press(session, text.onOff);
     await press(session, text.inject);
     // The spray drifts through the field at first: the picture kept has the most droplets.
-    let best = { count: -1, png: null };
-    const until = Date.now() + 4000;
-    while (Date.now() < until) {
-      const png = Buffer.from(await page.screenshot({ type: 'png' }));
-      const count = spotsOfColour(decodePng(png), colours.markerYellow);
-      if (count > best.count) best = { count, png };
-    }
+    const best = await bestScreenshot(page, 4000);
     if (best.count <= 0) throw new Error(`no droplet in view (${language})`);
     const file = path.join(folder, `web-${language}-${width}x${height}.png`);
     writeFileSync(file, best.png);

@@ -7,7 +7,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { launchChromium, repositoryRoot, waitInPage } from './browser.mjs';
 import { markerCentres } from './measuring.mjs';
-import { colours, decodePng, pixelsOfColour, spotsOfColour } from './screen.mjs';
+import { bestScreenshot, colours, pixelsOfColour, spotsOfColour } from './screen.mjs';
 import { fixedCaption, press, startExperiment, text, typeInto } from './session.mjs';
 
 const folder = path.resolve(process.argv[2] ?? path.join(repositoryRoot, 'docs/phone'));
@@ -49,14 +49,8 @@ try {
 
   /** The screenshot with the most droplets in view and the followed one red, over a few seconds. */
   async function best(name) {
-    let chosen = { count: -1, png: null };
-    const until = Date.now() + 4000;
-    while (Date.now() < until) {
-      const png = Buffer.from(await page.screenshot({ type: 'png' }));
-      const screen = decodePng(png);
-      const count = pixelsOfColour(screen, red).length > 0 ? spotsOfColour(screen, colours.markerYellow) : -1;
-      if (count > chosen.count) chosen = { count, png };
-    }
+    const chosen = await bestScreenshot(page, 4000,
+      (screen) => (pixelsOfColour(screen, red).length > 0 ? spotsOfColour(screen, colours.markerYellow) : -1));
     if (!chosen.png || chosen.count < 0) return false;
     writeFileSync(path.join(folder, name), chosen.png);
     console.log(`${name}: ${chosen.count} droplet markers and the followed one in view`);

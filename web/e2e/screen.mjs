@@ -117,3 +117,16 @@ export function spotsOfColour(picture, colour) {
   }
   return spots;
 }
+
+/// Screenshots of the page over `ms` milliseconds: the one that scores highest by `score` (the
+/// droplet markers in view unless said otherwise), with its score; a score below 0 is never kept.
+export async function bestScreenshot(page, ms, score = (picture) => spotsOfColour(picture, colours.markerYellow)) {
+  let best = { count: -1, png: null };
+  const until = Date.now() + ms;
+  while (Date.now() < until) {
+    const png = Buffer.from(await page.screenshot({ type: 'png' }));
+    const count = score(decodePng(png));
+    if (count > best.count) best = { count, png };
+  }
+  return best;
+}

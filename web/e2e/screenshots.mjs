@@ -4,7 +4,7 @@
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { launchChromium, repositoryRoot } from './browser.mjs';
-import { colours, decodePng, spotsOfColour } from './screen.mjs';
+import { bestScreenshot } from './screen.mjs';
 import { fixedCaption, press, startExperiment, text, typeInto } from './session.mjs';
 
 const folder = path.resolve(process.argv[2] ?? path.join(repositoryRoot, 'docs'));
@@ -25,13 +25,7 @@ try {
       await press(session, text.inject);
       // Over the first seconds of the run the spray drifts through the field: the picture kept
       // is the one with the most droplets in view.
-      let best = { count: -1, png: null };
-      const until = Date.now() + 4000;
-      while (Date.now() < until) {
-        const png = Buffer.from(await page.screenshot({ type: 'png' }));
-        const count = spotsOfColour(decodePng(png), colours.markerYellow);
-        if (count > best.count) best = { count, png };
-      }
+      const best = await bestScreenshot(page, 4000);
       if (best.count <= 0) throw new Error('no droplet in view');
       const file = path.join(folder, `web-${language}-${width}x${height}.png`);
       writeFileSync(file, best.png);
